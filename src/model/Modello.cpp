@@ -1,0 +1,72 @@
+#include "model/Modello.h"
+
+#include <cmath>
+
+namespace vellora {
+
+int NumeroPunti(const Modello& m, int f)
+{
+    return static_cast<int>(m.Figure.X(f, 0));
+}
+
+bool IsCerchio(const Modello& m, int f)
+{
+    return m.Figure.Y(f, 0) == CodiceCerchio;
+}
+
+void ChiudiFigura(Modello& m, int f)
+{
+    const int n = NumeroPunti(m, f);
+    m.Figure.X(f, n + 1) = m.Figure.X(f, 1);
+    m.Figure.Y(f, n + 1) = m.Figure.Y(f, 1);
+}
+
+bool AggiungiFigura(Modello& m, int n, const float* xs, const float* ys, bool cerchio)
+{
+    if (m.NumeroFigure >= MaxFigure || n < 1 || n > MaxPunti)
+        return false;
+    const int f = ++m.NumeroFigure;
+    m.Figure.X(f, 0) = static_cast<float>(n);
+    m.Figure.Y(f, 0) = cerchio ? CodiceCerchio : 0.0f;
+    for (int k = 1; k <= n; ++k) {
+        m.Figure.X(f, k) = xs[k - 1];
+        m.Figure.Y(f, k) = ys[k - 1];
+    }
+    m.Figure.X(f, SlotColore) = ColoreNuovaFigura;
+    m.Figure.Y(f, SlotColore) = TrattoPieno;
+    m.FiguraAttiva = static_cast<uint8_t>(f);
+    m.VerticeAttivo = 0;
+    m.Modificato = true;
+    return true;
+}
+
+void EliminaFigura(Modello& m, int f)
+{
+    for (int g = f + 1; g <= m.NumeroFigure; ++g)
+        m.Figure.CopiaRecord(g, g - 1);
+    --m.NumeroFigure;
+}
+
+void AzzeraDisegno(Modello& m)
+{
+    m.NumeroFigure = 0;
+    m.VerticeAttivo = 0;
+    m.CentroX = 0.0f;
+    m.CentroY = 0.0f;
+    m.NomeDisegno.clear();
+    m.Modificato = false;
+}
+
+float Distanza(float x1, float y1, float x2, float y2)
+{
+    const double dx = static_cast<double>(x2) - x1;
+    const double dy = static_cast<double>(y2) - y1;
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+
+std::string LetteraPunto(int k)
+{
+    return std::string(1, static_cast<char>(64 + k));
+}
+
+}  // namespace vellora

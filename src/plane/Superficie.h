@@ -1,0 +1,27 @@
+#pragma once
+// The drawing surface the redraw paints on: the screen canvas, the printer
+// and the exported bitmap each implement it once; tests record the calls.
+// Coordinates are floating-point pixels, (0, 0) top left, y downwards.
+#include <string>
+
+#include "model/Nomi.h"
+
+namespace vellora {
+
+enum class StileLinea { Continuo, Punteggiato };
+
+class Superficie {
+public:
+    virtual ~Superficie() = default;
+
+    virtual void Pulisci(ColoreRgb sfondo) = 0;
+    // A line includes both end points.
+    virtual void Linea(double x1, double y1, double x2, double y2, ColoreRgb colore, StileLinea stile) = 0;
+    virtual void Punto(double x, double y, ColoreRgb colore) = 0;
+    // riempimento == nullptr leaves the interior untouched.
+    virtual void Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento) = 0;
+    // The text's top-left corner stands at (x, y).
+    virtual void Testo(double x, double y, const std::string& testo, ColoreRgb colore) = 0;
+};
+
+}  // namespace vellora

@@ -1,0 +1,126 @@
+#include "shell/Avvio.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "files/Recenti.h"
+#include "shell/NuovoDisegno.h"
+
+namespace fs = std::filesystem;
+
+namespace vellora {
+
+namespace {
+bool ContieneDisegni(const fs::path& cartella)
+{
+    std::error_code e;
+    for (fs::directory_iterator it(cartella, e), fine; !e && it != fine; it.increment(e))
+        if (it->path().extension() == ".geo" && it->is_regular_file(e))
+            return true;
+    return false;
+}
+
+std::string CartellaCorrente()
+{
+    std::error_code e;
+    return fs::current_path(e).string();
+}
+}  // namespace
+
+bool SchermoSufficiente(int larghezza, int altezza)
+{
+    return larghezza >= 800 && altezza >= 600;
+}
+
+void Inizializza(Programma& p, const std::string& cartellaProgramma, const std::string& cartellaDati,
+                 const std::string& rigaComando)
+{
+    std::error_code e;
+    p.m.RigaComando = rigaComando;
+    p.m.PercorsoProgramma = cartellaProgramma;
+    p.CartellaDati = cartellaDati;
+
+    if (fs::is_regular_file(fs::path(cartellaProgramma) / "esempi" / "pitagora1.geo", e))
+        fs::current_path(fs::path(cartellaProgramma) / "esempi", e);
+
+    p.m.UltimoDisegno.clear();
+    if (auto r = LeggiRecenti(cartellaDati + NomeFileRecenti)) {
+        p.m.UltimoDisegno = r->UltimoDisegno;
+        std::string cartella = r->Cartella;
+        if (!cartella.empty() && (cartella.back() == '\\' || cartella.back() == '/'))
+            cartella.pop_back();
+        if (!cartella.empty() && ContieneDisegni(cartella))
+            fs::current_path(cartella, e);
+    }
+
+    // Every initial value, in a fresh state: plane settings, name tables,
+    // transformation parameters and totals, flags.
+    const std::string percorso = p.m.PercorsoProgramma, riga = p.m.RigaComando, ultimo = p.m.UltimoDisegno;
+    p.m = Modello{};
+    p.m.PercorsoProgramma = percorso;
+    p.m.RigaComando = riga;
+    p.m.UltimoDisegno = ultimo;
+    p.PausaMacro = 50;
+    p.PausaAutomatica = true;
+    p.parametri = ParametriTrasformazione{};
+    p.AzzeraTotali();
+    p.testi.DidascaliaPiano = SenzaNome;
+    p.testi.DatiVisibili = false;
+    p.voci.Abilita(Voce::MnuVisualizzaDati, false);
+}
+
+bool MostraTitoloAllAvvio(const Programma& p)
+{
+    return p.m.RigaComando.empty();
+}
+
+void AvviaFinestra(Programma& p)
+{
+    p.RidisegnaPiano();
+    p.testi.CampoFigura = NonCiSonoFigure;
+    p.Mostra();
+}
+
+void ChiusuraPrincipale(Programma& p)
+{
+    if (p.m.EsecuzioneMacro || p.voci.Abilitata(Voce::MnuMacroFine))
+        return;
+    if (p.voci.Abilitata(Voce::MnuFile) && p.m.Modificato)
+        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo);
+    p.m.InChiusura = true;
+}
+
+bool ChiusuraPiano(Programma& p)
+{
+    if (p.voci.Abilitata(Voce::MnuMacroFine)) {
+        p.Messaggio("E' in corso la registrazione di una macro");
+        return false;
+    }
+    if (p.m.EsecuzioneMacro) {
+        p.Messaggio("E' in corso l'esecuzione di una macro");
+        return false;
+    }
+    if (!p.voci.Abilitata(Voce::MnuFile))
+        return false;
+    if (!p.m.InChiusura) {
+        NuovoDisegno(p);
+        return false;
+    }
+    return true;
+}
+
+bool RichiestaChiusura(Programma& p)
+{
+    ChiusuraPrincipale(p);
+    if (ChiusuraPiano(p))
+        return true;
+    p.m.InChiusura = false;
+    return false;
+}
+
+void Termina(Programma& p)
+{
+    ScriviRecenti(p.CartellaDati + NomeFileRecenti, {p.m.UltimoDisegno, CartellaCorrente()});
+}
+
+}  // namespace vellora

@@ -1,0 +1,25 @@
+#include "shell/NuovoDisegno.h"
+
+namespace vellora {
+
+bool NuovoDisegno(Programma& p)
+{
+    if (p.m.Modificato) {
+        const Risposta r = p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
+        if (r == Risposta::Annulla)
+            return false;
+    }
+    AzzeraDisegno(p.m);
+    p.testi.CampoFigura = NonCiSonoFigure;
+    p.testi.CampoVertice.clear();
+    p.AzzeraTotali();
+    p.testi.DatiVisibili = false;
+    p.voci.Spunta(Voce::MnuVisualizzaDati, false);
+    p.AbilitaVociFigure(false);
+    p.testi.DidascaliaPiano = SenzaNome;
+    p.RidisegnaPiano();
+    p.Mostra();
+    return true;
+}
+
+}  // namespace vellora

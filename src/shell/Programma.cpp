@@ -1,0 +1,56 @@
+#include "shell/Programma.h"
+
+#include "model/Nomi.h"
+
+namespace vellora {
+
+Programma::Programma(Dialoghi& d, Vista& v) : dialoghi(d), vista(v)
+{
+    testi.Pannelli = TestiPannelli(totali);
+}
+
+void Programma::ImpostaSchermo(Superficie* schermo, int larghezza, int altezza)
+{
+    schermo_ = schermo;
+    larghezza_ = larghezza;
+    altezza_ = altezza;
+}
+
+OpzioniPiano Programma::Opzioni() const
+{
+    return {voci.Spuntata(Voce::MnuVisualizzaRighello), voci.Spuntata(Voce::MnuVisualizzaAssiSimm)};
+}
+
+void Programma::RidisegnaPiano()
+{
+    if (schermo_ && larghezza_ > 0 && altezza_ > 0)
+        DisegnaPiano(m, larghezza_, altezza_, Opzioni(), *schermo_);
+}
+
+void Programma::Ridisegna()
+{
+    RidisegnaPiano();
+    if (schermo_ && larghezza_ > 0 && altezza_ > 0)
+        DisegnaFigure(m, *schermo_);
+}
+
+void Programma::TestiFigura()
+{
+    testi.CampoVertice = "Figura";
+    testi.CampoFigura = DescrizioneFigura(m, m.FiguraAttiva);
+}
+
+void Programma::AzzeraTotali()
+{
+    totali = Totali{};
+    testi.Pannelli = TestiPannelli(totali);
+}
+
+void Programma::AbilitaVociFigure(bool si)
+{
+    voci.Abilita(Voce::MnuVisualizzaDati, si);
+    voci.Abilita(Voce::MnuModificaElimina, si);
+    voci.Abilita(Voce::MnuFiguraReplica, si);
+}
+
+}  // namespace vellora

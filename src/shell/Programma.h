@@ -1,0 +1,80 @@
+#pragma once
+// The whole program state in one object, and the closing steps every command
+// shares. A command is a function of the core that runs the whole road: model
+// change, macro line, status texts, data panel, redraw, menu states. The
+// toolbar, the macro player and the batch mode call the same functions.
+#include <array>
+#include <string>
+
+#include "model/Dialoghi.h"
+#include "model/Modello.h"
+#include "plane/Ridisegno.h"
+#include "shell/Vista.h"
+#include "shell/Voci.h"
+#include "transform/Parametri.h"
+
+namespace vellora {
+
+inline const std::string TitoloProgramma = "Vellora";
+inline const std::string SenzaNome = "Senza nome";
+inline const std::string NonCiSonoFigure = "Non ci sono figure";
+inline const std::string SuggerimentoMacroIniziale = "Esegue una macro; attualmente non è attiva alcuna macro";
+
+// Texts and visibilities the window shows; rebuilt by the commands.
+struct TestiVista {
+    std::string CampoFigura;
+    std::string CampoVertice;
+    std::array<std::string, 6> Pannelli;
+    bool Pannello7Visibile = false;
+    std::string DidascaliaPiano = SenzaNome;
+    bool DatiVisibili = false;
+    std::string TestoDati;
+    std::string SuggerimentoMacro = SuggerimentoMacroIniziale;
+    bool operator==(const TestiVista&) const = default;
+};
+
+class Programma {
+public:
+    Programma(Dialoghi& dialoghi, Vista& vista);
+
+    Modello m;
+    ParametriTrasformazione parametri;
+    Totali totali;
+    StatoVoci voci;
+    TestiVista testi;
+    int PausaMacro = 50;
+    bool PausaAutomatica = true;
+    // Where recent.dat and Macro.tmp live: the program folder, or the user's
+    // data folder when the program folder is not writable.
+    std::string CartellaDati;
+
+    Dialoghi& dialoghi;
+    Vista& vista;
+
+    // The screen canvas and its drawing area; the redraw paints nothing
+    // until the plane window has given one.
+    void ImpostaSchermo(Superficie* schermo, int larghezza, int altezza);
+    int Larghezza() const { return larghezza_; }
+    int Altezza() const { return altezza_; }
+    OpzioniPiano Opzioni() const;
+
+    // Common closing steps of the commands.
+    void Ridisegna();        // DisegnaPiano then DisegnaFigure
+    void RidisegnaPiano();   // DisegnaPiano only
+    void TestiFigura();      // CampoVertice "Figura", CampoFigura the description
+    void AzzeraTotali();     // status reset
+    void AbilitaVociFigure(bool si);  // delete, replicate, data panel
+    void Mostra() { vista.Aggiorna(); }
+
+    Risposta Messaggio(const std::string& testo, Icona icona = Icona::Stop, Pulsanti pulsanti = Pulsanti::Ok)
+    {
+        return dialoghi.Messaggio(testo, icona, pulsanti);
+    }
+
+private:
+    Superficie* schermo_ = nullptr;
+    int larghezza_ = 0;
+    int altezza_ = 0;
+};
+
+}  // namespace vellora
