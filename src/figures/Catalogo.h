@@ -13,7 +13,7 @@ struct FiguraPredefinita {
     float y[12];
 };
 
-// The 22 ready-made figures in menu order, with their stored vertices.
+// The 19 ready-made figures in menu order, with their stored vertices.
 std::span<const FiguraPredefinita> CatalogoFigure();
 
 // Places the ready-made figure of a menu item, selects it and refreshes the
