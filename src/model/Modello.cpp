@@ -42,6 +42,8 @@ bool AggiungiFigura(Modello& m, int n, const float* xs, const float* ys, bool ce
 
 void EliminaFigura(Modello& m, int f)
 {
+    if (f < 1 || f > m.NumeroFigure)
+        return;
     for (int g = f + 1; g <= m.NumeroFigure; ++g)
         m.Figure.CopiaRecord(g, g - 1);
     --m.NumeroFigure;

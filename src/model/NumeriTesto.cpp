@@ -29,7 +29,7 @@ Cifre Scomponi(const char* inizio, const char* fine)
     if (p != fine) {
         ++p;
         if (p != fine && *p == '+')
-            ++p;  // from_chars takes no '+'
+            ++p; // from_chars takes no '+'
         std::from_chars(p, fine, c.esponente);
     }
     while (c.cifre.size() > 1 && c.cifre.back() == '0')
@@ -69,9 +69,8 @@ Cifre CifreSingola(float a)
 int DecimaliDelFormato(const std::string& formato)
 {
     const bool valido = !formato.empty() && formato[0] == '0' &&
-                        (formato.size() == 1 ||
-                         (formato[1] == '.' && std::all_of(formato.begin() + 2, formato.end(),
-                                                           [](char ch) { return ch == '#'; })));
+                        (formato.size() == 1 || (formato[1] == '.' && std::all_of(formato.begin() + 2, formato.end(),
+                                                                                  [](char ch) { return ch == '#'; })));
     if (!valido)
         throw std::invalid_argument("formato numerico non previsto: " + formato);
     return formato.size() > 1 ? static_cast<int>(formato.size()) - 2 : 0;
@@ -97,7 +96,7 @@ void Incrementa(std::string& cifre)
     cifre.insert(cifre.begin(), '1');
 }
 
-}  // namespace
+} // namespace
 
 int16_t Arrotonda(float v)
 {
@@ -118,7 +117,7 @@ std::string FormattaNumero(double v, const std::string& formato)
         return "0";
 
     const Cifre c = CifreBrevi(std::fabs(v));
-    const long interi = static_cast<long>(c.esponente) + 1;  // digits before the separator
+    const long interi = static_cast<long>(c.esponente) + 1; // digits before the separator
     const long quante = static_cast<long>(c.cifre.size());
     std::string intera;
     std::string frazione;
@@ -148,7 +147,7 @@ std::string FormattaNumero(double v, const std::string& formato)
     intera.erase(0, primaCifra);
 
     if (intera == "0" && frazione.empty())
-        return "0";  // what rounds to nothing has no sign
+        return "0"; // what rounds to nothing has no sign
     std::string testo = v < 0 ? "-" : "";
     testo += intera;
     if (!frazione.empty())
@@ -158,7 +157,8 @@ std::string FormattaNumero(double v, const std::string& formato)
 
 std::string NumeroConSegno(int v)
 {
-    return (v < 0 ? "-" : " ") + std::to_string(std::abs(static_cast<long long>(v)));
+    std::string testo(1, v < 0 ? '-' : ' ');
+    return testo += std::to_string(std::abs(static_cast<long long>(v)));
 }
 
 std::string TestoConSegno(float v)
@@ -175,23 +175,25 @@ std::string TestoConSegno(float v)
     const int k = static_cast<int>(c.cifre.size());
     const int s = c.esponente;
     const int posizioni = s >= 0 ? std::max(s + 1, k) : -s - 1 + k;
-    std::string testo;
+    std::string testo = segno;
     if (posizioni <= 7) {
         if (s < 0) {
-            testo = "." + std::string(static_cast<size_t>(-s - 1), '0') + c.cifre;
+            testo.append(".").append(static_cast<size_t>(-s - 1), '0').append(c.cifre);
         } else if (s + 1 >= k) {
-            testo = c.cifre + std::string(static_cast<size_t>(s + 1 - k), '0');
+            testo.append(c.cifre).append(static_cast<size_t>(s + 1 - k), '0');
         } else {
-            testo = c.cifre.substr(0, static_cast<size_t>(s + 1)) + "." + c.cifre.substr(static_cast<size_t>(s + 1));
+            testo.append(c.cifre, 0, static_cast<size_t>(s + 1))
+                .append(".")
+                .append(c.cifre, static_cast<size_t>(s + 1));
         }
     } else {
-        testo = c.cifre.substr(0, 1);
+        testo += c.cifre[0];
         if (k > 1)
-            testo += "." + c.cifre.substr(1);
+            testo.append(".").append(c.cifre, 1);
         const int e = std::abs(s);
-        testo += std::string("E") + (s < 0 ? "-" : "+") + (e < 10 ? "0" : "") + std::to_string(e);
+        testo.append(s < 0 ? "E-" : "E+").append(e < 10 ? "0" : "").append(std::to_string(e));
     }
-    return segno + testo;
+    return testo;
 }
 
-}  // namespace vellora
+} // namespace vellora

@@ -31,9 +31,9 @@ std::string NumeroConSegno(int v);
 // at most 7 significant digits that gives v back (7 digits rounded when none
 // does). The plain form is used while it needs at most 7 digit positions,
 // counting the zeros between the period and the first significant digit;
-// otherwise the exponent form: " 1E+07", " 1.5E-07", " 3.333333E-02" (1/30).
+// otherwise the exponent form: " 1E+07", " 1.5E-07", " 3.333334E-02" (1/30).
 // So 1234567 and .0000001 stay plain, 12345680 and .00000015 do not.
 // Zero of either sign is " 0"; infinities and NaN give " inf", "-inf", " nan".
 std::string TestoConSegno(float v);
 
-}  // namespace vellora
+} // namespace vellora

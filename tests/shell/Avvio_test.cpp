@@ -8,6 +8,7 @@
 #include "Finti.h"
 #include "files/Recenti.h"
 #include "figures/Catalogo.h"
+#include "shell/NuovoDisegno.h"
 
 namespace fs = std::filesystem;
 using namespace vellora;
