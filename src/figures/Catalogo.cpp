@@ -64,6 +64,7 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
     if (it->n == 1)
         p.testi.CampoVertice.clear();
     p.AzzeraTotali();
+    p.AggiornaDati();
     p.AbilitaVociFigure(true);
     p.Mostra();
     return true;

@@ -1,6 +1,9 @@
 #include "shell/Programma.h"
 
+#include "figures/DatiFigura.h"
 #include "model/Nomi.h"
+
+#include <cmath>
 
 namespace vellora {
 
@@ -44,6 +47,18 @@ void Programma::AzzeraTotali()
 {
     totali = Totali{};
     testi.Pannelli = TestiPannelli(totali);
+}
+
+void Programma::AggiornaDati()
+{
+    if (!voci.Spuntata(Voce::MnuVisualizzaDati) || m.NumeroFigure == 0)
+        return;
+    testi.TestoDati = TestoDatiFigura(m);
+    // A circle's text leaves the caret alone; otherwise the caret goes back to
+    // where the user last clicked, as a fraction of the text.
+    testi.CursoreDati = IsCerchio(m, m.FiguraAttiva)
+                            ? -1
+                            : static_cast<int>(std::lround(m.PosizioneDati * LunghezzaTesto(testi.TestoDati)));
 }
 
 void Programma::AbilitaVociFigure(bool si)

@@ -29,6 +29,7 @@ struct TestiVista {
     std::string DidascaliaPiano = SenzaNome;
     bool DatiVisibili = false;
     std::string TestoDati;
+    int CursoreDati = -1;  // caret position in TestoDati; -1 leaves the caret where it is
     std::string SuggerimentoMacro = SuggerimentoMacroIniziale;
     bool operator==(const TestiVista&) const = default;
 };
@@ -43,6 +44,7 @@ public:
     StatoVoci voci;
     TestiVista testi;
     int PausaMacro = 50;
+    bool NumeriTroppoGrandi = false;  // raised by the overflow guard while a macro plays
     bool PausaAutomatica = true;
     // Where recent.dat and Macro.tmp live: the program folder, or the user's
     // data folder when the program folder is not writable.
@@ -63,6 +65,7 @@ public:
     void RidisegnaPiano();   // DisegnaPiano only
     void TestiFigura();      // CampoVertice "Figura", CampoFigura the description
     void AzzeraTotali();     // status reset
+    void AggiornaDati();     // data panel refresh (only while the panel is shown)
     void AbilitaVociFigure(bool si);  // delete, replicate, data panel
     void Mostra() { vista.Aggiorna(); }
 
