@@ -61,9 +61,10 @@ public:
         operazioni.push_back({Operazione::Linea, x1, y1, x2, y2, c, s});
     }
     void Punto(double x, double y, ColoreRgb c) override { operazioni.push_back({Operazione::Punto, x, y, 0, 0, c}); }
-    void Cerchio(double x, double y, double r, ColoreRgb c, const ColoreRgb* riempimento) override
+    void Cerchio(double x, double y, double r, ColoreRgb c, const ColoreRgb* riempimento,
+                 StileLinea s = StileLinea::Continuo) override
     {
-        operazioni.push_back({Operazione::Cerchio, x, y, r, 0, c, StileLinea::Continuo, riempimento != nullptr});
+        operazioni.push_back({Operazione::Cerchio, x, y, r, 0, c, s, riempimento != nullptr});
     }
     void Testo(double x, double y, const std::string& t, ColoreRgb c) override
     {

@@ -25,6 +25,10 @@ void CalcolaMappatura(Modello& m, int w, int h);
 
 CorniceGriglia Cornice(const Modello& m);
 
+// The range the mapping and the grid use: Range kept within 1..30, so that a
+// damaged drawing can neither divide by zero nor ask for millions of grid dots.
+int RangeGriglia(const Modello& m);
+
 PuntoPixel PianoInPixel(const Modello& m, float x, float y);
 PuntoPiano PixelInPiano(const Modello& m, double px, double py);
 

@@ -18,8 +18,10 @@ public:
     // A line includes both end points.
     virtual void Linea(double x1, double y1, double x2, double y2, ColoreRgb colore, StileLinea stile) = 0;
     virtual void Punto(double x, double y, ColoreRgb colore) = 0;
-    // riempimento == nullptr leaves the interior untouched.
-    virtual void Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento) = 0;
+    // riempimento == nullptr leaves the interior untouched. The outline follows
+    // the line style like a line does: a dotted circle stays dotted.
+    virtual void Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento,
+                         StileLinea stile = StileLinea::Continuo) = 0;
     // The text's top-left corner stands at (x, y).
     virtual void Testo(double x, double y, const std::string& testo, ColoreRgb colore) = 0;
 };

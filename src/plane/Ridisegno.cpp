@@ -1,0 +1,239 @@
+#include "plane/Ridisegno.h"
+
+#include "model/NumeriTesto.h"
+#include "plane/Mappatura.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vellora {
+
+namespace {
+
+// Built once: the redraw runs on every mouse move while dragging, and the
+// texts below are passed by reference on every call.
+const std::string& FormatoTacche()
+{
+    static const std::string formato = "0.###";
+    return formato;
+}
+
+const std::string& EtichettaO()
+{
+    static const std::string o = "O";
+    return o;
+}
+
+const std::string& Nessuna()
+{
+    static const std::string vuota;
+    return vuota;
+}
+
+// The letters "A".."T", built once.
+const std::string& Lettera(int k)
+{
+    static const auto lettere = [] {
+        std::array<std::string, MaxPunti + 1> l{};
+        for (int i = 1; i <= MaxPunti; ++i)
+            l[static_cast<size_t>(i)] = LetteraPunto(i);
+        return l;
+    }();
+    return lettere[static_cast<size_t>(std::clamp(k, 0, MaxPunti))];
+}
+
+constexpr double ScartoVertice = -10.0; // label left of a vertex
+constexpr double ScartoPunto = 5.0;     // label right of point O and of picked points
+
+ColoreRgb Codice(int c)
+{
+    return ColoreDaCodice(static_cast<float>(c));
+}
+
+// The label takes the marker's colour: setting the outline colour sets the
+// text colour too, which is also why the ruler-off tick values come out white
+// right after point O.
+void Marca(const Modello& m, float x, float y, ColoreRgb c, const std::string& etichetta, int pieno, double scarto,
+           Superficie& s)
+{
+    const PuntoPixel p = PianoInPixel(m, x, y);
+    s.Cerchio(p.x, p.y, 2.0, c, pieno == 0 ? &c : nullptr);
+    if (!etichetta.empty())
+        s.Testo(p.x + scarto, p.y, etichetta, c);
+}
+
+void Griglia(const Modello& m, int range, const CorniceGriglia& g, Superficie& s)
+{
+    const int p = m.PassoPixel;
+    const int ox = m.OrigineX;
+    const int oy = m.OrigineY;
+    const ColoreRgb grigio = Codice(CodiceGrigio);
+    const auto tacche = [&](int i) {
+        const double x = ox + (i - m.TraslPianoX) * p;
+        s.Linea(x, oy, x, oy + 5, grigio, StileLinea::Continuo);
+        const double y = oy + (i - m.TraslPianoY) * p;
+        s.Linea(ox - 3, y, ox, y, grigio, StileLinea::Continuo);
+    };
+    switch (m.TipoGriglia) {
+    case 1: {
+        const ColoreRgb righe{0, m.IntensitaGriglia, 170};
+        const ColoreRgb colonne{0, static_cast<uint8_t>(std::min(255, m.IntensitaGriglia + 15)), 170};
+        for (int i = -range; i <= range; ++i) {
+            const double y = oy - (m.TraslPianoY + i) * p;
+            s.Linea(g.xSinistra, y, g.xDestra, y, righe, StileLinea::Continuo);
+            const double x = ox + (i - m.TraslPianoX) * p;
+            s.Linea(x, g.yAlto, x, g.yBasso, colonne, StileLinea::Continuo);
+        }
+        break;
+    }
+    case 2:
+        for (int i = -range; i <= range; ++i)
+            tacche(i);
+        break;
+    case 3: {
+        const ColoreRgb verde = Codice(CodiceVerdeChiaro);
+        for (int i = -range; i <= range; ++i) {
+            const double x = ox + (i - m.TraslPianoX) * p;
+            for (int j = -range; j <= range; ++j)
+                s.Punto(x, oy + (j - m.TraslPianoY) * p, verde);
+            tacche(i);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void ValoriTacche(const Modello& m, int range, const OpzioniPiano& opzioni, Superficie& s)
+{
+    const int p = m.PassoPixel;
+    const int ox = m.OrigineX;
+    const int oy = m.OrigineY;
+    if (!opzioni.Righello) {
+        const ColoreRgb bianco = Codice(CodiceBianco);
+        s.Testo(ox + p - 7, oy, FormattaNumero(m.ScalaX, FormatoTacche()), bianco);
+        s.Testo(ox + 2, oy - p - 1, FormattaNumero(m.ScalaY, FormatoTacche()), bianco);
+        return;
+    }
+    const ColoreRgb verde = Codice(CodiceVerdeChiaro);
+    for (int i = -range; i <= range; i += 2) {
+        // The tick values are single-precision products, as the figures are.
+        if (i != m.TraslPianoX) {
+            const float v = static_cast<float>(i - m.TraslPianoX) * m.ScalaX;
+            s.Testo(ox + (i - m.TraslPianoX) * p - 7, oy, FormattaNumero(v, FormatoTacche()), verde);
+        }
+        if (i != m.TraslPianoY) {
+            const float v = static_cast<float>(m.TraslPianoY - i) * m.ScalaY;
+            s.Testo(ox + 2, oy + (i - m.TraslPianoY) * p - 1, FormattaNumero(v, FormatoTacche()), verde);
+        }
+    }
+}
+
+void AssiPerO(const Modello& m, const CorniceGriglia& g, Superficie& s)
+{
+    const ColoreRgb verde = Codice(CodiceVerdeChiaro);
+    const PuntoPixel o = PianoInPixel(m, m.CentroX, m.CentroY);
+    if (m.CentroX != 0.0f)
+        s.Linea(o.x, g.yAlto, o.x, g.yBasso + 1, verde, StileLinea::Punteggiato);
+    if (m.CentroY != 0.0f)
+        s.Linea(g.xSinistra, o.y, g.xDestra + 1, o.y, verde, StileLinea::Punteggiato);
+}
+
+// A damaged table may hold any count; drawing never reads past point 20.
+int PuntiDisegnabili(const Modello& m, int f)
+{
+    return std::clamp(NumeroPunti(m, f), 1, MaxPunti);
+}
+
+void Lato(const Modello& m, int f, int da, int a, ColoreRgb c, StileLinea stile, Superficie& s)
+{
+    const PuntoPixel p1 = PianoInPixel(m, m.Figure.X(f, da), m.Figure.Y(f, da));
+    const PuntoPixel p2 = PianoInPixel(m, m.Figure.X(f, a), m.Figure.Y(f, a));
+    s.Linea(p1.x, p1.y, p2.x, p2.y, c, stile);
+}
+
+void SegniSelezione(const Modello& m, int f, int n, Superficie& s)
+{
+    const int fa = m.FiguraAttiva;
+    const int va = m.VerticeAttivo;
+    if (va > 0) {
+        if (fa >= 1 && fa <= MaxFigure && va <= MaxPunti)
+            SegnaVertice(m, m.Figure.X(fa, va), m.Figure.Y(fa, va), CodiceRosso, Lettera(va), 0, s);
+        return;
+    }
+    if (f != fa)
+        return;
+    for (int k = 1; k <= n; ++k)
+        SegnaVertice(m, m.Figure.X(f, k), m.Figure.Y(f, k), CodiceRosso, Lettera(k), 1, s);
+}
+
+} // namespace
+
+void SegnaVertice(const Modello& m, float x, float y, int colore, const std::string& etichetta, int pieno,
+                  Superficie& s)
+{
+    Marca(m, x, y, Codice(colore), etichetta, pieno, ScartoVertice, s);
+}
+
+void SegnaPunto(const Modello& m, float x, float y, int colore, const std::string& etichetta, int pieno, Superficie& s)
+{
+    Marca(m, x, y, Codice(colore), etichetta, pieno, ScartoPunto, s);
+}
+
+void DisegnaPiano(Modello& m, int w, int h, const OpzioniPiano& opzioni, Superficie& s)
+{
+    CalcolaMappatura(m, w, h);
+    s.Pulisci(SfondoPiano);
+    const int range = RangeGriglia(m);
+    const CorniceGriglia g = Cornice(m);
+    Griglia(m, range, g, s);
+
+    const ColoreRgb bianco = Codice(CodiceBianco);
+    s.Linea(g.xSinistra, m.OrigineY, g.xDestra + 1, m.OrigineY, bianco, StileLinea::Continuo);
+    s.Linea(m.OrigineX, g.yAlto, m.OrigineX, g.yBasso + 1, bianco, StileLinea::Continuo);
+
+    SegnaPunto(m, m.CentroX, m.CentroY, CodiceBianco, EtichettaO(), 0, s);
+    ValoriTacche(m, range, opzioni, s);
+    if (opzioni.AssiPerO)
+        AssiPerO(m, g, s);
+}
+
+void DisegnaFigura(const Modello& m, int f, Superficie& s)
+{
+    const int n = PuntiDisegnabili(m, f);
+    const bool attiva = f == m.FiguraAttiva;
+    if (n == 1) {
+        SegnaVertice(m, m.Figure.X(f, 1), m.Figure.Y(f, 1), CodiceRosso, attiva ? Lettera(1) : Nessuna(),
+                     attiva ? 0 : 1, s);
+        return;
+    }
+    const StileLinea stile = m.Figure.Y(f, SlotColore) != TrattoPieno ? StileLinea::Punteggiato : StileLinea::Continuo;
+    const ColoreRgb c = ColoreDaCodice(m.Figure.X(f, SlotColore));
+    if (IsCerchio(m, f)) {
+        const float x1 = m.Figure.X(f, 1), y1 = m.Figure.Y(f, 1);
+        const float x2 = m.Figure.X(f, 2), y2 = m.Figure.Y(f, 2);
+        const float r = Distanza(x1, y1, x2, y2);
+        const PuntoPixel centro = PianoInPixel(m, x1, y1);
+        s.Cerchio(centro.x, centro.y, m.PassoPixel * static_cast<double>(r) / m.ScalaX, c, nullptr, stile);
+        Marca(m, x1, y1, c, Nessuna(), 1, ScartoVertice, s);
+        Marca(m, x2, y2, c, Nessuna(), 1, ScartoVertice, s);
+    } else {
+        for (int k = 1; k < n; ++k)
+            Lato(m, f, k, k + 1, c, stile, s);
+        if (n > 2)
+            Lato(m, f, n, 1, c, stile, s);
+    }
+    SegniSelezione(m, f, n, s);
+}
+
+void DisegnaFigure(const Modello& m, Superficie& s)
+{
+    const int numero = std::min<int>(m.NumeroFigure, MaxFigure);
+    for (int f = 1; f <= numero; ++f)
+        DisegnaFigura(m, f, s);
+    if (numero > 0 && m.FiguraAttiva >= 1 && m.FiguraAttiva <= numero)
+        DisegnaFigura(m, m.FiguraAttiva, s);
+}
+
+} // namespace vellora

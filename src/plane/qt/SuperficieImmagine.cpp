@@ -1,0 +1,214 @@
+#include "plane/qt/SuperficieImmagine.h"
+
+#include <QFont>
+#include <algorithm>
+#include <cmath>
+
+namespace vellora {
+
+namespace {
+
+constexpr int MassimoTesti = 512;
+
+QRgb Rgb(ColoreRgb c)
+{
+    return qRgb(c.r, c.g, c.b);
+}
+
+// Coordinates far outside any window only come from a damaged drawing; the
+// rasteriser is spared them instead of being asked to clip infinities.
+bool Ragionevole(double v)
+{
+    return std::isfinite(v) && std::abs(v) < 1e7;
+}
+
+} // namespace
+
+SuperficieImmagine::SuperficieImmagine(QSize dimensioni)
+{
+    linee_.reserve(256);
+    Ridimensiona(dimensioni);
+}
+
+SuperficieImmagine::~SuperficieImmagine()
+{
+    Chiudi();
+}
+
+void SuperficieImmagine::Ridimensiona(QSize dimensioni)
+{
+    Chiudi();
+    immagine_ = QImage(dimensioni.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    immagine_.fill(Rgb(ColoreRgb{0, 0, 192}));
+}
+
+const QImage& SuperficieImmagine::Immagine()
+{
+    Chiudi();
+    return immagine_;
+}
+
+void SuperficieImmagine::Chiudi()
+{
+    if (pittore_.isActive()) {
+        Scarica();
+        pittore_.end();
+    }
+    pixel_ = nullptr;
+}
+
+QPainter& SuperficieImmagine::Pittore()
+{
+    if (!pittore_.isActive()) {
+        pittore_.begin(&immagine_);
+        pittore_.setRenderHint(QPainter::Antialiasing, false);
+        pittore_.setRenderHint(QPainter::TextAntialiasing, false);
+        QFont carattere;
+        carattere.setStyleHint(QFont::SansSerif);
+        pittore_.setFont(carattere);
+        pittore_.setBrush(Qt::NoBrush);
+        pennaAttuale_ = UINT32_MAX;
+        pennello_ = false;
+        // The painter has made the image its own; dots go straight into it.
+        pixel_ = immagine_.bits();
+        rigaByte_ = immagine_.bytesPerLine();
+    }
+    return pittore_;
+}
+
+void SuperficieImmagine::Penna(ColoreRgb colore, StileLinea stile)
+{
+    const uint32_t chiave = (Rgb(colore) & 0xFFFFFFu) | (stile == StileLinea::Punteggiato ? 1u << 24 : 0u);
+    if (chiave == pennaAttuale_)
+        return;
+    Scarica();
+    pennaAttuale_ = chiave;
+    for (const auto& [k, penna] : penne_) {
+        if (k == chiave) {
+            pittore_.setPen(penna);
+            return;
+        }
+    }
+    QPen penna(QColor(Rgb(colore)), 1, stile == StileLinea::Punteggiato ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
+    penna.setCosmetic(true);
+    penne_.emplace_back(chiave, penna);
+    pittore_.setPen(penna);
+}
+
+// Sloping lines wait in a batch: the rasteriser's setup per call costs more
+// than a short edge itself. Anything else drawn empties the batch first, so
+// the order of the drawing is kept.
+void SuperficieImmagine::Scarica()
+{
+    if (!linee_.empty()) {
+        pittore_.drawLines(linee_.data(), static_cast<int>(linee_.size()));
+        linee_.clear();
+    }
+}
+
+void SuperficieImmagine::Pulisci(ColoreRgb sfondo)
+{
+    Pittore();
+    linee_.clear();
+    immagine_.fill(Rgb(sfondo));
+}
+
+void SuperficieImmagine::Linea(double x1, double y1, double x2, double y2, ColoreRgb colore, StileLinea stile)
+{
+    if (!Ragionevole(x1) || !Ragionevole(y1) || !Ragionevole(x2) || !Ragionevole(y2))
+        return;
+    Pittore();
+    if (stile == StileLinea::Continuo && LineaDiritta(x1, y1, x2, y2, Rgb(colore)))
+        return;
+    Penna(colore, stile);
+    linee_.emplace_back(x1, y1, x2, y2);
+}
+
+// Grid lines, axes and ticks are solid, horizontal or vertical and on whole
+// pixels: filling their pixels directly costs a fraction of the rasteriser's
+// setup per line, and colours the same pixels.
+bool SuperficieImmagine::LineaDiritta(double x1, double y1, double x2, double y2, QRgb colore)
+{
+    if ((x1 != x2 && y1 != y2) || x1 != std::floor(x1) || y1 != std::floor(y1) || x2 != std::floor(x2) ||
+        y2 != std::floor(y2))
+        return false;
+    Scarica();
+    const long w = immagine_.width();
+    const long h = immagine_.height();
+    if (y1 == y2) {
+        const long y = static_cast<long>(y1);
+        const long da = std::max(0L, static_cast<long>(std::min(x1, x2)));
+        const long a = std::min(w - 1, static_cast<long>(std::max(x1, x2)));
+        if (y >= 0 && y < h && da <= a) {
+            QRgb* riga = reinterpret_cast<QRgb*>(pixel_ + y * rigaByte_);
+            std::fill(riga + da, riga + a + 1, colore);
+        }
+        return true;
+    }
+    const long x = static_cast<long>(x1);
+    const long da = std::max(0L, static_cast<long>(std::min(y1, y2)));
+    const long a = std::min(h - 1, static_cast<long>(std::max(y1, y2)));
+    if (x >= 0 && x < w)
+        for (long y = da; y <= a; ++y)
+            reinterpret_cast<QRgb*>(pixel_ + y * rigaByte_)[x] = colore;
+    return true;
+}
+
+void SuperficieImmagine::Punto(double x, double y, ColoreRgb colore)
+{
+    if (!Ragionevole(x) || !Ragionevole(y))
+        return;
+    Pittore();
+    Scarica();
+    const long ix = std::lround(x);
+    const long iy = std::lround(y);
+    if (ix < 0 || iy < 0 || ix >= immagine_.width() || iy >= immagine_.height())
+        return;
+    reinterpret_cast<QRgb*>(pixel_ + iy * rigaByte_)[ix] = Rgb(colore);
+}
+
+void SuperficieImmagine::Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento,
+                                 StileLinea stile)
+{
+    if (!Ragionevole(x) || !Ragionevole(y) || !Ragionevole(raggio))
+        return;
+    QPainter& p = Pittore();
+    Scarica();
+    Penna(contorno, stile);
+    if (riempimento) {
+        const QColor c(Rgb(*riempimento));
+        if (!pennello_ || c != colorePennello_) {
+            p.setBrush(c);
+            colorePennello_ = c;
+            pennello_ = true;
+        }
+    } else if (pennello_) {
+        p.setBrush(Qt::NoBrush);
+        pennello_ = false;
+    }
+    p.drawEllipse(QPointF(x, y), raggio, raggio);
+}
+
+const QStaticText& SuperficieImmagine::TestoPronto(const std::string& testo)
+{
+    if (const auto trovato = testi_.find(testo); trovato != testi_.end())
+        return trovato->second;
+    if (testi_.size() >= MassimoTesti)
+        testi_.clear();
+    QStaticText st(QString::fromStdString(testo));
+    st.setTextFormat(Qt::PlainText);
+    st.prepare(QTransform(), pittore_.font());
+    return testi_.emplace(testo, st).first->second;
+}
+
+void SuperficieImmagine::Testo(double x, double y, const std::string& testo, ColoreRgb colore)
+{
+    if (testo.empty() || !Ragionevole(x) || !Ragionevole(y))
+        return;
+    QPainter& p = Pittore();
+    Scarica();
+    Penna(colore, StileLinea::Continuo);
+    p.drawStaticText(QPointF(x, y), TestoPronto(testo));
+}
+
+} // namespace vellora
