@@ -1,0 +1,50 @@
+#pragma once
+// The eleven buttons of the side toolbar: which gesture does what, the click
+// procedure shared by the toolbar, the settings menu and the macro player,
+// and the line each application leaves in a recorded macro.
+#include "model/Modello.h"
+#include "shell/Voci.h"
+#include "transform/Formule.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vellora {
+
+class Programma;
+
+// The toolbar button of a transformation, and the word of its macro line.
+Voce VoceDi(Trasformazione t);
+std::string_view ParolaMacro(Trasformazione t);
+
+enum class Gesto { Applica, Inversa, Impostazioni, Altro };
+
+// pulsante: 1 left, 2 right, 4 middle, as the button reports it on release.
+// A symmetry applies itself on any left click, whatever the modifiers; the
+// others apply on a plain left click and invert on Shift alone. The right
+// click opens the settings; everything else only refreshes.
+Gesto GestoDaMouse(Trasformazione t, int pulsante, bool shift, bool altriModificatori);
+
+// The application a click would make now with the program's parameters.
+// Shift on a symmetry is the symmetry itself.
+Applicazione ApplicazioneCorrente(const Programma& p, Trasformazione t, bool inversa);
+
+// The macro line of an application: an inverse is written as the forward
+// transformation with the opposite or reciprocal value (in single
+// precision), so that playback needs forward actions only. Empty when that
+// reciprocal is not a finite float (a zero coefficient).
+std::optional<std::string> RigaMacroDi(const Applicazione& a);
+
+// A point may stand at most this many pixels from the origin on either axis.
+inline constexpr float LimitePixel = 16000.0f;
+
+// True when (x, y) lies within the pixel limit at the current mapping.
+bool EntroLimiti(const Modello& m, float x, float y);
+
+// A click on a transformation button with its gesture: transforms the active
+// figure (or its active vertex), updates the totals and their panels, records
+// the macro line, refreshes. A refused click leaves the figure as it was.
+void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g);
+
+} // namespace vellora
