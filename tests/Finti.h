@@ -23,6 +23,18 @@ class DialoghiFinti : public Dialoghi {
 public:
     std::vector<MessaggioRegistrato> messaggi;
     std::deque<Risposta> risposte;  // answers in order; Ok / Si when empty
+    std::vector<RichiestaFile> richiesteFile;
+    std::deque<std::optional<std::string>> fileScelti;  // answers of the file dialogs; cancel when empty
+
+    std::optional<std::string> ScegliFile(const RichiestaFile& r) override
+    {
+        richiesteFile.push_back(r);
+        if (fileScelti.empty())
+            return std::nullopt;
+        auto scelto = fileScelti.front();
+        fileScelti.pop_front();
+        return scelto;
+    }
 
     Risposta Messaggio(const std::string& testo, Icona icona, Pulsanti pulsanti) override
     {
