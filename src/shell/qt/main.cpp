@@ -1,7 +1,26 @@
+#include "shell/Avvio.h"
+#include "shell/qt/AvvioQt.h"
+#include "shell/qt/DialoghiQt.h"
+#include "shell/qt/FrmPrinc.h"
+
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("Vellora"));
+    vellora::CaricaTraduzioniQt(app);
+
+    vellora::DialoghiQt dialoghi;
+    if (!vellora::SchermoAdeguato()) {
+        dialoghi.Messaggio(vellora::MessaggioSchermo, vellora::Icona::Stop, vellora::Pulsanti::Ok);
+        return 1;
+    }
+    auto finestra = vellora::ApriProgramma(dialoghi, vellora::CartelleDiSistema(),
+                                           vellora::RigaDiComando(QCoreApplication::arguments()));
+    // For timing the start-up: the program ends as soon as the window is up.
+    if (qEnvironmentVariableIsSet("VELLORA_ESCI_DOPO_AVVIO"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
 }

@@ -1,0 +1,43 @@
+#include "shell/qt/FinestraGuida.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+namespace vellora {
+
+FinestraGuida::FinestraGuida(QWidget* parent) : QTextBrowser(parent)
+{
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("FinestraGuida"));
+    setWindowTitle(QStringLiteral("Guida di Vellora"));
+    setOpenExternalLinks(true);
+    const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize disponibile = schermo ? schermo->availableSize() : QSize(800, 600);
+    resize(std::min(760, disponibile.width() * 3 / 4), disponibile.height() * 4 / 5);
+}
+
+void FinestraGuida::Mostra(const QString& percorso)
+{
+    setSource(QUrl::fromLocalFile(percorso));
+    show();
+    raise();
+    activateWindow();
+}
+
+void FinestraGuida::doSetSource(const QUrl& nome, QTextDocument::ResourceType tipo)
+{
+    // A page that is not there (a help folder not installed, a broken link)
+    // says which file it looked for instead of showing a blank window.
+    const QUrl assoluto = source().resolved(nome);
+    if (assoluto.isLocalFile() && !QFileInfo::exists(assoluto.toLocalFile())) {
+        setHtml(QStringLiteral("<h3>Pagina della guida non trovata</h3>"
+                               "<p>Non è stato trovato il file <b>%1</b>.</p>")
+                    .arg(assoluto.toLocalFile().toHtmlEscaped()));
+        return;
+    }
+    QTextBrowser::doSetSource(nome, tipo);
+}
+
+} // namespace vellora

@@ -1,0 +1,23 @@
+#pragma once
+// The title window: one picture, painted at run time; shown without blocking
+// at start-up and as the about box. Any key or click closes it.
+#include <QWidget>
+
+class QLabel;
+
+namespace vellora {
+
+class FrmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmSplash(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QLabel* picture1_;
+};
+
+} // namespace vellora

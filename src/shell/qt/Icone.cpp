@@ -1,0 +1,387 @@
+#include "shell/qt/Icone.h"
+
+#include "model/Nomi.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QTransform>
+#include <cmath>
+#include <initializer_list>
+
+namespace vellora {
+
+namespace {
+
+const QColor RiempimentoOriginale(132, 180, 255);
+const QColor BordoOriginale(20, 60, 160);
+const QColor RiempimentoImmagine(255, 160, 100);
+const QColor BordoImmagine(190, 50, 20);
+const QColor Guida(70, 70, 70);
+const QColor ColoreFreccia(0, 120, 0);
+
+QPolygonF Poligono(std::initializer_list<QPointF> punti)
+{
+    return QPolygonF(QList<QPointF>(punti));
+}
+
+void Figura(QPainter& p, const QPolygonF& poligono, bool immagine)
+{
+    p.setPen(QPen(immagine ? BordoImmagine : BordoOriginale, 1.2));
+    p.setBrush(immagine ? RiempimentoImmagine : RiempimentoOriginale);
+    p.drawPolygon(poligono);
+}
+
+void Tratteggio(QPainter& p, QPointF a, QPointF b, const QColor& colore = Guida)
+{
+    QPen penna(colore, 1.0);
+    penna.setDashPattern({2.0, 2.0});
+    p.setPen(penna);
+    p.drawLine(a, b);
+}
+
+void PuntoO(QPainter& p, QPointF o)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(o, 1.8, 1.8);
+}
+
+void PuntaFreccia(QPainter& p, QPointF da, QPointF a, const QColor& colore, double lunghezza = 5.0)
+{
+    const double angolo = std::atan2(a.y() - da.y(), a.x() - da.x());
+    const double apertura = 0.5;
+    QPointF s1 = a - QPointF(std::cos(angolo - apertura), std::sin(angolo - apertura)) * lunghezza;
+    QPointF s2 = a - QPointF(std::cos(angolo + apertura), std::sin(angolo + apertura)) * lunghezza;
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPolygon(Poligono({a, s1, s2}));
+}
+
+void Freccia(QPainter& p, QPointF da, QPointF a, const QColor& colore = ColoreFreccia, double spessore = 1.6)
+{
+    const double lunghezza = std::hypot(a.x() - da.x(), a.y() - da.y());
+    const double punta = 3.0 + 1.5 * spessore;
+    const QPointF fineAsta = a - (a - da) * ((punta - 1.5) / lunghezza);
+    p.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(da, fineAsta);
+    PuntaFreccia(p, da, a, colore, punta);
+}
+
+void Simmetria(QPainter& p, Voce v)
+{
+    switch (v) {
+    case Voce::simm1:
+        Figura(p, Poligono({{2, 19}, {10, 19}, {10, 6}}), false);
+        Figura(p, Poligono({{22, 19}, {14, 19}, {14, 6}}), true);
+        Tratteggio(p, {12, 1}, {12, 23});
+        break;
+    case Voce::simm2:
+        Figura(p, Poligono({{5, 2}, {5, 10}, {19, 10}}), false);
+        Figura(p, Poligono({{5, 22}, {5, 14}, {19, 14}}), true);
+        Tratteggio(p, {1, 12}, {23, 12});
+        break;
+    case Voce::simm3:
+        Figura(p, Poligono({{2, 2}, {10, 2}, {2, 9}}), false);
+        Figura(p, Poligono({{22, 22}, {14, 22}, {22, 15}}), true);
+        Tratteggio(p, {2, 2}, {22, 22});
+        PuntoO(p, {12, 12});
+        break;
+    default: // simm4: the line x + y = 24 maps (x, y) to (24 - y, 24 - x)
+        Figura(p, Poligono({{13, 21}, {21, 21}, {21, 14}}), false);
+        Figura(p, Poligono({{3, 11}, {3, 3}, {10, 3}}), true);
+        Tratteggio(p, {1, 23}, {23, 1});
+        PuntoO(p, {5, 19});
+        PuntoO(p, {19, 5});
+        break;
+    }
+}
+
+void Rotazione(QPainter& p)
+{
+    const QPointF o(4, 20);
+    const QPolygonF triangolo = Poligono({{8, 20}, {20, 20}, {20, 15}});
+    // Qt turns clockwise on screen for a positive angle: -60 is counter-clockwise.
+    const QTransform rotazione = QTransform().translate(o.x(), o.y()).rotate(-60).translate(-o.x(), -o.y());
+    Figura(p, triangolo, false);
+    Figura(p, rotazione.map(triangolo), true);
+    const double raggio = 16.5, inizio = 14, ampiezza = 42;
+    p.setPen(QPen(ColoreFreccia, 1.5));
+    p.setBrush(Qt::NoBrush);
+    const QRectF cerchio(o.x() - raggio, o.y() - raggio, 2 * raggio, 2 * raggio);
+    p.drawArc(cerchio, static_cast<int>(inizio * 16), static_cast<int>(ampiezza * 16));
+    const double fine = (inizio + ampiezza + 6) * M_PI / 180;
+    const QPointF punta = o + QPointF(std::cos(fine), -std::sin(fine)) * raggio;
+    const QPointF tangente(-std::sin(fine), -std::cos(fine));
+    PuntaFreccia(p, punta - tangente, punta, ColoreFreccia);
+    PuntoO(p, o);
+}
+
+void Omotetia(QPainter& p)
+{
+    const QPointF o(2, 22);
+    const QPolygonF piccolo = Poligono({{5, 20}, {10, 20}, {10, 15}});
+    const QPolygonF grande =
+        QTransform().translate(o.x(), o.y()).scale(2.4, 2.4).translate(-o.x(), -o.y()).map(piccolo);
+    Tratteggio(p, o, grande[2]);
+    Tratteggio(p, o, grande[1]);
+    Figura(p, grande, true);
+    Figura(p, piccolo, false);
+    PuntoO(p, o);
+}
+
+void Traslazione(QPainter& p, Voce v)
+{
+    switch (v) {
+    case Voce::trasla1:
+        Figura(p, Poligono({{1, 20}, {9, 20}, {9, 10}}), false);
+        Figura(p, Poligono({{14, 20}, {22, 20}, {22, 10}}), true);
+        Freccia(p, {3, 5}, {21, 5});
+        break;
+    case Voce::trasla2:
+        Figura(p, Poligono({{2, 22}, {11, 22}, {11, 15}}), false);
+        Figura(p, Poligono({{2, 9}, {11, 9}, {11, 2}}), true);
+        Freccia(p, {18, 21}, {18, 3});
+        break;
+    default:
+        Figura(p, Poligono({{1, 22}, {8, 22}, {8, 15}}), false);
+        Figura(p, Poligono({{15, 9}, {22, 9}, {22, 2}}), true);
+        Freccia(p, {8, 12}, {16, 4});
+        break;
+    }
+}
+
+void Stiramento(QPainter& p, bool orizzontale)
+{
+    p.setBrush(QColor(255, 160, 100, 150));
+    p.setPen(QPen(BordoImmagine, 1.2));
+    if (orizzontale) {
+        p.drawRect(QRectF(3, 5, 18, 9));
+        Figura(p, Poligono({{3, 5}, {12, 5}, {12, 14}, {3, 14}}), false);
+        Freccia(p, {3, 19}, {22, 19});
+        Tratteggio(p, {3, 1}, {3, 23});
+    } else {
+        p.drawRect(QRectF(10, 3, 9, 18));
+        Figura(p, Poligono({{10, 21}, {19, 21}, {19, 12}, {10, 12}}), false);
+        Freccia(p, {5, 21}, {5, 2});
+        Tratteggio(p, {1, 21}, {23, 21});
+    }
+}
+
+void Macro(QPainter& p)
+{
+    p.setPen(QPen(Guida, 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2.5, 1.5, 13, 19));
+    for (double y : {5.5, 9.0, 12.5, 16.0})
+        p.drawLine(QPointF(5, y), QPointF(13, y));
+    p.setPen(QPen(QColor(0, 90, 0), 1.0));
+    p.setBrush(QColor(40, 170, 40));
+    p.drawPolygon(Poligono({{11, 10}, {11, 23}, {22.5, 16.5}}));
+}
+
+void Colore(QPainter& p, int indice)
+{
+    // Palette buttons by index: white, red, yellow, green, cyan, magenta, grey.
+    static constexpr int Codici[] = {vellora::CodiceBianco,      vellora::CodiceRosso,   vellora::CodiceGiallo,
+                                     vellora::CodiceVerdeChiaro, vellora::CodiceAzzurro, vellora::CodiceViola,
+                                     vellora::CodiceGrigio};
+    const vellora::ColoreRgb c = vellora::Tavolozza[Codici[indice]];
+    p.setPen(QPen(QColor(60, 60, 60), 1.0));
+    p.setBrush(QColor(c.r, c.g, c.b));
+    p.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 2, 2);
+}
+
+void Punteggiato(QPainter& p)
+{
+    p.setPen(QPen(QColor(60, 60, 60), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 2, 2);
+    QPen punti(Qt::black, 1.6, Qt::DotLine);
+    p.setPen(punti);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(Poligono({{6, 18}, {18, 18}, {18, 6}}));
+}
+
+void Elimina(QPainter& p)
+{
+    Figura(p, Poligono({{1, 21}, {13, 21}, {13, 5}}), false);
+    p.setPen(QPen(QColor(210, 0, 0), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(13, 10), QPointF(22, 19));
+    p.drawLine(QPointF(22, 10), QPointF(13, 19));
+}
+
+void Replica(QPainter& p)
+{
+    Figura(p, Poligono({{1, 22}, {13, 22}, {13, 8}}), false);
+    Figura(p, Poligono({{8, 17}, {20, 17}, {20, 3}}), true);
+    p.setPen(QPen(ColoreFreccia, 2.0));
+    p.drawLine(QPointF(4, 5), QPointF(10, 5));
+    p.drawLine(QPointF(7, 2), QPointF(7, 8));
+}
+
+void Vertice(QPainter& p, bool avanti)
+{
+    p.setPen(QPen(BordoOriginale, 1.2));
+    p.setBrush(RiempimentoOriginale);
+    p.drawPolygon(Poligono({{1, 21}, {14, 21}, {14, 6}}));
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(QColor(230, 0, 0));
+    p.drawEllipse(QPointF(14, 6), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ColoreFreccia);
+    if (avanti)
+        p.drawPolygon(Poligono({{19, 14}, {23, 20}, {15, 20}}));
+    else
+        p.drawPolygon(Poligono({{15, 14}, {23, 14}, {19, 20}}));
+}
+
+void FiguraSuccessiva(QPainter& p, bool avanti)
+{
+    if (avanti) {
+        Figura(p, Poligono({{1, 20}, {10, 20}, {1, 8}}), false);
+        p.setPen(Qt::NoPen);
+        p.setBrush(ColoreFreccia);
+        p.drawPolygon(Poligono({{23, 12}, {13, 4}, {13, 20}}));
+    } else {
+        Figura(p, Poligono({{14, 20}, {23, 20}, {23, 8}}), false);
+        p.setPen(Qt::NoPen);
+        p.setBrush(ColoreFreccia);
+        p.drawPolygon(Poligono({{1, 12}, {11, 4}, {11, 20}}));
+    }
+}
+
+void Assi(QPainter& p)
+{
+    p.setPen(QPen(Qt::black, 1.2));
+    p.drawLine(QPointF(12, 1.5), QPointF(12, 22.5));
+    p.drawLine(QPointF(1.5, 12), QPointF(22.5, 12));
+}
+
+// indice 1..4 shades one quadrant, 0 all four.
+void Quadrante(QPainter& p, int indice)
+{
+    p.setPen(QPen(QColor(120, 120, 120), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1.5, 1.5, 21, 21));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 130, 255));
+    const QRectF q[] = {
+        {1.5, 1.5, 21, 21}, {12, 1.5, 10.5, 10.5}, {1.5, 1.5, 10.5, 10.5}, {1.5, 12, 10.5, 10.5}, {12, 12, 10.5, 10.5}};
+    p.drawRect(q[indice]);
+    Assi(p);
+}
+
+void TraslaPiano(QPainter& p, Voce v)
+{
+    p.setPen(QPen(QColor(170, 170, 200), 1.0));
+    for (double t : {4.5, 8.5, 15.5, 19.5}) {
+        p.drawLine(QPointF(t, 1.5), QPointF(t, 22.5));
+        p.drawLine(QPointF(1.5, t), QPointF(22.5, t));
+    }
+    Assi(p);
+    const QPointF c(12, 12);
+    const QPointF direzione = v == Voce::TraslaPiano1   ? QPointF(1, 0)
+                              : v == Voce::TraslaPiano2 ? QPointF(-1, 0)
+                              : v == Voce::TraslaPiano3 ? QPointF(0, -1)
+                                                        : QPointF(0, 1);
+    Freccia(p, c - direzione * 8, c + direzione * 10, QColor(0, 130, 0), 3.0);
+}
+
+void Disegna(QPainter& p, Voce v)
+{
+    switch (v) {
+    case Voce::simm1:
+    case Voce::simm2:
+    case Voce::simm3:
+    case Voce::simm4:
+        return Simmetria(p, v);
+    case Voce::ruota1:
+        return Rotazione(p);
+    case Voce::Omotetia:
+        return Omotetia(p);
+    case Voce::trasla1:
+    case Voce::trasla2:
+    case Voce::trasla3:
+        return Traslazione(p, v);
+    case Voce::Stir1:
+        return Stiramento(p, true);
+    case Voce::Stir2:
+        return Stiramento(p, false);
+    case Voce::Macro:
+        return Macro(p);
+    case Voce::CmdElimina:
+        return Elimina(p);
+    case Voce::CmdReplica:
+        return Replica(p);
+    case Voce::TavolozzaFigure7:
+        return Punteggiato(p);
+    case Voce::VerticeAvanti:
+        return Vertice(p, true);
+    case Voce::VerticeIndietro:
+        return Vertice(p, false);
+    case Voce::FigAvanti:
+        return FiguraSuccessiva(p, true);
+    case Voce::FigIndietro:
+        return FiguraSuccessiva(p, false);
+    case Voce::ResettaPiano:
+        return Quadrante(p, 0);
+    case Voce::PrimoQuadrante:
+        return Quadrante(p, 1);
+    case Voce::SecondoQuadrante:
+        return Quadrante(p, 2);
+    case Voce::TerzoQuadrante:
+        return Quadrante(p, 3);
+    case Voce::QuartoQuadrante:
+        return Quadrante(p, 4);
+    case Voce::TraslaPiano1:
+    case Voce::TraslaPiano2:
+    case Voce::TraslaPiano3:
+    case Voce::TraslaPiano4:
+        return TraslaPiano(p, v);
+    default:
+        break;
+    }
+    if (v >= Voce::TavolozzaFigure0 && v <= Voce::TavolozzaFigure6)
+        Colore(p, static_cast<int>(v) - static_cast<int>(Voce::TavolozzaFigure0));
+}
+
+} // namespace
+
+QIcon IconaProgramma()
+{
+    constexpr int Lato = 32;
+    QPixmap immagine(Lato, Lato);
+    immagine.fill(QColor(0, 0, 192));
+    QPainter p(&immagine);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(150, 150, 255), 1.0));
+    p.drawLine(QPointF(16, 1), QPointF(16, 31));
+    p.drawLine(QPointF(1, 16), QPointF(31, 16));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 0), 2.0));
+    p.drawPolygon(Poligono({{18, 14}, {29, 14}, {18, 5}}));
+    p.setPen(QPen(QColor(255, 70, 70), 2.0));
+    p.drawPolygon(Poligono({{14, 18}, {3, 18}, {14, 27}}));
+    p.end();
+    return QIcon(immagine);
+}
+
+QIcon IconaVoce(Voce v, int lato)
+{
+    if (v < Voce::Stir2)
+        return {};
+    QPixmap immagine(lato, lato);
+    immagine.fill(Qt::transparent);
+    QPainter p(&immagine);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The pictures are drawn on a 24-unit grid; a smaller button gets them
+    // painted at its own size rather than a blurred copy.
+    p.scale(lato / double(LatoIcona), lato / double(LatoIcona));
+    Disegna(p, v);
+    p.end();
+    return QIcon(immagine);
+}
+
+} // namespace vellora

@@ -1,0 +1,20 @@
+#pragma once
+// The pictures of the toolbar buttons, all painted here at start-up so that
+// the program ships no image files: small pictures of what each command does.
+#include "shell/Voci.h"
+
+#include <QIcon>
+
+namespace vellora {
+
+inline constexpr int LatoIcona = 24;        // side toolbar
+inline constexpr int LatoIconaPiccola = 20; // bottom toolbars, which hold many more controls
+
+// The picture of a toolbar button, lato pixels square; a null icon for menu
+// entries.
+QIcon IconaVoce(vellora::Voce v, int lato = LatoIcona);
+
+// The program's own picture, for the window icons.
+QIcon IconaProgramma();
+
+} // namespace vellora

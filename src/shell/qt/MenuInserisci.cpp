@@ -1,0 +1,26 @@
+// Handlers of the Insert menu.
+#include "figures/Catalogo.h"
+#include "shell/qt/FrmPrinc.h"
+
+namespace vellora {
+
+void FrmPrinc::CollegaMenuInserisci()
+{
+    for (const FiguraPredefinita& f : CatalogoFigure())
+        connect(Azione(f.voce), &QAction::triggered, this, [this, v = f.voce] { InserisciFigura(v); });
+    for (Voce v : {Voce::MnuFiguraCerchio2, Voce::MnuFiguraCerchio, Voce::MnuFiguraCerchio1})
+        connect(Azione(v), &QAction::triggered, this, [this, v] { InserisciCerchio(v); });
+}
+
+void FrmPrinc::InserisciFigura(Voce v)
+{
+    InserisciFiguraPredefinita(p, v);
+}
+
+void FrmPrinc::InserisciCerchio(Voce)
+{
+    // The circle dialogs come later; the scale check already applies.
+    ControllaMonometrico(p);
+}
+
+} // namespace vellora

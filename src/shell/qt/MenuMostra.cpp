@@ -1,0 +1,48 @@
+// Handlers of the Show menu.
+#include "shell/qt/FrmPrinc.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <csignal>
+
+namespace vellora {
+
+namespace {
+// The usual desktop calculators, in order of preference.
+const char* const Calcolatrici[] = {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"};
+
+bool InEsecuzione(qint64 pid)
+{
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0;
+}
+} // namespace
+
+void FrmPrinc::CollegaMenuMostra()
+{
+    for (Voce v : {Voce::MnuVisualizzaRighello, Voce::MnuVisualizzaAssiSimm})
+        connect(Azione(v), &QAction::triggered, this, [this, v] { SpuntaERidisegna(v); });
+    connect(Azione(Voce::MnuVisualizzaCalcolatrice), &QAction::triggered, this,
+            &FrmPrinc::MnuVisualizzaCalcolatrice_Click);
+}
+
+void FrmPrinc::SpuntaERidisegna(Voce v)
+{
+    p.voci.Spunta(v, !p.voci.Spuntata(v));
+    p.Ridisegna();
+    Aggiorna();
+}
+
+void FrmPrinc::MnuVisualizzaCalcolatrice_Click()
+{
+    // One calculator is enough: the one we started is still there.
+    if (InEsecuzione(pidCalcolatrice_))
+        return;
+    for (const char* nome : Calcolatrici) {
+        const QString programma = QStandardPaths::findExecutable(QString::fromLatin1(nome));
+        if (!programma.isEmpty() && QProcess::startDetached(programma, {}, QString(), &pidCalcolatrice_))
+            return;
+    }
+    p.Messaggio("Non è installata la calcolatrice di Windows");
+}
+
+} // namespace vellora

@@ -1,0 +1,29 @@
+#pragma once
+// A side-toolbar button. The transformations tell a plain click, a Shift
+// click and a right click apart, and act when the mouse button is released,
+// so the button reports which button went up and the modifiers held then.
+#include "shell/Voci.h"
+
+#include <QToolButton>
+
+namespace vellora {
+
+class PulsanteLaterale : public QToolButton {
+    Q_OBJECT
+public:
+    explicit PulsanteLaterale(vellora::Voce voce, QWidget* parent = nullptr);
+    vellora::Voce VocePulsante() const { return voce_; }
+
+signals:
+    void Rilasciato(Qt::MouseButton pulsante, Qt::KeyboardModifiers tasti);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    vellora::Voce voce_;
+    Qt::MouseButtons premuti_;
+};
+
+} // namespace vellora

@@ -1,0 +1,102 @@
+// The title window, the help window and the command line of the program.
+#include "Finti.h"
+#include "shell/qt/AvvioQt.h"
+#include "shell/qt/FrmPrinc.h"
+#include "shell/qt/StampaQt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace vellora {
+namespace {
+
+class Finestre : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    test::DialoghiFinti dialoghi;
+    std::unique_ptr<FrmPrinc> w;
+
+    void Apri(const std::string& riga)
+    {
+        const std::string c = cartella.path().toStdString() + "/";
+        w = ApriProgramma(dialoghi, {c, c}, riga);
+    }
+    void Esegui(const char* nome) { w->findChild<QAction*>(nome)->trigger(); }
+    QWidget* Titolo() const { return w->findChild<QWidget*>("frmSplash"); }
+    void Scrivi(const QString& nome, const char* html)
+    {
+        QDir(cartella.path()).mkpath("aiuto");
+        QFile f(cartella.filePath("aiuto/" + nome));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(html);
+    }
+    QString TestoGuida() const { return w->findChild<QTextBrowser*>("FinestraGuida")->toPlainText(); }
+};
+
+TEST_F(Finestre, IlTitoloSiMostraAllAvvioESiChiudeConUnTasto)
+{
+    Apri("");
+    QWidget* titolo = Titolo();
+    ASSERT_NE(titolo, nullptr);
+    EXPECT_TRUE(titolo->isVisible());
+    auto* immagine = titolo->findChild<QLabel*>("Picture1");
+    ASSERT_NE(immagine, nullptr);
+    EXPECT_EQ(titolo->size(), immagine->size());
+
+    QTest::keyClick(titolo, Qt::Key_Space);
+    EXPECT_TRUE(Titolo() == nullptr || !Titolo()->isVisible());
+
+    Esegui("MnuInfoInfo");
+    ASSERT_NE(Titolo(), nullptr);
+    EXPECT_TRUE(Titolo()->isVisible());
+    QTest::mouseClick(Titolo()->findChild<QLabel*>("Picture1"), Qt::LeftButton);
+    EXPECT_TRUE(Titolo() == nullptr || !Titolo()->isVisible());
+}
+
+TEST_F(Finestre, ConUnDisegnoSullaRigaDiComandoIlTitoloNonCompare)
+{
+    Apri("\"/tmp/prova.geo\"");
+    EXPECT_TRUE(Titolo() == nullptr || !Titolo()->isVisible());
+    EXPECT_EQ(w->StatoProgramma().m.RigaComando, "\"/tmp/prova.geo\"");
+}
+
+TEST_F(Finestre, LaGuidaMostraLePagineEIlFileMancante)
+{
+    Apri("");
+    Esegui("MnuInfoGuida");
+    const QString attesa = cartella.filePath("aiuto/vellora.html");
+    EXPECT_TRUE(TestoGuida().contains(attesa)) << TestoGuida().toStdString();
+
+    Scrivi("vellora.html", "<html><body><p>Benvenuti</p><a href=\"esempi.html\">Esempi</a> "
+                           "<a href=\"assente.html\">Assente</a></body></html>");
+    Scrivi("esempi.html", "<html><body><p>Il teorema di Pitagora</p></body></html>");
+    Esegui("MnuInfoGuida");
+    EXPECT_TRUE(TestoGuida().contains("Benvenuti"));
+    EXPECT_TRUE(w->findChild<QTextBrowser*>("FinestraGuida")->isVisible());
+
+    // Links are relative to the page that holds them.
+    w->findChild<QTextBrowser*>("FinestraGuida")->setSource(QUrl("esempi.html"));
+    EXPECT_TRUE(TestoGuida().contains("Pitagora"));
+    Esegui("MnuInfoGuida");
+    w->findChild<QTextBrowser*>("FinestraGuida")->setSource(QUrl("assente.html"));
+    EXPECT_TRUE(TestoGuida().contains(cartella.filePath("aiuto/assente.html")));
+
+    Esegui("MnuInfoGuidaEsempi");
+    EXPECT_TRUE(TestoGuida().contains("Pitagora"));
+}
+
+TEST(RigaDiComando, GliArgomentiDopoIlProgrammaUnitiDaSpazi)
+{
+    EXPECT_EQ(RigaDiComando({"vellora"}), "");
+    EXPECT_EQ(RigaDiComando({"vellora", "disegno.geo"}), "disegno.geo");
+    EXPECT_EQ(RigaDiComando({"vellora", "\"/home/a/il", "mio.geo\""}), "\"/home/a/il mio.geo\"");
+    EXPECT_EQ(RigaDiComando({"vellora", "già fatto.geo"}), "già fatto.geo");
+}
+
+} // namespace
+} // namespace vellora

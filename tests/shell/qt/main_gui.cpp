@@ -1,0 +1,16 @@
+// The GUI tests need a QApplication before the first widget; they run
+// offscreen, also when the test list is read at build time.
+#include "shell/qt/AvvioQt.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    vellora::CaricaTraduzioniQt(app);
+    return RUN_ALL_TESTS();
+}
