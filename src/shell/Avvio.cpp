@@ -1,10 +1,11 @@
 #include "shell/Avvio.h"
 
-#include <filesystem>
-#include <system_error>
-
+#include "files/ComandiDisegno.h"
 #include "files/Recenti.h"
 #include "shell/NuovoDisegno.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -25,7 +26,7 @@ std::string CartellaCorrente()
     std::error_code e;
     return fs::current_path(e).string();
 }
-}  // namespace
+} // namespace
 
 bool SchermoSufficiente(int larghezza, int altezza)
 {
@@ -79,14 +80,19 @@ void AvviaFinestra(Programma& p)
     p.RidisegnaPiano();
     p.testi.CampoFigura = NonCiSonoFigure;
     p.Mostra();
+    // The empty plane comes first, so that a command line naming no usable
+    // drawing still leaves a complete window.
+    if (!p.m.RigaComando.empty())
+        CaricaDisegnoAvvio(p);
 }
 
 void ChiusuraPrincipale(Programma& p)
 {
     if (p.m.EsecuzioneMacro || p.voci.Abilitata(Voce::MnuMacroFine))
         return;
-    if (p.voci.Abilitata(Voce::MnuFile) && p.m.Modificato)
-        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo);
+    if (p.voci.Abilitata(Voce::MnuFile) && p.m.Modificato &&
+        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si)
+        SalvaDisegno(p);
     p.m.InChiusura = true;
 }
 
@@ -123,4 +129,4 @@ void Termina(Programma& p)
     ScriviRecenti(p.CartellaDati + NomeFileRecenti, {p.m.UltimoDisegno, CartellaCorrente()});
 }
 
-}  // namespace vellora
+} // namespace vellora

@@ -1,14 +1,13 @@
 #include "shell/NuovoDisegno.h"
 
+#include "files/ComandiDisegno.h"
+
 namespace vellora {
 
 bool NuovoDisegno(Programma& p)
 {
-    if (p.m.Modificato) {
-        const Risposta r = p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
-        if (r == Risposta::Annulla)
-            return false;
-    }
+    if (!ChiediDiSalvare(p))
+        return false;
     AzzeraDisegno(p.m);
     p.testi.CampoFigura = NonCiSonoFigure;
     p.testi.CampoVertice.clear();
@@ -22,4 +21,4 @@ bool NuovoDisegno(Programma& p)
     return true;
 }
 
-}  // namespace vellora
+} // namespace vellora

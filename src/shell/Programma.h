@@ -9,6 +9,7 @@
 #include "model/Dialoghi.h"
 #include "model/Modello.h"
 #include "plane/Ridisegno.h"
+#include "plane/StatoMouse.h"
 #include "shell/Vista.h"
 #include "shell/Voci.h"
 #include "transform/Parametri.h"
@@ -43,6 +44,7 @@ public:
     Totali totali;
     StatoVoci voci;
     TestiVista testi;
+    StatoMouse mouse;  // hover result and the prepared right-button move
     int PausaMacro = 50;
     bool NumeriTroppoGrandi = false;  // raised by the overflow guard while a macro plays
     bool PausaAutomatica = true;
@@ -58,6 +60,7 @@ public:
     void ImpostaSchermo(Superficie* schermo, int larghezza, int altezza);
     int Larghezza() const { return larghezza_; }
     int Altezza() const { return altezza_; }
+    Superficie* Schermo() const { return schermo_; }  // for what is drawn over a redraw
     OpzioniPiano Opzioni() const;
 
     // Common closing steps of the commands.

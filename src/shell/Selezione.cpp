@@ -157,6 +157,18 @@ bool ReplicaFiguraAttiva(Programma& p)
     return true;
 }
 
+void CmdElimina_Click(Programma& p)
+{
+    if (p.m.NumeroFigure > 0 && p.voci.Abilitata(Voce::MnuModifica))
+        EliminaFiguraAttiva(p);
+}
+
+void CmdReplica_Click(Programma& p)
+{
+    if (p.m.NumeroFigure > 0 && p.voci.Abilitata(Voce::MnuFigura))
+        ReplicaFiguraAttiva(p);
+}
+
 void ApplicaTavolozza(Programma& p, int indice)
 {
     // On an empty drawing the palette does nothing: there is no figure to

@@ -15,6 +15,11 @@ bool EliminaFiguraAttiva(Programma& p);
 // Refused with a message when the table is full.
 bool ReplicaFiguraAttiva(Programma& p);
 
+// The toolbar buttons act only on a drawing with figures and while their
+// menu is enabled (a playing macro disables the menus).
+void CmdElimina_Click(Programma& p);
+void CmdReplica_Click(Programma& p);
+
 // Palette buttons 0..6 recolour the active figure, 7 toggles its dotted outline.
 void ApplicaTavolozza(Programma& p, int indice);
 

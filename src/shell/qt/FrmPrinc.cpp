@@ -63,6 +63,8 @@ FrmPrinc::FrmPrinc(Dialoghi& dialoghi, QWidget* parent) : QMainWindow(parent), p
     CollegaMenuInserisci();
     CollegaMenuMostra();
     CollegaMenuInfo();
+    CollegaMenuModifica();
+    CollegaBarraLaterale();
 }
 
 FrmPrinc::~FrmPrinc() = default;

@@ -54,6 +54,8 @@ private:
     void CollegaMenuInserisci();
     void CollegaMenuMostra();
     void CollegaMenuInfo();
+    void CollegaMenuModifica();
+    void CollegaBarraLaterale();
 
     void MnuFileNuovo_Click();
     void MnuFileEsci_Click();

@@ -13,6 +13,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
 #include <QToolBar>
 #include <QWidgetAction>
 #include <gtest/gtest.h>
@@ -57,6 +59,24 @@ TEST_F(FinestraPrincipale, IlMenuInserisceIlTriangoloRettangoloESelezionaLaFigur
     EXPECT_EQ(p().m.NumeroFigure, 1);
     EXPECT_EQ(Campo("CampoFigura"), QString("Figura  1: triangolo giallo"));
     EXPECT_EQ(Campo("CampoVertice"), QString("Figura"));
+}
+
+TEST_F(FinestraPrincipale, IlPulsanteRuotaUnoRuotaLaFiguraAttiva)
+{
+    Azione(Voce::MnuFiguraMenuTriangoliRett)->trigger();
+    auto* ruota = w->findChild<PulsanteLaterale*>("ruota1");
+    ASSERT_NE(ruota, nullptr);
+    QTest::mouseClick(ruota, Qt::LeftButton);
+
+    // (1, 4) turned by 10 degrees about the origin.
+    const double t = 31.4159265 / 180;
+    EXPECT_FLOAT_EQ(p().m.Figure.X(1, 2), static_cast<float>(1 * std::cos(t) - 4 * std::sin(t)));
+    EXPECT_FLOAT_EQ(p().m.Figure.Y(1, 2), static_cast<float>(4 * std::cos(t) + 1 * std::sin(t)));
+    EXPECT_EQ(w->findChild<QLabel*>("Pannello1")->text(), QString("Rot.=10°"));
+
+    QTest::mouseClick(ruota, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(w->findChild<QLabel*>("Pannello1")->text(), QString("Rot.=0°"));
+    EXPECT_TRUE(p().m.Modificato);
 }
 
 TEST_F(FinestraPrincipale, OgniVoceHaUnSoloControlloConIlSuoNome)
@@ -197,7 +217,7 @@ TEST_F(FinestraPrincipale, StatiAllApertura)
         {Voce::MnuMacroFine, false, false},
         {Voce::MnuInfoGuidaEsempi, true, false},
         {Voce::MnuInfoWebCorvane, true, false},
-        {Voce::TavolozzaFigure0, false, false},
+        {Voce::TavolozzaFigure0, true, false},
         {Voce::TraslaPiano4, false, false},
     };
     for (const Caso& c : casi) {
@@ -206,8 +226,9 @@ TEST_F(FinestraPrincipale, StatiAllApertura)
         EXPECT_EQ(a->isEnabled(), c.abilitata) << NomeVoce(c.voce);
         EXPECT_EQ(a->isChecked(), c.spuntata) << NomeVoce(c.voce);
     }
-    for (const char* nome : {"Stir2", "simm1", "Macro"})
-        EXPECT_FALSE(w->findChild<PulsanteLaterale*>(nome)->isEnabled()) << nome;
+    for (const char* nome : {"Stir2", "simm1"})
+        EXPECT_TRUE(w->findChild<PulsanteLaterale*>(nome)->isEnabled()) << nome;
+    EXPECT_FALSE(w->findChild<PulsanteLaterale*>("Macro")->isEnabled());
     EXPECT_EQ(Campo("CampoFigura"), QString("Non ci sono figure"));
     EXPECT_EQ(w->findChild<QMdiSubWindow*>()->windowTitle(), QString("Senza nome"));
 }
