@@ -86,14 +86,18 @@ void AvviaFinestra(Programma& p)
         CaricaDisegnoAvvio(p);
 }
 
-void ChiusuraPrincipale(Programma& p)
+bool ChiusuraPrincipale(Programma& p)
 {
     if (p.m.EsecuzioneMacro || p.voci.Abilitata(Voce::MnuMacroFine))
-        return;
+        return true;
+    // A drawing the user wanted saved and that was not written (the save
+    // failed, or its dialog was cancelled) keeps the program open.
     if (p.voci.Abilitata(Voce::MnuFile) && p.m.Modificato &&
-        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si)
-        SalvaDisegno(p);
+        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si &&
+        !SalvaDisegno(p) && p.m.NumeroFigure > 0)
+        return false;
     p.m.InChiusura = true;
+    return true;
 }
 
 bool ChiusuraPiano(Programma& p)
@@ -117,8 +121,7 @@ bool ChiusuraPiano(Programma& p)
 
 bool RichiestaChiusura(Programma& p)
 {
-    ChiusuraPrincipale(p);
-    if (ChiusuraPiano(p))
+    if (ChiusuraPrincipale(p) && ChiusuraPiano(p))
         return true;
     p.m.InChiusura = false;
     return false;

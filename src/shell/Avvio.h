@@ -24,7 +24,8 @@ void AvviaFinestra(Programma& p);
 
 // The main window asks to close: the save question. The plane window then
 // decides (ChiusuraPiano); the main window closes only if both agree.
-void ChiusuraPrincipale(Programma& p);
+// False when a save the user asked for did not happen.
+bool ChiusuraPrincipale(Programma& p);
 
 // The plane window asks to close: refused while a macro records or plays,
 // and when only the plane window was closed (a new drawing starts instead).

@@ -149,17 +149,32 @@ TEST(Chiusura, RifiutataDuranteUnaMacro)
     }
 }
 
-TEST(Chiusura, ChiedeDiSalvareSeModificato)
+TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
 {
-    for (Risposta r : {Risposta::Si, Risposta::No}) {
+    const std::string destinazione = (radice / "quadrato.geo").string();
+    struct Caso {
+        Risposta risposta;
+        std::optional<std::string> file;  // answer of the Save-as dialog
+        bool chiude;
+    };
+    const Caso casi[] = {
+        {Risposta::No, std::nullopt, true},
+        {Risposta::Si, destinazione, true},
+        {Risposta::Si, std::nullopt, false},  // the user cancelled the save: nothing is lost
+    };
+    for (const Caso& c : casi) {
         Banco b;
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuQuadrilateriQuadrato);
-        b.dialoghi.risposte = {r};
-        EXPECT_TRUE(RichiestaChiusura(b.p));
-        ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
+        b.dialoghi.risposte = {c.risposta};
+        b.dialoghi.fileScelti = {c.file};
+        EXPECT_EQ(RichiestaChiusura(b.p), c.chiude);
+        EXPECT_EQ(b.p.m.InChiusura, c.chiude);
+        ASSERT_GE(b.dialoghi.messaggi.size(), 1u);
         EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Salvare il disegno?");
         EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
         EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNo);
+        EXPECT_EQ(fs::exists(destinazione), c.file.has_value());
+        fs::remove(destinazione);
     }
     Banco b;
     EXPECT_TRUE(RichiestaChiusura(b.p));
@@ -220,6 +235,7 @@ TEST(NuovoDisegno, RiportaATuttoIlNeutro)
     b.p.m.NomeDisegno = "/tmp/prova.geo";
     b.p.m.Range = 20;
     b.schermo.operazioni.clear();
+    b.dialoghi.risposte = {Risposta::No};  // Yes would save over /tmp/prova.geo
     EXPECT_TRUE(NuovoDisegno(b.p));
     EXPECT_EQ(b.p.totali, Totali{});
     EXPECT_EQ(b.p.testi.Pannelli[3], "Omot.=1");

@@ -1,0 +1,43 @@
+#pragma once
+// The text form of the program's data files: numbers in the invariant form
+// (period as separator, no leading zero, no sign position reserved) and the
+// reader that takes the values back field by field.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vellora {
+
+// ".5", "-.25", "3", "1E+08", "1.5E-07": the digits of TestoConSegno without
+// the blank it keeps for the sign of non-negative values.
+std::string TestoNumeroFile(float v);
+
+// Fields separated by commas or line ends (CR LF or LF). An empty line is one
+// empty field, so that a value deleted by hand does not shift the following
+// ones; the line end after the last line opens no further field.
+class CampiFile {
+public:
+    explicit CampiFile(std::string_view testo) : testo_(testo) {}
+
+    // The next field without surrounding blanks; nothing once the text ends.
+    std::optional<std::string_view> Prossimo();
+
+    // Read the next field into v when it is a number that fits the type;
+    // otherwise v keeps its value and reading goes on with the field after.
+    // Blanks around a number are ignored, the leading zero and the exponent
+    // are optional. "nan" and "inf" are read into a float, so that the
+    // caller can refuse the file rather than silently keep an old value;
+    // whole types take the nearest whole number, ties to even.
+    void Leggi(float& v);
+    void Leggi(unsigned char& v);
+    void Leggi(short& v);
+
+private:
+    std::optional<double> ProssimoNumero();
+
+    std::string_view testo_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace vellora

@@ -1,0 +1,203 @@
+#include "files/ComandiDisegno.h"
+
+#include "figures/Catalogo.h"
+#include "model/Nomi.h"
+#include "model/NumeriTesto.h"
+#include "plane/Mappatura.h"
+#include "shell/Selezione.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace vellora {
+
+namespace {
+
+enum class Esito { Salvato, Annullato, Fallito };
+
+bool Scrivi(Programma& p, const std::string& percorso)
+{
+    std::string motivo;
+    if (!ScriviFileSicuro(percorso, TestoDisegno(EstraiContenuto(p.m, p.parametri)), motivo)) {
+        p.Messaggio("Impossibile salvare il disegno in «" + percorso + "»: " + motivo);
+        return false;
+    }
+    p.m.Modificato = false;
+    return true;
+}
+
+Esito SalvaConNome(Programma& p)
+{
+    const auto scelto =
+        p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva disegno con nome", p.m.NomeDisegno, FiltroDisegno});
+    if (!scelto || p.m.NumeroFigure == 0)
+        return Esito::Annullato;
+    // The names change only once the file is there, so that a failed write
+    // does not leave the drawing named after a file that does not hold it.
+    if (!Scrivi(p, *scelto))
+        return Esito::Fallito;
+    p.m.NomeDisegno = *scelto;
+    p.m.UltimoDisegno = *scelto;
+    p.testi.DidascaliaPiano = NomeDaPercorso(*scelto);
+    p.Mostra();
+    return Esito::Salvato;
+}
+
+Esito Salva(Programma& p)
+{
+    if (p.m.NomeDisegno.empty())
+        return SalvaConNome(p);
+    if (!Scrivi(p, p.m.NomeDisegno))
+        return Esito::Fallito;
+    p.m.UltimoDisegno = p.m.NomeDisegno;
+    p.Mostra();
+    return Esito::Salvato;
+}
+
+// The drawing in the file read over the current one, or a message.
+std::optional<ContenutoDisegno> Carica(Programma& p, const std::string& percorso)
+{
+    std::string testo, motivo;
+    if (!LeggiFileIntero(percorso, testo, motivo)) {
+        p.Messaggio("Impossibile aprire il disegno «" + percorso + "»: " + motivo);
+        return std::nullopt;
+    }
+    auto c = LeggiTestoDisegno(testo, EstraiContenuto(p.m, p.parametri));
+    if (!c)
+        p.Messaggio(NonEUnDisegno);
+    return c;
+}
+
+void Nomina(Programma& p, const std::string& percorso)
+{
+    p.m.NomeDisegno = percorso;
+    p.m.UltimoDisegno = percorso;
+    p.testi.DidascaliaPiano = NomeDaPercorso(percorso);
+}
+
+bool ContieneCerchi(const Modello& m)
+{
+    for (int f = 1; f <= m.NumeroFigure; ++f)
+        if (IsCerchio(m, f))
+            return true;
+    return false;
+}
+
+// What a new drawing shows: no figure texts, no data panel, the figure items
+// off, the plane alone.
+void MostraSenzaFigure(Programma& p)
+{
+    p.testi.CampoFigura = NonCiSonoFigure;
+    p.testi.CampoVertice.clear();
+    p.AzzeraTotali();
+    p.testi.DatiVisibili = false;
+    p.voci.Spunta(Voce::MnuVisualizzaDati, false);
+    p.AbilitaVociFigure(false);
+    p.RidisegnaPiano();
+    p.Mostra();
+}
+
+} // namespace
+
+bool SalvaDisegnoConNome(Programma& p)
+{
+    return SalvaConNome(p) == Esito::Salvato;
+}
+
+bool SalvaDisegno(Programma& p)
+{
+    return Salva(p) == Esito::Salvato;
+}
+
+bool ChiediDiSalvare(Programma& p)
+{
+    if (!p.m.Modificato)
+        return true;
+    const Risposta r = p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
+    if (r == Risposta::Annulla)
+        return false;
+    return r != Risposta::Si || Salva(p) != Esito::Fallito;
+}
+
+void ApriDisegno(Programma& p)
+{
+    if (!ChiediDiSalvare(p))
+        return;
+    const auto scelto = p.dialoghi.ScegliFile({RichiestaFile::Apri, "Apre disegno", p.m.NomeDisegno, FiltroDisegno});
+    if (!scelto)
+        return;
+    const auto c = Carica(p, *scelto);
+    if (!c)
+        return;
+    Nomina(p, *scelto);
+    LeggiDisegno(p, *c, true);
+}
+
+void ApriUltimoDisegno(Programma& p)
+{
+    if (p.m.UltimoDisegno.empty() || !EsisteFile(p.m.UltimoDisegno))
+        return;
+    const std::string percorso = p.m.UltimoDisegno;
+    const auto c = Carica(p, percorso);
+    if (!c)
+        return;
+    Nomina(p, percorso);
+    LeggiDisegno(p, *c, true);
+}
+
+void CaricaDisegnoAvvio(Programma& p)
+{
+    std::string percorso = p.m.RigaComando;
+    if (!percorso.empty() && percorso.front() == '"')
+        percorso.erase(0, 1);
+    if (!percorso.empty() && percorso.back() == '"')
+        percorso.pop_back();
+    if (!EsisteFile(percorso))
+        return;
+    // The working folder is about to change: a relative name would then
+    // point somewhere else.
+    std::error_code e;
+    const fs::path assoluto = fs::absolute(percorso, e);
+    if (!e)
+        percorso = assoluto.lexically_normal().string();
+    const auto c = Carica(p, percorso);
+    if (!c)
+        return;
+    Nomina(p, percorso);
+    if (const fs::path cartella = fs::path(percorso).parent_path(); !cartella.empty())
+        fs::current_path(cartella, e);
+    LeggiDisegno(p, *c, false);
+}
+
+void LeggiDisegno(Programma& p, const ContenutoDisegno& c, bool controllaCerchi)
+{
+    ApplicaContenuto(c, p.m, p.parametri);
+    p.m.PassoPixel = Arrotonda(p.m.SemiAmpiezza / static_cast<float>(RangeGriglia(p.m)));
+    if (controllaCerchi && ContieneCerchi(p.m) && !ControllaMonometrico(p)) {
+        // Modificato keeps its value: the drawing on screen was replaced,
+        // but nothing was loaded in its place.
+        p.m.NumeroFigure = 0;
+        p.m.NomeDisegno.clear();
+        p.testi.DidascaliaPiano = SenzaNome;
+        MostraSenzaFigure(p);
+        return;
+    }
+    p.m.Modificato = false;
+    if (p.m.NumeroFigure == 0) {
+        MostraSenzaFigure(p);
+        return;
+    }
+    const int f = p.m.FiguraAttiva;
+    p.testi.CampoFigura = DescrizioneFigura(p.m, f);
+    p.testi.CampoVertice = NumeroPunti(p.m, f) == 1 && !IsCerchio(p.m, f) ? "" : TestoVertice(p);
+    p.AzzeraTotali();
+    p.AggiornaDati();
+    p.AbilitaVociFigure(true);
+    p.Ridisegna();
+    p.Mostra();
+}
+
+} // namespace vellora

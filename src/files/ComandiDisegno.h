@@ -1,0 +1,40 @@
+#pragma once
+// The File menu commands that open and save drawings, and the start-up load.
+#include "files/AccessoFile.h"
+#include "files/FileDisegno.h"
+#include "shell/Programma.h"
+
+#include <string>
+
+namespace vellora {
+
+inline const std::string FiltroDisegno = "Disegno di Vellora (*.geo)|*.geo";
+inline const std::string NonEUnDisegno = "Non è un disegno di Vellora";
+
+// Save as: nothing is written for a drawing without figures. True when the
+// file was written; a file that cannot be written leaves names and
+// Modificato as they were, after a message.
+bool SalvaDisegnoConNome(Programma& p);
+
+// Save under the current name, or Save as when there is none.
+bool SalvaDisegno(Programma& p);
+
+// "Salvare il disegno?" before the drawing is replaced, when it has changed.
+// False when the user cancelled or the save failed: the drawing must stay.
+// A cancelled Save-as dialog goes on, as the user chose not to keep it.
+bool ChiediDiSalvare(Programma& p);
+
+void ApriDisegno(Programma& p);
+void ApriUltimoDisegno(Programma& p);
+
+// The drawing named on the command line (quotes dropped): silent when there is
+// no such file; its folder becomes the working folder; no circle check.
+void CaricaDisegnoAvvio(Programma& p);
+
+// Puts a drawing read from a file into the program and refreshes everything.
+// With the circle check, circles under unequal scales empty the drawing and
+// take its name away, so that a later Save cannot write the empty drawing
+// over the file.
+void LeggiDisegno(Programma& p, const ContenutoDisegno& c, bool controllaCerchi);
+
+} // namespace vellora

@@ -1,0 +1,82 @@
+#include "files/FileFigura.h"
+
+#include "figures/Catalogo.h"
+#include "files/AccessoFile.h"
+#include "files/CampiFile.h"
+#include "model/Nomi.h"
+
+namespace vellora {
+
+std::string TestoFigura(const RecordFigura& r)
+{
+    std::string testo;
+    ScriviRecord(testo, r);
+    return testo;
+}
+
+std::optional<RecordFigura> LeggiTestoFigura(std::string_view testo, RecordFigura base)
+{
+    CampiFile campi(testo);
+    LeggiRecord(campi, base);
+    if (!RecordValido(base))
+        return std::nullopt;
+    return base;
+}
+
+bool SalvaFiguraConNome(Programma& p)
+{
+    if (p.m.NumeroFigure == 0)
+        return false;
+    const auto scelto = p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva figura con nome", "", FiltroFigura});
+    if (!scelto)
+        return false;
+    std::string motivo;
+    if (!ScriviFileSicuro(*scelto, TestoFigura(EstraiRecord(p.m.Figure, p.m.FiguraAttiva)), motivo)) {
+        p.Messaggio("Impossibile salvare la figura in «" + *scelto + "»: " + motivo);
+        return false;
+    }
+    return true;
+}
+
+bool InserisciFiguraDaFile(Programma& p)
+{
+    if (p.m.NumeroFigure >= MaxFigure) {
+        p.Messaggio("Non è possibile inserire altre figure");
+        return false;
+    }
+    const auto scelto = p.dialoghi.ScegliFile({RichiestaFile::Apri, "Inserisce figure da file", "", FiltroFigura});
+    if (!scelto)
+        return false;
+    std::string testo, motivo;
+    if (!LeggiFileIntero(*scelto, testo, motivo)) {
+        p.Messaggio("Impossibile aprire la figura «" + *scelto + "»: " + motivo);
+        return false;
+    }
+    // Read over the stale record of the slot the figure goes into: what the
+    // file lacks comes from there, as it would when reading in place.
+    const int n = p.m.NumeroFigure + 1;
+    const auto r = LeggiTestoFigura(testo, EstraiRecord(p.m.Figure, n));
+    if (!r) {
+        p.Messaggio(NonEUnaFigura);
+        return false;
+    }
+    p.m.Modificato = true;
+    PosaRecord(p.m.Figure, n, *r);
+    // The record stays behind as a stale one when the circle is refused.
+    if (IsCerchio(p.m, n) && !ControllaMonometrico(p))
+        return false;
+    p.m.NumeroFigure = static_cast<uint8_t>(n);
+    p.m.FiguraAttiva = static_cast<uint8_t>(n);
+    p.m.VerticeAttivo = 0;
+    p.Ridisegna();
+    p.TestiFigura();
+    if (NumeroPunti(p.m, n) == 1 && !IsCerchio(p.m, n))
+        p.testi.CampoVertice.clear();
+    p.AbilitaVociFigure(true);
+    p.AzzeraTotali();
+    p.AggiornaDati();
+    p.Mostra();
+    return true;
+}
+
+} // namespace vellora
