@@ -38,7 +38,16 @@ CartelleProgramma CartelleDiSistema()
 
 std::string RigaDiComando(const QStringList& argomenti)
 {
-    return argomenti.mid(1).join(QLatin1Char(' ')).toStdString();
+    QString riga = argomenti.mid(1).join(QLatin1Char(' '));
+    // The start-up may change the working folder before it opens the drawing,
+    // so a relative path is made absolute now; quotes stay as typed.
+    const bool virgolette = riga.size() >= 2 && riga.startsWith(QLatin1Char('"')) && riga.endsWith(QLatin1Char('"'));
+    const QString percorso = virgolette ? riga.mid(1, riga.size() - 2) : riga;
+    if (!percorso.isEmpty() && QFileInfo(percorso).isRelative()) {
+        const QString assoluto = QFileInfo(percorso).absoluteFilePath();
+        riga = virgolette ? QLatin1Char('"') + assoluto + QLatin1Char('"') : assoluto;
+    }
+    return riga.toStdString();
 }
 
 void CaricaTraduzioniQt(QApplication& app)

@@ -155,15 +155,9 @@ static_assert(std::size(Tabella) == vellora::NumeroVoci, "every control has exac
 // The commands still to come. Each later piece of work removes its controls
 // from here as it connects them.
 const Voce VociNonAncoraDisponibili[] = {
-    Voce::MnuFileApri,
-    Voce::MnuFileSalva,
-    Voce::MnuFileSalvaNome,
-    Voce::MnuFileSalvaFiguraNome,
     Voce::MnuFileSalvaBitmap,
     Voce::MnuFileClipboard,
     Voce::MnuFileStampa,
-    Voce::MnuFileUltimoDisegno,
-    Voce::MnuFiguraFile,
     Voce::MnuFiguraCoordinate,
     Voce::MnuImpostazioniRange,
     Voce::MnuImpostazioniScala,

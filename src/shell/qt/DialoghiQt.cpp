@@ -3,6 +3,8 @@
 #include "shell/Programma.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace vellora {
@@ -53,7 +55,55 @@ Risposta RispostaPrudente(Pulsanti pulsanti)
     return Risposta::Ok;
 }
 
+// "Disegno di Vellora (*.geo)|*.geo" -> "Disegno di Vellora (*.geo)".
+QString FiltroQt(const std::string& filtro)
+{
+    const QString f = QString::fromStdString(filtro);
+    return f.section(QLatin1Char('|'), 0, 0);
+}
+
+// "(*.geo)" -> "geo", for the name typed without its extension.
+QString EstensioneDi(const std::string& filtro)
+{
+    const QString f = QString::fromStdString(filtro);
+    const int inizio = f.lastIndexOf(QLatin1String("*."));
+    return inizio < 0 ? QString() : f.mid(inizio + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(';'), 0, 0);
+}
+
+void AttendiEventi(int millisecondi)
+{
+    QElapsedTimer orologio;
+    orologio.start();
+    while (orologio.elapsed() < millisecondi)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 } // namespace
+
+std::optional<std::string> DialoghiQt::ScegliFile(const RichiestaFile& r)
+{
+    QFileDialog dialogo(QApplication::activeWindow(), QString::fromStdString(r.titolo), QString(), FiltroQt(r.filtro));
+    dialogo.setOption(QFileDialog::DontUseNativeDialog, false);
+    if (r.tipo == RichiestaFile::Salva) {
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setFileMode(QFileDialog::AnyFile);
+        dialogo.setDefaultSuffix(EstensioneDi(r.filtro));
+    } else {
+        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!r.nomeIniziale.empty())
+        dialogo.selectFile(QString::fromStdString(r.nomeIniziale));
+    if (barraLaterale_)
+        barraLaterale_->setEnabled(false);
+    const bool scelto = dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty();
+    AttendiEventi(200);
+    if (barraLaterale_)
+        barraLaterale_->setEnabled(true);
+    if (!scelto)
+        return std::nullopt;
+    return dialogo.selectedFiles().constFirst().toStdString();
+}
 
 Risposta DialoghiQt::Messaggio(const std::string& testo, Icona icona, Pulsanti pulsanti)
 {

@@ -1,4 +1,6 @@
 // Handlers of the File menu.
+#include "files/ComandiDisegno.h"
+#include "files/FileFigura.h"
 #include "shell/NuovoDisegno.h"
 #include "shell/qt/FrmPrinc.h"
 
@@ -8,6 +10,15 @@ void FrmPrinc::CollegaMenuFile()
 {
     connect(Azione(Voce::MnuFileNuovo), &QAction::triggered, this, &FrmPrinc::MnuFileNuovo_Click);
     connect(Azione(Voce::MnuFileEsci), &QAction::triggered, this, &FrmPrinc::MnuFileEsci_Click);
+    const auto collega = [this](Voce v, auto comando) {
+        connect(Azione(v), &QAction::triggered, this, [this, comando] { comando(p); });
+    };
+    collega(Voce::MnuFileApri, ApriDisegno);
+    collega(Voce::MnuFileSalva, [](Programma& p) { SalvaDisegno(p); });
+    collega(Voce::MnuFileSalvaNome, [](Programma& p) { SalvaDisegnoConNome(p); });
+    collega(Voce::MnuFileSalvaFiguraNome, SalvaFiguraConNome);
+    collega(Voce::MnuFileUltimoDisegno, ApriUltimoDisegno);
+    collega(Voce::MnuFiguraFile, InserisciFiguraDaFile);
 }
 
 void FrmPrinc::MnuFileNuovo_Click()

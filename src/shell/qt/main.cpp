@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QToolBar>
 
 int main(int argc, char** argv)
 {
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     }
     auto finestra = vellora::ApriProgramma(dialoghi, vellora::CartelleDiSistema(),
                                            vellora::RigaDiComando(QCoreApplication::arguments()));
+    dialoghi.ImpostaBarraLaterale(finestra->findChild<QToolBar*>(QStringLiteral("BarraLaterale")));
     // For timing the start-up: the program ends as soon as the window is up.
     if (qEnvironmentVariableIsSet("VELLORA_ESCI_DOPO_AVVIO"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -90,12 +90,13 @@ TEST_F(Finestre, LaGuidaMostraLePagineEIlFileMancante)
     EXPECT_TRUE(TestoGuida().contains("Pitagora"));
 }
 
-TEST(RigaDiComando, GliArgomentiDopoIlProgrammaUnitiDaSpazi)
+TEST(RigaDiComando, GliArgomentiDopoIlProgrammaUnitiDaSpaziConIlPercorsoResoAssoluto)
 {
+    const std::string qui = QDir::currentPath().toStdString() + "/";
     EXPECT_EQ(RigaDiComando({"vellora"}), "");
-    EXPECT_EQ(RigaDiComando({"vellora", "disegno.geo"}), "disegno.geo");
+    EXPECT_EQ(RigaDiComando({"vellora", "disegno.geo"}), qui + "disegno.geo");
     EXPECT_EQ(RigaDiComando({"vellora", "\"/home/a/il", "mio.geo\""}), "\"/home/a/il mio.geo\"");
-    EXPECT_EQ(RigaDiComando({"vellora", "già fatto.geo"}), "già fatto.geo");
+    EXPECT_EQ(RigaDiComando({"vellora", "\"già", "fatto.geo\""}), "\"" + qui + "già fatto.geo\"");
 }
 
 } // namespace

@@ -205,7 +205,8 @@ TEST_F(FinestraPrincipale, StatiAllApertura)
     const Caso casi[] = {
         {Voce::MnuFile, true, false},
         {Voce::MnuFileNuovo, true, false},
-        {Voce::MnuFileApri, false, false}, // not connected yet, whatever the core says
+        {Voce::MnuFileApri, true, false},
+        {Voce::MnuFileStampa, false, false}, // not connected yet, whatever the core says
         {Voce::MnuModificaElimina, false, false},
         {Voce::MnuFiguraMenuPunto, true, false},
         {Voce::MnuFiguraCerchio1, true, false},
