@@ -1,6 +1,8 @@
 // Handlers of the File menu.
 #include "files/ComandiDisegno.h"
 #include "files/FileFigura.h"
+#include "files/qt/Bitmap.h"
+#include "plane/qt/FrmPiano.h"
 #include "shell/NuovoDisegno.h"
 #include "shell/qt/FrmPrinc.h"
 
@@ -19,6 +21,10 @@ void FrmPrinc::CollegaMenuFile()
     collega(Voce::MnuFileSalvaFiguraNome, SalvaFiguraConNome);
     collega(Voce::MnuFileUltimoDisegno, ApriUltimoDisegno);
     collega(Voce::MnuFiguraFile, InserisciFiguraDaFile);
+    connect(Azione(Voce::MnuFileSalvaBitmap), &QAction::triggered, this,
+            [this] { SalvaBitmap(p, piano_->Schermo().Immagine()); });
+    connect(Azione(Voce::MnuFileClipboard), &QAction::triggered, this,
+            [this] { CopiaBitmapNegliAppunti(piano_->Schermo().Immagine()); });
 }
 
 void FrmPrinc::MnuFileNuovo_Click()
