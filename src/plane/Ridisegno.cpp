@@ -1,6 +1,7 @@
 #include "plane/Ridisegno.h"
 
 #include "model/NumeriTesto.h"
+#include "plane/Contorno.h"
 #include "plane/Mappatura.h"
 
 #include <algorithm>
@@ -140,19 +141,6 @@ void AssiPerO(const Modello& m, const CorniceGriglia& g, Superficie& s)
         s.Linea(g.xSinistra, o.y, g.xDestra + 1, o.y, verde, StileLinea::Punteggiato);
 }
 
-// A damaged table may hold any count; drawing never reads past point 20.
-int PuntiDisegnabili(const Modello& m, int f)
-{
-    return std::clamp(NumeroPunti(m, f), 1, MaxPunti);
-}
-
-void Lato(const Modello& m, int f, int da, int a, ColoreRgb c, StileLinea stile, Superficie& s)
-{
-    const PuntoPixel p1 = PianoInPixel(m, m.Figure.X(f, da), m.Figure.Y(f, da));
-    const PuntoPixel p2 = PianoInPixel(m, m.Figure.X(f, a), m.Figure.Y(f, a));
-    s.Linea(p1.x, p1.y, p2.x, p2.y, c, stile);
-}
-
 void SegniSelezione(const Modello& m, int f, int n, Superficie& s)
 {
     const int fa = m.FiguraAttiva;
@@ -210,19 +198,10 @@ void DisegnaFigura(const Modello& m, int f, Superficie& s)
     }
     const StileLinea stile = m.Figure.Y(f, SlotColore) != TrattoPieno ? StileLinea::Punteggiato : StileLinea::Continuo;
     const ColoreRgb c = ColoreDaCodice(m.Figure.X(f, SlotColore));
+    TracciaContorno(m, f, ProiezioneSchermo(m), c, stile, Chiusura::SoloPoligoni, s);
     if (IsCerchio(m, f)) {
-        const float x1 = m.Figure.X(f, 1), y1 = m.Figure.Y(f, 1);
-        const float x2 = m.Figure.X(f, 2), y2 = m.Figure.Y(f, 2);
-        const float r = Distanza(x1, y1, x2, y2);
-        const PuntoPixel centro = PianoInPixel(m, x1, y1);
-        s.Cerchio(centro.x, centro.y, m.PassoPixel * static_cast<double>(r) / m.ScalaX, c, nullptr, stile);
-        Marca(m, x1, y1, c, Nessuna(), 1, ScartoVertice, s);
-        Marca(m, x2, y2, c, Nessuna(), 1, ScartoVertice, s);
-    } else {
-        for (int k = 1; k < n; ++k)
-            Lato(m, f, k, k + 1, c, stile, s);
-        if (n > 2)
-            Lato(m, f, n, 1, c, stile, s);
+        Marca(m, m.Figure.X(f, 1), m.Figure.Y(f, 1), c, Nessuna(), 1, ScartoVertice, s);
+        Marca(m, m.Figure.X(f, 2), m.Figure.Y(f, 2), c, Nessuna(), 1, ScartoVertice, s);
     }
     SegniSelezione(m, f, n, s);
 }

@@ -8,7 +8,8 @@
 
 namespace vellora {
 
-enum class StileLinea { Continuo, Punteggiato };
+// Dashed lines are the page's: the window shows a dashed outline dotted.
+enum class StileLinea { Continuo, Punteggiato, Tratteggiato };
 
 class Superficie {
 public:

@@ -1,6 +1,8 @@
 #pragma once
 // The plane window: a persistent canvas that only the redraw paints, the
-// figure data panel along its right side and the hover label.
+// figure data panel along its right side and the hover label. Mouse events
+// go to the core as they come; the window shows the label and pointer the
+// core asks for.
 #include "plane/qt/SuperficieImmagine.h"
 
 #include <QWidget>
@@ -11,6 +13,7 @@ class QPlainTextEdit;
 namespace vellora {
 
 class Programma;
+struct Servizio;
 
 class FrmPiano : public QWidget {
     Q_OBJECT
@@ -26,12 +29,19 @@ public slots:
     void Aggiorna();
 
 protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void DisponiDati();
+    void MostraServizio(const Servizio& s);
 
     Programma& p_;
     SuperficieImmagine superficie_;

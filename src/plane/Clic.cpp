@@ -1,0 +1,93 @@
+// Clicks on the plane: selection, point O, and the dispatch of the buttons.
+#include "macro/RigaMacro.h"
+#include "plane/Mappatura.h"
+#include "plane/Mouse.h"
+#include "shell/Programma.h"
+
+namespace vellora {
+
+namespace {
+
+PuntoPiano Piano(const Programma& p, double px, double py)
+{
+    return PixelInPiano(p.m, px, py);
+}
+
+} // namespace
+
+void SelezionaPresa(Programma& p)
+{
+    Modello& m = p.m;
+    const int f = p.mouse.FiguraPresa;
+    const int k = p.mouse.VerticePreso;
+    // The hover result may be older than a deletion made from the keyboard.
+    const bool presa = f > 0 && f <= m.NumeroFigure && k <= NumeroPunti(m, f);
+    if (presa) {
+        const auto figura = static_cast<float>(f);
+        const bool puntoSolo = NumeroPunti(m, f) == 1 && !IsCerchio(m, f);
+        m.FiguraAttiva = static_cast<uint8_t>(f);
+        m.VerticeAttivo = static_cast<uint8_t>(k);
+        p.TestiFigura();
+        if (k > 0) {
+            p.testi.CampoVertice = (IsCerchio(m, f) ? "Punto " : "Vertice ") + LetteraPunto(k);
+            AccodaRigaMacro(p, RigaMacro("Vertice attivo", {figura, static_cast<float>(k)}));
+        } else {
+            AccodaRigaMacro(p, RigaMacro("Figura attiva", {figura}));
+        }
+        if (puntoSolo)
+            p.testi.CampoVertice.clear();
+        p.AzzeraTotali();
+    }
+    p.Ridisegna();
+    p.AggiornaDati();
+    p.Mostra();
+}
+
+void PosizionaO(Programma& p, float x, float y)
+{
+    p.m.CentroX = x;
+    p.m.CentroY = y;
+    p.Ridisegna();
+    p.Mostra();
+}
+
+void MousePremuto(Programma& p, int pulsante, int tasti, double px, double py)
+{
+    const PuntoPiano q = Piano(p, px, py);
+    const auto x = static_cast<float>(q.x);
+    const auto y = static_cast<float>(q.y);
+    if (pulsante == PulsanteSinistro && tasti == 0)
+        SelezionaPresa(p);
+    else if (pulsante == PulsanteSinistro && tasti == TastoShift)
+        PosizionaO(p, x, y);
+    else if (pulsante == PulsanteDestro && tasti == 0 && p.m.NumeroFigure > 0)
+        PreparaSpostamento(p, x, y);
+}
+
+void MouseRilasciato(Programma& p, int pulsante, int tasti)
+{
+    if (pulsante != PulsanteDestro)
+        return;
+    const bool pronto = p.mouse.SpostamentoPronto;
+    p.mouse.SpostamentoPronto = false;
+    if (pronto && tasti == 0)
+        ApplicaSpostamento(p);
+}
+
+float PosizioneDaClic(double s, double lunghezza)
+{
+    // Exactly at two thirds counts as the middle: the three bands then cover
+    // every position.
+    if (s <= lunghezza / 3)
+        return 0.0f;
+    if (s > 2 * lunghezza / 3)
+        return 1.0f;
+    return 2.0f / 3.0f;
+}
+
+void ClicDati(Programma& p, int posizione, int lunghezza)
+{
+    p.m.PosizioneDati = PosizioneDaClic(posizione, lunghezza);
+}
+
+} // namespace vellora

@@ -1,0 +1,96 @@
+#include "plane/Quadranti.h"
+
+#include "macro/RigaMacro.h"
+#include "model/NumeriTesto.h"
+#include "shell/Programma.h"
+
+#include <array>
+#include <limits>
+
+namespace vellora {
+
+namespace {
+
+constexpr float Margine = 50.0f;
+
+void Ridisegna(Programma& p)
+{
+    p.Ridisegna();
+    p.Mostra();
+}
+
+// A shift stops at the bounds of its 16-bit value instead of wrapping round.
+int16_t Passo(int16_t v, int d)
+{
+    const int r = v + d;
+    return r > std::numeric_limits<int16_t>::max() || r < std::numeric_limits<int16_t>::min() ? v
+                                                                                              : static_cast<int16_t>(r);
+}
+
+} // namespace
+
+const std::string& ParolaTraslaPiano(DirezionePiano d)
+{
+    static const std::array<std::string, 4> parole = {"TraslaPianoDestra", "TraslaPianoSinistra", "TraslaPianoAlto",
+                                                      "TraslaPianoBasso"};
+    return parole[static_cast<size_t>(d)];
+}
+
+void TraslaPiano(Programma& p, DirezionePiano d)
+{
+    Modello& m = p.m;
+    switch (d) {
+    case DirezionePiano::Destra:
+        m.TraslPianoX = Passo(m.TraslPianoX, 1);
+        break;
+    case DirezionePiano::Sinistra:
+        m.TraslPianoX = Passo(m.TraslPianoX, -1);
+        break;
+    case DirezionePiano::Alto: // y pixels grow downwards
+        m.TraslPianoY = Passo(m.TraslPianoY, -1);
+        break;
+    case DirezionePiano::Basso:
+        m.TraslPianoY = Passo(m.TraslPianoY, 1);
+        break;
+    }
+    AccodaRigaMacro(p, ParolaTraslaPiano(d));
+    Ridisegna(p);
+}
+
+void ResettaPiano(Programma& p)
+{
+    p.m.TraslPianoX = 0;
+    p.m.TraslPianoY = 0;
+    Ridisegna(p);
+}
+
+TraslazionePiano TraslazioneQuadrante(Quadrante q, int w, int h, int passoPixel)
+{
+    if (passoPixel <= 0)
+        return {0, 0};
+    const int16_t a = Arrotonda(static_cast<float>(w) / 2.0f - Margine);
+    const int16_t b = Arrotonda(static_cast<float>(h) / 2.0f - Margine);
+    const int16_t pp = Arrotonda(static_cast<float>(a) / static_cast<float>(passoPixel));
+    const int16_t qq = Arrotonda(static_cast<float>(b) / static_cast<float>(passoPixel));
+    switch (q) {
+    case Quadrante::Primo:
+        return {static_cast<int16_t>(-pp), qq};
+    case Quadrante::Secondo:
+        return {pp, qq};
+    case Quadrante::Terzo:
+        return {pp, static_cast<int16_t>(-qq)};
+    case Quadrante::Quarto:
+        break;
+    }
+    return {static_cast<int16_t>(-pp), static_cast<int16_t>(-qq)};
+}
+
+void MostraQuadrante(Programma& p, Quadrante q)
+{
+    const TraslazionePiano t = TraslazioneQuadrante(q, p.Larghezza(), p.Altezza(), p.m.PassoPixel);
+    p.m.TraslPianoX = t.x;
+    p.m.TraslPianoY = t.y;
+    Ridisegna(p);
+}
+
+} // namespace vellora

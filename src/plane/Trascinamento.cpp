@@ -1,0 +1,114 @@
+// Moving the selection with the right button: the press measures the move
+// and previews it over a fresh redraw, the release applies it.
+#include "model/Nomi.h"
+#include "plane/Mappatura.h"
+#include "plane/Mouse.h"
+#include "shell/Programma.h"
+
+#include <algorithm>
+
+namespace vellora {
+
+namespace {
+
+constexpr float PuntaPixel = 6.0f;
+
+struct Bersaglio {
+    int f;
+    int n;
+    int k; // 0: the whole figure
+};
+
+// The stale active figure of an emptied drawing is never touched: a press on
+// an empty drawing prepares nothing.
+Bersaglio Attiva(const Modello& m)
+{
+    const int f = std::clamp<int>(m.FiguraAttiva, 1, std::min<int>(m.NumeroFigure, MaxFigure));
+    const int n = std::clamp(NumeroPunti(m, f), 1, MaxPunti);
+    return {f, n, m.VerticeAttivo <= n ? m.VerticeAttivo : 0};
+}
+
+class Tratto {
+public:
+    Tratto(const Modello& m, Superficie& s) : m_(m), s_(s) {}
+    void operator()(float x1, float y1, float x2, float y2, StileLinea stile) const
+    {
+        const PuntoPixel a = PianoInPixel(m_, x1, y1);
+        const PuntoPixel b = PianoInPixel(m_, x2, y2);
+        s_.Linea(a.x, a.y, b.x, b.y, Tavolozza[CodiceBianco], stile);
+    }
+
+private:
+    const Modello& m_;
+    Superficie& s_;
+};
+
+} // namespace
+
+void DisegnaAnteprima(const Modello& m, float ax, float ay, float x, float y, Superficie& s)
+{
+    const Tratto tratto(m, s);
+    tratto(ax, ay, x, ay, StileLinea::Punteggiato);
+    tratto(x, ay, x, y, StileLinea::Punteggiato);
+    if (m.PassoPixel <= 0)
+        return;
+    // The same length in plane units on both axes: six pixels when the two
+    // scales are equal.
+    const float h = PuntaPixel * m.ScalaX / m.PassoPixel;
+    if (x != ax) {
+        const float indietro = x > ax ? x - h : x + h;
+        tratto(x, ay, indietro, ay + h, StileLinea::Continuo);
+        tratto(x, ay, indietro, ay - h, StileLinea::Continuo);
+    }
+    if (y != ay) {
+        const float indietro = y > ay ? y - h : y + h;
+        tratto(x, y, x + h, indietro, StileLinea::Continuo);
+        tratto(x, y, x - h, indietro, StileLinea::Continuo);
+    }
+}
+
+void PreparaSpostamento(Programma& p, float x, float y)
+{
+    if (p.m.NumeroFigure == 0)
+        return;
+    const Bersaglio sel = Attiva(p.m);
+    const int k = sel.k > 0 ? sel.k : 1;
+    const float ax = p.m.Figure.X(sel.f, k);
+    const float ay = p.m.Figure.Y(sel.f, k);
+    p.mouse.ScartoX = x - ax;
+    p.mouse.ScartoY = y - ay;
+    p.mouse.SpostamentoPronto = true;
+    p.Ridisegna();
+    if (Superficie* s = p.Schermo(); s && p.Larghezza() > 0 && p.Altezza() > 0)
+        DisegnaAnteprima(p.m, ax, ay, x, y, *s);
+    p.Mostra();
+}
+
+void ApplicaSpostamento(Programma& p)
+{
+    Modello& m = p.m;
+    if (m.NumeroFigure == 0)
+        return;
+    const Bersaglio sel = Attiva(m);
+    const float dx = p.mouse.ScartoX;
+    const float dy = p.mouse.ScartoY;
+    if (sel.k > 0) {
+        m.Figure.X(sel.f, sel.k) += dx;
+        m.Figure.Y(sel.f, sel.k) += dy;
+    } else {
+        for (int k = 1; k <= sel.n; ++k) {
+            m.Figure.X(sel.f, k) += dx;
+            m.Figure.Y(sel.f, k) += dy;
+        }
+        p.totali.TotTraslX += dx;
+        p.totali.TotTraslY += dy;
+        const auto pannelli = TestiPannelli(p.totali);
+        p.testi.Pannelli[1] = pannelli[1];
+        p.testi.Pannelli[2] = pannelli[2];
+    }
+    p.Ridisegna();
+    p.AggiornaDati();
+    p.Mostra();
+}
+
+} // namespace vellora

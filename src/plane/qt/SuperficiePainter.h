@@ -1,0 +1,82 @@
+#pragma once
+// The drawing surface over a QPainter on any paint device: a printer's page,
+// a PDF page, and the base of the screen canvas. Coordinates are multiplied
+// by a scale (twips to printer dots, 1 on the screen); lines are a fixed
+// number of device dots wide, or the one-dot cosmetic line of the screen.
+#include "plane/Superficie.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <utility>
+#include <vector>
+
+class QPaintDevice;
+
+namespace vellora {
+
+class SuperficiePainter : public Superficie {
+public:
+    SuperficiePainter();
+    ~SuperficiePainter() override;
+    SuperficiePainter(const SuperficiePainter&) = delete;
+    SuperficiePainter& operator=(const SuperficiePainter&) = delete;
+
+    // Starts painting on the device. spessore: line width in device dots,
+    // 0 for the thinnest line the device draws. False when the device
+    // refuses the painter (a file that cannot be written).
+    bool Inizia(QPaintDevice* dispositivo, double scala, double spessore, const QFont& carattere);
+    // Sends the lines still waiting; the painter stays open.
+    void Svuota();
+    // Sends everything and ends the painter; false when the device could not
+    // finish its output.
+    bool Termina();
+
+    void Pulisci(ColoreRgb sfondo) override;
+    void Linea(double x1, double y1, double x2, double y2, ColoreRgb colore, StileLinea stile) override;
+    void Punto(double x, double y, ColoreRgb colore) override;
+    void Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento,
+                 StileLinea stile = StileLinea::Continuo) override;
+    void Testo(double x, double y, const std::string& testo, ColoreRgb colore) override;
+
+protected:
+    // A painter that is not open is opened by Apri, which a surface owning
+    // its device overrides; the base opens nothing.
+    QPainter& Pittore()
+    {
+        if (!pittore_.isActive())
+            Apri();
+        return pittore_;
+    }
+    virtual void Apri() {}
+    // Settings every painter of this surface starts with.
+    void Prepara(double scala, double spessore, const QFont& carattere);
+    void Penna(ColoreRgb colore, StileLinea stile);
+    void Scarica();
+
+    QPainter pittore_;
+
+private:
+    std::vector<QLineF> linee_;
+    double scala_ = 1.0;
+    double spessore_ = 0.0;
+    double ascesa_ = 0.0;
+
+    // Pens by colour and style, built once; the redraw switches between a
+    // handful of them hundreds of times.
+    std::vector<std::pair<uint32_t, QPen>> penne_;
+    uint32_t pennaAttuale_ = UINT32_MAX;
+    bool pennello_ = false;
+    QColor colorePennello_;
+};
+
+// Coordinates far outside any device only come from a damaged drawing; the
+// rasteriser is spared them instead of being asked to clip infinities.
+bool Ragionevole(double v);
+
+inline QRgb Rgb(ColoreRgb c)
+{
+    return qRgb(c.r, c.g, c.b);
+}
+
+} // namespace vellora
