@@ -2,6 +2,7 @@
 #include "shell/qt/AvvioQt.h"
 #include "shell/qt/DialoghiQt.h"
 #include "shell/qt/FrmPrinc.h"
+#include "shell/qt/ModalitaBatch.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -9,6 +10,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const int esito = vellora::EseguiSeBatch(argc, argv); esito >= 0)
+        return esito;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vellora"));
     vellora::CaricaTraduzioniQt(app);

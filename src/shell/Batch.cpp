@@ -1,0 +1,149 @@
+#include "shell/Batch.h"
+
+#include <charconv>
+
+#include "figures/DatiFigura.h"
+#include "files/AccessoFile.h"
+#include "files/ComandiDisegno.h"
+#include "files/FileDisegno.h"
+#include "shell/Programma.h"
+
+namespace vellora {
+
+const std::string UsoBatch =
+    "Uso: vellora [opzioni] DISEGNO.geo\n"
+    "\n"
+    "Senza opzioni Vellora si apre con il disegno indicato.\n"
+    "Con una qualsiasi delle opzioni seguenti non apre finestre: esegue i comandi\n"
+    "e termina.\n"
+    "\n"
+    "  --dati              scrive i dati della figura selezionata\n"
+    "  --esporta FILE      disegna il piano in FILE: PNG (.png), bitmap di Windows\n"
+    "                      (.bmp) o la pagina di stampa in PDF (.pdf)\n"
+    "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta\n"
+    "                      (predefinite 800x600)\n"
+    "  --salva FILE.geo    salva il disegno in FILE.geo dopo tutto il resto\n"
+    "  --help              mostra questo aiuto\n"
+    "\n"
+    "Esito: 0 riuscito, 1 un comando ha rifiutato o non è riuscito,\n"
+    "2 uso errato o file che non è un disegno di Vellora.\n";
+
+namespace {
+
+bool LeggiDimensioni(const std::string& testo, int& larghezza, int& altezza)
+{
+    const auto x = testo.find('x');
+    if (x == std::string::npos)
+        return false;
+    const char* inizio = testo.data();
+    const char* fine = inizio + testo.size();
+    auto [p1, e1] = std::from_chars(inizio, inizio + x, larghezza);
+    auto [p2, e2] = std::from_chars(inizio + x + 1, fine, altezza);
+    // A canvas beyond the 16-bit pixel values of the mapping is refused.
+    return e1 == std::errc{} && e2 == std::errc{} && p1 == inizio + x && p2 == fine && larghezza >= 1 &&
+           altezza >= 1 && larghezza <= 16000 && altezza <= 16000;
+}
+
+}  // namespace
+
+ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
+{
+    ArgomentiBatch r;
+    for (const std::string& a : argomenti)
+        if (a.rfind("--", 0) == 0)
+            r.batch = true;
+    if (!r.batch)
+        return r;
+    OpzioniBatch& o = r.opzioni;
+    std::vector<std::string> disegni;
+    for (size_t i = 0; i < argomenti.size(); ++i) {
+        const std::string& a = argomenti[i];
+        const bool conValore = a == "--esporta" || a == "--dimensioni" || a == "--salva";
+        if (conValore && i + 1 >= argomenti.size()) {
+            r.errore = "Manca il valore dell'opzione " + a;
+            return r;
+        }
+        if (a == "--help")
+            o.aiuto = true;
+        else if (a == "--dati")
+            o.dati = true;
+        else if (a == "--esporta")
+            o.esporta = argomenti[++i];
+        else if (a == "--salva")
+            o.salva = argomenti[++i];
+        else if (a == "--dimensioni") {
+            if (!LeggiDimensioni(argomenti[++i], o.larghezza, o.altezza)) {
+                r.errore = "Dimensioni non valide: " + argomenti[i] + " (ad esempio 800x600)";
+                return r;
+            }
+        } else if (a.rfind("--", 0) == 0) {
+            r.errore = "Opzione sconosciuta: " + a;
+            return r;
+        } else
+            disegni.push_back(a);
+    }
+    if (o.aiuto)
+        return r;
+    if (disegni.size() != 1)
+        r.errore = disegni.empty() ? "Manca il disegno da elaborare" : "Si elabora un solo disegno alla volta";
+    else
+        o.disegno = disegni.front();
+    return r;
+}
+
+Risposta DialoghiFlusso::Messaggio(const std::string& testo, Icona, Pulsanti pulsanti)
+{
+    errori_ << testo << '\n';
+    ++messaggi_;
+    switch (pulsanti) {
+    case Pulsanti::Ok:
+        return Risposta::Ok;
+    case Pulsanti::SiNo:
+        return Risposta::No;
+    case Pulsanti::OkAnnulla:
+    case Pulsanti::SiNoAnnulla:
+        break;
+    }
+    return Risposta::Annulla;
+}
+
+int CaricaDisegnoBatch(Programma& p, const std::string& percorso)
+{
+    std::string testo, motivo;
+    if (!LeggiFileIntero(percorso, testo, motivo)) {
+        p.Messaggio("Impossibile aprire il disegno «" + percorso + "»: " + motivo);
+        return EsitoUsoErrato;
+    }
+    const auto contenuto = LeggiTestoDisegno(testo, EstraiContenuto(p.m, p.parametri));
+    if (!contenuto) {
+        p.Messaggio(NonEUnDisegno);
+        return EsitoUsoErrato;
+    }
+    p.m.NomeDisegno = percorso;
+    LeggiDisegno(p, *contenuto, false);
+    return EsitoRiuscito;
+}
+
+std::string TestoDatiBatch(Programma& p)
+{
+    if (p.m.NumeroFigure == 0)
+        return "";
+    std::string testo;
+    for (char c : TestoDatiFigura(p.m))
+        if (c != '\r')
+            testo += c;
+    if (!testo.empty() && testo.back() != '\n')
+        testo += '\n';
+    return testo;
+}
+
+bool SalvaDisegnoBatch(Programma& p, const std::string& percorso)
+{
+    std::string motivo;
+    if (ScriviFileSicuro(percorso, TestoDisegno(EstraiContenuto(p.m, p.parametri)), motivo))
+        return true;
+    p.Messaggio("Impossibile salvare il disegno in «" + percorso + "»: " + motivo);
+    return false;
+}
+
+}  // namespace vellora

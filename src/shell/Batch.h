@@ -1,0 +1,76 @@
+#pragma once
+// The command-line mode without windows, for teachers preparing worksheets
+// and for automatic checks:
+//   vellora [--dati] [--esporta FILE] [--dimensioni LxA] [--salva FILE.geo] DISEGNO.geo
+// It runs the same commands as the window and writes its messages to the
+// error stream instead of showing them.
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "model/Dialoghi.h"
+#include "shell/Vista.h"
+
+namespace vellora {
+
+class Programma;
+
+// Exit statuses of the command-line mode.
+inline constexpr int EsitoRiuscito = 0;
+inline constexpr int EsitoErrore = 1;       // a command refused or failed
+inline constexpr int EsitoUsoErrato = 2;   // bad usage, or not a drawing
+
+extern const std::string UsoBatch;
+
+struct OpzioniBatch {
+    bool aiuto = false;
+    bool dati = false;
+    std::string esporta;
+    int larghezza = 800;
+    int altezza = 600;
+    std::string salva;
+    std::string disegno;
+};
+
+struct ArgomentiBatch {
+    bool batch = false;           // false: the window opens, as usual
+    OpzioniBatch opzioni;
+    std::string errore;           // bad usage, when not empty
+};
+
+// The arguments after the program name. Without any option the program opens
+// its window with the drawing named, as always.
+ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti);
+
+// Message boxes as lines on a stream: refusals and errors are counted, every
+// question gets its most cautious answer, no file dialog is ever shown.
+class DialoghiFlusso : public Dialoghi {
+public:
+    explicit DialoghiFlusso(std::ostream& errori) : errori_(errori) {}
+    Risposta Messaggio(const std::string& testo, Icona icona, Pulsanti pulsanti) override;
+    int Messaggi() const { return messaggi_; }
+
+private:
+    std::ostream& errori_;
+    int messaggi_ = 0;
+};
+
+// Nothing to show without a window.
+class VistaAssente : public Vista {
+public:
+    void Aggiorna() override {}
+};
+
+// Loads the drawing without any question; EsitoUsoErrato with a message on
+// the error stream when the file cannot be read or is not a drawing.
+int CaricaDisegnoBatch(Programma& p, const std::string& percorso);
+
+// The data panel text of the active figure with LF line ends; empty for an
+// empty drawing.
+std::string TestoDatiBatch(Programma& p);
+
+// Writes the drawing to a file; false after a message on failure.
+bool SalvaDisegnoBatch(Programma& p, const std::string& percorso);
+
+}  // namespace vellora

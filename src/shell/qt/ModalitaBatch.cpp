@@ -1,0 +1,100 @@
+#include "shell/qt/ModalitaBatch.h"
+
+#include "plane/qt/SuperficieImmagine.h"
+#include "shell/Batch.h"
+#include "shell/Programma.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <iostream>
+
+namespace vellora {
+
+namespace {
+
+enum class Formato { Nessuno, Png, Bmp, Pdf, Sconosciuto };
+
+Formato FormatoDi(const std::string& percorso)
+{
+    if (percorso.empty())
+        return Formato::Nessuno;
+    const QString estensione = QFileInfo(QString::fromStdString(percorso)).suffix().toLower();
+    if (estensione == QLatin1String("png"))
+        return Formato::Png;
+    if (estensione == QLatin1String("bmp"))
+        return Formato::Bmp;
+    if (estensione == QLatin1String("pdf"))
+        return Formato::Pdf;
+    return Formato::Sconosciuto;
+}
+
+// The plane drawn exactly as the screen redraw draws it, at the given size.
+bool EsportaImmagine(Programma& p, const OpzioniBatch& o, const char* formato)
+{
+    SuperficieImmagine superficie(QSize(o.larghezza, o.altezza));
+    p.ImpostaSchermo(&superficie, o.larghezza, o.altezza);
+    p.Ridisegna();
+    p.ImpostaSchermo(nullptr, 0, 0);
+    QSaveFile file(QString::fromStdString(o.esporta));
+    if (file.open(QIODevice::WriteOnly) && superficie.Immagine().save(&file, formato) && file.commit())
+        return true;
+    p.Messaggio("Impossibile esportare il piano in «" + o.esporta + "»: " + file.errorString().toStdString());
+    return false;
+}
+
+// The error stream carries the program's own messages, one per line: Qt's
+// notes about the environment would only confuse a script reading it.
+void SoloErroriGravi(QtMsgType tipo, const QMessageLogContext&, const QString& testo)
+{
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        std::cerr << testo.toStdString() << '\n';
+}
+
+} // namespace
+
+int EseguiSeBatch(int argc, char** argv)
+{
+    std::vector<std::string> argomenti(argv + 1, argv + argc);
+    const ArgomentiBatch a = AnalizzaArgomenti(argomenti);
+    if (!a.batch)
+        return -1;
+    if (!a.errore.empty()) {
+        std::cerr << a.errore << "\n\n" << UsoBatch;
+        return EsitoUsoErrato;
+    }
+    const OpzioniBatch& o = a.opzioni;
+    if (o.aiuto) {
+        std::cout << UsoBatch;
+        return EsitoRiuscito;
+    }
+    const Formato formato = FormatoDi(o.esporta);
+    if (formato == Formato::Sconosciuto) {
+        std::cerr << "Formato di esportazione non riconosciuto: " << o.esporta << " (usare .png, .bmp o .pdf)\n";
+        return EsitoUsoErrato;
+    }
+
+    // No window: the offscreen platform, chosen before the application exists.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(SoloErroriGravi);
+    QApplication app(argc, argv);
+    DialoghiFlusso dialoghi(std::cerr);
+    VistaAssente vista;
+    Programma p(dialoghi, vista);
+    if (const int esito = CaricaDisegnoBatch(p, o.disegno); esito != EsitoRiuscito)
+        return esito;
+
+    if (o.dati)
+        std::cout << TestoDatiBatch(p) << std::flush;
+    if (formato == Formato::Png)
+        EsportaImmagine(p, o, "PNG");
+    else if (formato == Formato::Bmp)
+        EsportaImmagine(p, o, "BMP");
+    else if (formato == Formato::Pdf)
+        p.Messaggio("L'esportazione in PDF non è ancora disponibile");
+    if (!o.salva.empty())
+        SalvaDisegnoBatch(p, o.salva);
+    return dialoghi.Messaggi() > 0 ? EsitoErrore : EsitoRiuscito;
+}
+
+} // namespace vellora
