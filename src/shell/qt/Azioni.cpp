@@ -157,8 +157,6 @@ static_assert(std::size(Tabella) == vellora::NumeroVoci, "every control has exac
 const Voce VociNonAncoraDisponibili[] = {
     Voce::MnuFileStampa,
     Voce::MnuFiguraCoordinate,
-    Voce::MnuImpostazioniRange,
-    Voce::MnuImpostazioniScala,
     Voce::MnuImpostazioniTrasfTraslOriz,
     Voce::MnuImpostazioniTrasfTraslVert,
     Voce::MnuImpostazioniTrasfTrasl,
@@ -181,16 +179,6 @@ const Voce VociNonAncoraDisponibili[] = {
     Voce::MnuMacroImpostaPausa,
     // side toolbar
     Voce::Macro,
-    // bottom toolbar
-    Voce::PrimoQuadrante,
-    Voce::SecondoQuadrante,
-    Voce::TerzoQuadrante,
-    Voce::QuartoQuadrante,
-    Voce::ResettaPiano,
-    Voce::TraslaPiano1,
-    Voce::TraslaPiano2,
-    Voce::TraslaPiano3,
-    Voce::TraslaPiano4,
 };
 
 std::array<const DefinizioneAzione*, vellora::NumeroVoci> IndicePerVoce()

@@ -64,6 +64,7 @@ FrmPrinc::FrmPrinc(Dialoghi& dialoghi, QWidget* parent) : QMainWindow(parent), p
     CollegaMenuMostra();
     CollegaMenuInfo();
     CollegaMenuModifica();
+    CollegaMenuImposta();
     CollegaBarraLaterale();
 }
 

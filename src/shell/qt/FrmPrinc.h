@@ -55,6 +55,7 @@ private:
     void CollegaMenuMostra();
     void CollegaMenuInfo();
     void CollegaMenuModifica();
+    void CollegaMenuImposta();
     void CollegaBarraLaterale();
 
     void MnuFileNuovo_Click();

@@ -219,7 +219,8 @@ TEST_F(FinestraPrincipale, StatiAllApertura)
         {Voce::MnuInfoGuidaEsempi, true, false},
         {Voce::MnuInfoWebCorvane, true, false},
         {Voce::TavolozzaFigure0, true, false},
-        {Voce::TraslaPiano4, false, false},
+        {Voce::TraslaPiano4, true, false},
+        {Voce::MnuImpostazioniTrasfRotazione, false, false},
     };
     for (const Caso& c : casi) {
         QAction* a = Azione(c.voce);
