@@ -191,9 +191,11 @@ std::string TestoDatiFigura(Modello& m)
 
 int LunghezzaTesto(const std::string& testo)
 {
-    // Continuation bytes (10xxxxxx) belong to the character before them.
-    return static_cast<int>(std::count_if(testo.begin(), testo.end(),
-                                          [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+    // Continuation bytes (10xxxxxx) belong to the character before them, and
+    // the box shows a CR LF as one line end.
+    return static_cast<int>(std::count_if(testo.begin(), testo.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80 && ch != '\r';
+    }));
 }
 
 void AlternaDati(Programma& p)

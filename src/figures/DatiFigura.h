@@ -19,7 +19,8 @@ float AreaPoligono(Modello& m, int f);
 // "non definito" when P or R coincides with Q.
 std::string TestoAngolo(float px, float py, float qx, float qy, float rx, float ry);
 
-// Length of a UTF-8 text in characters, as the text box counts its caret.
+// Length of a UTF-8 text in characters, as the text box counts its caret:
+// a CR LF line end is one position.
 int LunghezzaTesto(const std::string& testo);
 
 // The menu item "Dati figura selezionata": shows or hides the panel.

@@ -3,6 +3,8 @@
 #include "figures/DatiFigura.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -138,7 +140,9 @@ TEST(DatiFigura, CursoreDopoLAggiornamento)
         b.p.voci.Spunta(Voce::MnuVisualizzaDati, true);
         b.p.m.PosizioneDati = 1.0f;
         b.p.AggiornaDati();
-        const int fine = static_cast<int>(b.p.testi.TestoDati.size()) - 3; // three "°", two bytes each
+        const std::string& t = b.p.testi.TestoDati;
+        // three "°" of two bytes each, and every CR LF is one line end in the box
+        const int fine = static_cast<int>(t.size()) - 3 - static_cast<int>(std::count(t.begin(), t.end(), '\r'));
         EXPECT_EQ(b.p.testi.CursoreDati, cerchio ? -1 : fine);
     }
 }

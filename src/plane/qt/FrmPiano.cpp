@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <algorithm>
 
 namespace vellora {
@@ -95,8 +96,16 @@ void FrmPiano::Aggiorna()
     // The core ends its lines with CR LF; a lone CR would show in the box.
     QString dati = QString::fromStdString(p_.testi.TestoDati);
     dati.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (txtDati_->toPlainText() != dati)
+    if (txtDati_->toPlainText() != dati) {
         txtDati_->setPlainText(dati);
+        // The panel keeps showing the part where the user last clicked.
+        if (p_.testi.CursoreDati >= 0) {
+            QTextCursor cursore = txtDati_->textCursor();
+            cursore.setPosition(std::min(p_.testi.CursoreDati, static_cast<int>(dati.size())));
+            txtDati_->setTextCursor(cursore);
+            txtDati_->ensureCursorVisible();
+        }
+    }
     txtDati_->setVisible(p_.testi.DatiVisibili);
     update();
 }

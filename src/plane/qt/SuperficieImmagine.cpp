@@ -1,6 +1,5 @@
 #include "plane/qt/SuperficieImmagine.h"
 
-#include <QFont>
 #include <algorithm>
 #include <cmath>
 
@@ -10,23 +9,11 @@ namespace {
 
 constexpr int MassimoTesti = 512;
 
-QRgb Rgb(ColoreRgb c)
-{
-    return qRgb(c.r, c.g, c.b);
-}
-
-// Coordinates far outside any window only come from a damaged drawing; the
-// rasteriser is spared them instead of being asked to clip infinities.
-bool Ragionevole(double v)
-{
-    return std::isfinite(v) && std::abs(v) < 1e7;
-}
-
 } // namespace
 
 SuperficieImmagine::SuperficieImmagine(QSize dimensioni)
 {
-    linee_.reserve(256);
+    carattere_.setStyleHint(QFont::SansSerif);
     Ridimensiona(dimensioni);
 }
 
@@ -50,60 +37,19 @@ const QImage& SuperficieImmagine::Immagine()
 
 void SuperficieImmagine::Chiudi()
 {
-    if (pittore_.isActive()) {
-        Scarica();
-        pittore_.end();
-    }
+    Termina();
     pixel_ = nullptr;
 }
 
-QPainter& SuperficieImmagine::Pittore()
+void SuperficieImmagine::Apri()
 {
-    if (!pittore_.isActive()) {
-        pittore_.begin(&immagine_);
-        pittore_.setRenderHint(QPainter::Antialiasing, false);
-        pittore_.setRenderHint(QPainter::TextAntialiasing, false);
-        QFont carattere;
-        carattere.setStyleHint(QFont::SansSerif);
-        pittore_.setFont(carattere);
-        pittore_.setBrush(Qt::NoBrush);
-        pennaAttuale_ = UINT32_MAX;
-        pennello_ = false;
-        // The painter has made the image its own; dots go straight into it.
-        pixel_ = immagine_.bits();
-        rigaByte_ = immagine_.bytesPerLine();
-    }
-    return pittore_;
-}
-
-void SuperficieImmagine::Penna(ColoreRgb colore, StileLinea stile)
-{
-    const uint32_t chiave = (Rgb(colore) & 0xFFFFFFu) | (stile == StileLinea::Punteggiato ? 1u << 24 : 0u);
-    if (chiave == pennaAttuale_)
-        return;
-    Scarica();
-    pennaAttuale_ = chiave;
-    for (const auto& [k, penna] : penne_) {
-        if (k == chiave) {
-            pittore_.setPen(penna);
-            return;
-        }
-    }
-    QPen penna(QColor(Rgb(colore)), 1, stile == StileLinea::Punteggiato ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
-    penna.setCosmetic(true);
-    penne_.emplace_back(chiave, penna);
-    pittore_.setPen(penna);
-}
-
-// Sloping lines wait in a batch: the rasteriser's setup per call costs more
-// than a short edge itself. Anything else drawn empties the batch first, so
-// the order of the drawing is kept.
-void SuperficieImmagine::Scarica()
-{
-    if (!linee_.empty()) {
-        pittore_.drawLines(linee_.data(), static_cast<int>(linee_.size()));
-        linee_.clear();
-    }
+    pittore_.begin(&immagine_);
+    pittore_.setRenderHint(QPainter::Antialiasing, false);
+    pittore_.setRenderHint(QPainter::TextAntialiasing, false);
+    Prepara(1.0, 0.0, carattere_);
+    // The painter has made the image its own; dots go straight into it.
+    pixel_ = immagine_.bits();
+    rigaByte_ = immagine_.bytesPerLine();
 }
 
 void SuperficieImmagine::Pulisci(ColoreRgb sfondo)
@@ -165,28 +111,6 @@ void SuperficieImmagine::Punto(double x, double y, ColoreRgb colore)
     if (ix < 0 || iy < 0 || ix >= immagine_.width() || iy >= immagine_.height())
         return;
     reinterpret_cast<QRgb*>(pixel_ + iy * rigaByte_)[ix] = Rgb(colore);
-}
-
-void SuperficieImmagine::Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento,
-                                 StileLinea stile)
-{
-    if (!Ragionevole(x) || !Ragionevole(y) || !Ragionevole(raggio))
-        return;
-    QPainter& p = Pittore();
-    Scarica();
-    Penna(contorno, stile);
-    if (riempimento) {
-        const QColor c(Rgb(*riempimento));
-        if (!pennello_ || c != colorePennello_) {
-            p.setBrush(c);
-            colorePennello_ = c;
-            pennello_ = true;
-        }
-    } else if (pennello_) {
-        p.setBrush(Qt::NoBrush);
-        pennello_ = false;
-    }
-    p.drawEllipse(QPointF(x, y), raggio, raggio);
 }
 
 const QStaticText& SuperficieImmagine::TestoPronto(const std::string& testo)

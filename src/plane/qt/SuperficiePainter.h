@@ -55,9 +55,10 @@ protected:
     void Scarica();
 
     QPainter pittore_;
+    // Sloping lines waiting to be sent in one call.
+    std::vector<QLineF> linee_;
 
 private:
-    std::vector<QLineF> linee_;
     double scala_ = 1.0;
     double spessore_ = 0.0;
     double ascesa_ = 0.0;
