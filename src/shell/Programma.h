@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/Dialoghi.h"
+#include "macro/Pompa.h"
 #include "model/Modello.h"
 #include "plane/Ridisegno.h"
 #include "plane/StatoMouse.h"
@@ -45,7 +46,11 @@ public:
     StatoVoci voci;
     TestiVista testi;
     StatoMouse mouse;  // hover result and the prepared right-button move
-    int PausaMacro = 50;
+    int PausaMacro = 50;  // DurataPausa: length of one macro pause, 1..1000
+    std::string NomeMacro;  // the active macro file; empty when unnamed or none
+    bool InterrompiMacro = false;
+    // Macro pauses turn this pump; none (the command-line mode) skips them.
+    Pompa* pompa = nullptr;
     bool NumeriTroppoGrandi = false;  // raised by the overflow guard while a macro plays
     bool PausaAutomatica = true;
     // Where recent.dat and Macro.tmp live: the program folder, or the user's

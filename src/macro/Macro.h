@@ -1,0 +1,32 @@
+#pragma once
+// Recording and playing macros: the commands of the Macro menu and of the
+// side-toolbar button Macro. Playback stores each line's parameters and calls
+// the very commands the toolbar, the plane buttons, replicate and delete call.
+#include <string>
+
+namespace vellora {
+
+class Programma;
+
+// Recording.
+void IniziaRegistrazione(Programma& p);   // MnuMacroInizio
+void TerminaRegistrazione(Programma& p);  // MnuMacroFine: save dialog "Salva file macro"
+void InserisciPausa(Programma& p);        // MnuMacroInserisciPausa: the line "Pausa"
+void ApriMacro(Programma& p);             // MnuMacroApri: "Apri file macro"
+
+// Playback.
+void EseguiMacro(Programma& p);           // MnuMacroEsegui
+void EseguiMacroInversa(Programma& p);    // Shift-click on Macro: the .inv.mcr partner
+void InterrompiMacro(Programma& p);       // MnuMacroInterrompi (Ctrl+I)
+
+// The side-toolbar button Macro: pulsante 1 left, 2 right, 4 middle.
+void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificatori);
+
+// "x.inv.mcr" for "x.mcr" and back; empty when the name has neither ending
+// (compared exactly: ".MCR" has no partner).
+std::string NomeMacroInversa(const std::string& nomeMacro);
+
+// The working copy: the program folder's (or data folder's) "Macro.tmp".
+std::string PercorsoCopiaLavoro(const Programma& p);
+
+}  // namespace vellora
