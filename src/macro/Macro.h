@@ -17,7 +17,7 @@ void ApriMacro(Programma& p);             // MnuMacroApri: "Apri file macro"
 // Playback.
 void EseguiMacro(Programma& p);           // MnuMacroEsegui
 void EseguiMacroInversa(Programma& p);    // Shift-click on Macro: the .inv.mcr partner
-void InterrompiMacro(Programma& p);       // MnuMacroInterrompi (Ctrl+I)
+void InterrompiEsecuzione(Programma& p);  // MnuMacroInterrompi (Ctrl+I)
 
 // The side-toolbar button Macro: pulsante 1 left, 2 right, 4 middle.
 void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificatori);
