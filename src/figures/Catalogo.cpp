@@ -61,8 +61,6 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
         return true;  // a full table refuses silently
     p.Ridisegna();
     p.TestiFigura();
-    if (it->n == 1)
-        p.testi.CampoVertice.clear();
     p.AzzeraTotali();
     p.AggiornaDati();
     p.AbilitaVociFigure(true);

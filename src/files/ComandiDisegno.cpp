@@ -90,12 +90,8 @@ bool ContieneCerchi(const Modello& m)
 // off, the plane alone.
 void MostraSenzaFigure(Programma& p)
 {
-    p.testi.CampoFigura = NonCiSonoFigure;
-    p.testi.CampoVertice.clear();
+    p.TestiSenzaFigure();
     p.AzzeraTotali();
-    p.testi.DatiVisibili = false;
-    p.voci.Spunta(Voce::MnuVisualizzaDati, false);
-    p.AbilitaVociFigure(false);
     p.RidisegnaPiano();
     p.Mostra();
 }

@@ -70,8 +70,6 @@ bool InserisciFiguraDaFile(Programma& p)
     p.m.VerticeAttivo = 0;
     p.Ridisegna();
     p.TestiFigura();
-    if (NumeroPunti(p.m, n) == 1 && !IsCerchio(p.m, n))
-        p.testi.CampoVertice.clear();
     p.AbilitaVociFigure(true);
     p.AzzeraTotali();
     p.AggiornaDati();

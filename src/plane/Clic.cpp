@@ -1,8 +1,8 @@
 // Clicks on the plane: selection, point O, and the dispatch of the buttons.
-#include "macro/RigaMacro.h"
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
 #include "shell/Programma.h"
+#include "shell/Selezione.h"
 
 namespace vellora {
 
@@ -23,19 +23,11 @@ void SelezionaPresa(Programma& p)
     // The hover result may be older than a deletion made from the keyboard.
     const bool presa = f > 0 && f <= m.NumeroFigure && k <= NumeroPunti(m, f);
     if (presa) {
-        const auto figura = static_cast<float>(f);
-        const bool puntoSolo = NumeroPunti(m, f) == 1 && !IsCerchio(m, f);
         m.FiguraAttiva = static_cast<uint8_t>(f);
         m.VerticeAttivo = static_cast<uint8_t>(k);
         p.TestiFigura();
-        if (k > 0) {
-            p.testi.CampoVertice = (IsCerchio(m, f) ? "Punto " : "Vertice ") + LetteraPunto(k);
-            AccodaRigaMacro(p, RigaMacro("Vertice attivo", {figura, static_cast<float>(k)}));
-        } else {
-            AccodaRigaMacro(p, RigaMacro("Figura attiva", {figura}));
-        }
-        if (puntoSolo)
-            p.testi.CampoVertice.clear();
+        p.testi.CampoVertice = TestoVertice(p);
+        RegistraSelezione(p);
         p.AzzeraTotali();
     }
     p.Ridisegna();

@@ -39,8 +39,19 @@ void Programma::Ridisegna()
 
 void Programma::TestiFigura()
 {
-    testi.CampoVertice = "Figura";
-    testi.CampoFigura = DescrizioneFigura(m, m.FiguraAttiva);
+    const int f = m.FiguraAttiva;
+    // A point figure has no vertex to choose: its field stays empty.
+    testi.CampoVertice = NumeroPunti(m, f) == 1 && !IsCerchio(m, f) ? "" : "Figura";
+    testi.CampoFigura = DescrizioneFigura(m, f);
+}
+
+void Programma::TestiSenzaFigure()
+{
+    testi.CampoFigura = NonCiSonoFigure;
+    testi.CampoVertice.clear();
+    testi.DatiVisibili = false;
+    voci.Spunta(Voce::MnuVisualizzaDati, false);
+    AbilitaVociFigure(false);
 }
 
 void Programma::AzzeraTotali()

@@ -71,7 +71,8 @@ public:
     // Common closing steps of the commands.
     void Ridisegna();        // DisegnaPiano then DisegnaFigure
     void RidisegnaPiano();   // DisegnaPiano only
-    void TestiFigura();      // CampoVertice "Figura", CampoFigura the description
+    void TestiFigura();      // CampoVertice "Figura" ("" for a point), CampoFigura the description
+    void TestiSenzaFigure(); // "Non ci sono figure", data panel hidden, figure items off
     void AzzeraTotali();     // status reset
     void AggiornaDati();     // data panel refresh (only while the panel is shown)
     void AbilitaVociFigure(bool si);  // delete, replicate, data panel

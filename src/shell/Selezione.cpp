@@ -10,6 +10,8 @@ namespace {
 const int ColoriTavolozza[7] = {CodiceBianco, CodiceRosso,         CodiceGiallo, CodiceVerdeChiaro,
                                 CodiceAzzurro, CodiceViola, CodiceGrigio};
 
+}  // namespace
+
 void RegistraSelezione(Programma& p)
 {
     const auto f = static_cast<float>(p.m.FiguraAttiva);
@@ -19,14 +21,14 @@ void RegistraSelezione(Programma& p)
         AccodaRigaMacro(p, RigaMacro("Figura attiva", {f}));
 }
 
+namespace {
+
 void SelezionaFigura(Programma& p, int f)
 {
     p.m.VerticeAttivo = 0;
     p.m.FiguraAttiva = static_cast<uint8_t>(f);
     p.Ridisegna();
     p.TestiFigura();
-    if (NumeroPunti(p.m, f) == 1 && !IsCerchio(p.m, f))
-        p.testi.CampoVertice.clear();
     RegistraSelezione(p);
     p.AzzeraTotali();
     p.AggiornaDati();
@@ -71,8 +73,10 @@ std::string TestoVertice(const Programma& p)
     if (p.m.NumeroFigure == 0)
         return "";
     const int f = p.m.FiguraAttiva;
+    if (NumeroPunti(p.m, f) == 1 && !IsCerchio(p.m, f))
+        return "";
     if (p.m.VerticeAttivo == 0)
-        return NumeroPunti(p.m, f) == 1 && !IsCerchio(p.m, f) ? "" : "Figura";
+        return "Figura";
     return (IsCerchio(p.m, f) ? "Punto " : "Vertice ") + LetteraPunto(p.m.VerticeAttivo);
 }
 
@@ -114,16 +118,10 @@ bool EliminaFiguraAttiva(Programma& p)
         p.m.FiguraAttiva = p.m.NumeroFigure;
         p.m.VerticeAttivo = 0;
         p.TestiFigura();
-        if (NumeroPunti(p.m, p.m.FiguraAttiva) == 1 && !IsCerchio(p.m, p.m.FiguraAttiva))
-            p.testi.CampoVertice.clear();
         p.AggiornaDati();
     } else {
         p.m.FiguraAttiva = 1;
-        p.testi.CampoFigura = NonCiSonoFigure;
-        p.testi.CampoVertice.clear();
-        p.testi.DatiVisibili = false;
-        p.voci.Spunta(Voce::MnuVisualizzaDati, false);
-        p.AbilitaVociFigure(false);
+        p.TestiSenzaFigure();
     }
     p.AzzeraTotali();
     p.m.VerticeAttivo = 0;
@@ -147,8 +145,6 @@ bool ReplicaFiguraAttiva(Programma& p)
     p.m.FiguraAttiva = static_cast<uint8_t>(nuova);
     p.Ridisegna();
     p.TestiFigura();
-    if (NumeroPunti(p.m, nuova) == 1 && !IsCerchio(p.m, nuova))
-        p.testi.CampoVertice.clear();
     p.m.Modificato = true;
     p.AzzeraTotali();
     p.AggiornaDati();

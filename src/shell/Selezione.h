@@ -23,6 +23,9 @@ void CmdReplica_Click(Programma& p);
 // Palette buttons 0..6 recolour the active figure, 7 toggles its dotted outline.
 void ApplicaTavolozza(Programma& p, int indice);
 
+// The macro line of the current selection: "Figura attiva" or "Vertice attivo".
+void RegistraSelezione(Programma& p);
+
 // "Vertice B" / "Punto B" / "Figura" / "" for the current selection.
 std::string TestoVertice(const Programma& p);
 
