@@ -1,7 +1,8 @@
 #pragma once
 // The drawing surface the redraw paints on: the screen canvas, the printer
 // and the exported bitmap each implement it once; tests record the calls.
-// Coordinates are floating-point pixels, (0, 0) top left, y downwards.
+// Coordinates are floating-point device units (pixels on the screen, twips
+// on the printed page), (0, 0) top left, y downwards.
 #include <string>
 
 #include "model/Nomi.h"

@@ -15,7 +15,7 @@ const QList<qreal> Trattini = {8.0, 4.0};
 
 } // namespace
 
-bool Ragionevole(double v)
+bool SuperficiePainter::Ragionevole(double v)
 {
     return std::isfinite(v) && std::abs(v) < 1e7;
 }

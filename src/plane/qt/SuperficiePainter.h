@@ -49,6 +49,10 @@ protected:
         return pittore_;
     }
     virtual void Apri() {}
+    // Coordinates far outside any device only come from a damaged drawing;
+    // the rasteriser is spared them instead of being asked to clip infinities.
+    static bool Ragionevole(double v);
+    static QRgb Rgb(ColoreRgb c) { return qRgb(c.r, c.g, c.b); }
     // Settings every painter of this surface starts with.
     void Prepara(double scala, double spessore, const QFont& carattere);
     void Penna(ColoreRgb colore, StileLinea stile);
@@ -70,14 +74,5 @@ private:
     bool pennello_ = false;
     QColor colorePennello_;
 };
-
-// Coordinates far outside any device only come from a damaged drawing; the
-// rasteriser is spared them instead of being asked to clip infinities.
-bool Ragionevole(double v);
-
-inline QRgb Rgb(ColoreRgb c)
-{
-    return qRgb(c.r, c.g, c.b);
-}
 
 } // namespace vellora

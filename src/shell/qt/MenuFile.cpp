@@ -3,6 +3,7 @@
 #include "files/FileFigura.h"
 #include "files/qt/Bitmap.h"
 #include "plane/qt/FrmPiano.h"
+#include "print/qt/Stampa.h"
 #include "shell/NuovoDisegno.h"
 #include "shell/qt/FrmPrinc.h"
 
@@ -23,6 +24,7 @@ void FrmPrinc::CollegaMenuFile()
     collega(Voce::MnuFiguraFile, InserisciFiguraDaFile);
     connect(Azione(Voce::MnuFileSalvaBitmap), &QAction::triggered, this,
             [this] { SalvaBitmap(p, piano_->Schermo().Immagine()); });
+    connect(Azione(Voce::MnuFileStampa), &QAction::triggered, this, [this] { StampaDisegno(p, this); });
     connect(Azione(Voce::MnuFileClipboard), &QAction::triggered, this,
             [this] { CopiaBitmapNegliAppunti(piano_->Schermo().Immagine()); });
 }

@@ -1,0 +1,98 @@
+#include "print/DialogoStampa.h"
+
+#include "model/LeggiNumero.h"
+#include "print/PaginaStampa.h"
+#include "shell/Programma.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace vellora {
+
+namespace {
+
+constexpr int MassimoCopie = 255;
+
+// The name offered for the PDF: the drawing's own, or "Senza nome".
+std::string NomePdf(const std::string& nomeDisegno)
+{
+    if (nomeDisegno.empty())
+        return SenzaNome + ".pdf";
+    return std::filesystem::path(nomeDisegno).replace_extension(".pdf").string();
+}
+
+} // namespace
+
+std::optional<int> LeggiCopie(const std::string& testo)
+{
+    // Blanks never end a number typed in the box; they are skipped wherever
+    // they stand.
+    std::string cifre;
+    for (char c : testo)
+        if (c != ' ' && c != '\t')
+            cifre += c;
+    double v = 0.0;
+    if (!ValoreTesto(cifre, v) || v <= 0.0 || v > MassimoCopie)
+        return std::nullopt;
+    double intero = std::floor(v);
+    const double resto = v - intero;
+    if (resto > 0.5 || (resto == 0.5 && std::fmod(intero, 2.0) != 0.0))
+        intero += 1.0;
+    return static_cast<int>(intero);
+}
+
+float FattoreDaVoce(int voce)
+{
+    const int ultima = static_cast<int>(VociFattoreScala.size()) - 1;
+    return static_cast<float>(std::clamp(voce, 0, ultima) + 1) / 10.0f;
+}
+
+DialogoStampa::DialogoStampa(const Programma& p, Stampante& stampante) : p_(p), stampante_(stampante)
+{
+    stampante_.ImpostaOrientamento(Orientamento::Orizzontale);
+}
+
+std::string DialogoStampa::NomeStampante() const
+{
+    return "Stampante: " + stampante_.NomeDispositivo();
+}
+
+bool DialogoStampa::Stampa()
+{
+    OrientamentoStampa = stampante_.LeggiOrientamento();
+    const std::optional<int> copie = LeggiCopie(TestoCopie);
+    if (!copie) {
+        p_.dialoghi.Messaggio(MessaggioNumeroCopie, Icona::Stop);
+        return false;
+    }
+    CopieStampa = *copie;
+    FattoreStampa = FattoreDaVoce(VoceFattore);
+    if (CopieStampa == 0)
+        return true;
+
+    std::string percorso;
+    if (stampante_.ScriveFile()) {
+        const auto scelto =
+            p_.dialoghi.ScegliFile({RichiestaFile::Salva, TitoloSalvaPdf, NomePdf(p_.m.NomeDisegno), FiltroPdf});
+        if (!scelto)
+            return false;
+        percorso = *scelto;
+        stampante_.ImpostaFile(percorso);
+    }
+    const bool righello = p_.Opzioni().Righello;
+    bool riuscito = true;
+    for (int copia = 1; copia <= CopieStampa && riuscito; ++copia)
+        riuscito = StampaDocumento(p_.m, righello, FattoreStampa, OrientamentoStampa, stampante_);
+    riuscito = stampante_.Conclude() && riuscito;
+    if (!riuscito) {
+        p_.dialoghi.Messaggio(stampante_.ScriveFile()
+                                  ? "Impossibile scrivere il file «" + percorso + "»"
+                                  : "Impossibile stampare su «" + stampante_.NomeDispositivo() + "»",
+                              Icona::Stop);
+        return false;
+    }
+    return true;
+}
+
+} // namespace vellora

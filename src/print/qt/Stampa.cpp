@@ -1,0 +1,24 @@
+#include "print/qt/Stampa.h"
+
+#include "print/PaginaStampa.h"
+#include "print/qt/FrmStampaDisegno.h"
+#include "print/qt/StampanteQt.h"
+#include "shell/Programma.h"
+
+namespace vellora {
+
+void StampaDisegno(Programma& p, QWidget* parent)
+{
+    StampanteQt stampante;
+    FrmStampaDisegno dialogo(p, stampante, parent);
+    dialogo.exec();
+}
+
+bool EsportaPdf(const Programma& p, const QString& percorso, float fattore, Orientamento orientamento)
+{
+    StampanteQt stampante(percorso);
+    const bool stampato = StampaDocumento(p.m, p.Opzioni().Righello, fattore, orientamento, stampante);
+    return stampante.Conclude() && stampato;
+}
+
+} // namespace vellora
