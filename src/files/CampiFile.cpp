@@ -40,14 +40,25 @@ template <class T> std::optional<T> Converti(std::string_view cifre)
     return v;
 }
 
-std::optional<double> NumeroDiCampo(std::string_view campo)
+template <class Intero> void LeggiIntero(std::optional<double> d, Intero& v)
+{
+    if (!d || !std::isfinite(*d))
+        return;
+    const double r = std::nearbyint(*d);
+    if (r >= std::numeric_limits<Intero>::min() && r <= std::numeric_limits<Intero>::max())
+        v = static_cast<Intero>(r);
+}
+
+} // namespace
+
+std::optional<double> NumeroDaCampo(std::string_view campo)
 {
     return Converti<double>(Cifre(campo));
 }
 
 // A float straight from its digits, so that the value written comes back to
 // the same float without a double rounding in between.
-std::optional<float> SingolaDiCampo(std::string_view campo)
+std::optional<float> SingolaDaCampo(std::string_view campo)
 {
     const std::string_view cifre = Cifre(campo);
     if (const auto v = Converti<float>(cifre))
@@ -59,17 +70,6 @@ std::optional<float> SingolaDiCampo(std::string_view campo)
         return static_cast<float>(*d);
     return std::nullopt;
 }
-
-template <class Intero> void LeggiIntero(std::optional<double> d, Intero& v)
-{
-    if (!d || !std::isfinite(*d))
-        return;
-    const double r = std::nearbyint(*d);
-    if (r >= std::numeric_limits<Intero>::min() && r <= std::numeric_limits<Intero>::max())
-        v = static_cast<Intero>(r);
-}
-
-} // namespace
 
 std::string TestoNumeroFile(float v)
 {
@@ -94,7 +94,7 @@ std::optional<std::string_view> CampiFile::Prossimo()
 std::optional<double> CampiFile::ProssimoNumero()
 {
     const auto campo = Prossimo();
-    return campo ? NumeroDiCampo(*campo) : std::nullopt;
+    return campo ? NumeroDaCampo(*campo) : std::nullopt;
 }
 
 void CampiFile::Leggi(float& v)
@@ -102,7 +102,7 @@ void CampiFile::Leggi(float& v)
     const auto campo = Prossimo();
     if (!campo)
         return;
-    if (const auto letto = SingolaDiCampo(*campo))
+    if (const auto letto = SingolaDaCampo(*campo))
         v = *letto;
 }
 

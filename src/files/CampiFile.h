@@ -13,6 +13,12 @@ namespace vellora {
 // the blank it keeps for the sign of non-negative values.
 std::string TestoNumeroFile(float v);
 
+// The conversions behind CampiFile::Leggi, for readers that must tell a
+// field that is not a number (nothing) from one that is. Blanks around the
+// digits and a plus sign are ignored; "nan" and "inf" are numbers here.
+std::optional<float> SingolaDaCampo(std::string_view campo);
+std::optional<double> NumeroDaCampo(std::string_view campo);
+
 // Fields separated by commas or line ends (CR LF or LF). An empty line is one
 // empty field, so that a value deleted by hand does not shift the following
 // ones; the line end after the last line opens no further field.

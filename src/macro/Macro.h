@@ -14,6 +14,11 @@ void TerminaRegistrazione(Programma& p);  // MnuMacroFine: save dialog "Salva fi
 void InserisciPausa(Programma& p);        // MnuMacroInserisciPausa: the line "Pausa"
 void ApriMacro(Programma& p);             // MnuMacroApri: "Apri file macro"
 
+// The second half of ApriMacro, for a file already chosen (the command-line
+// mode): the file over the working copy, its name active, Esegui and Edita
+// enabled. False, after a message, when the file cannot be copied.
+bool AttivaFileMacro(Programma& p, const std::string& percorso);
+
 // Playback.
 void EseguiMacro(Programma& p);           // MnuMacroEsegui
 void EseguiMacroInversa(Programma& p);    // Shift-click on Macro: the .inv.mcr partner

@@ -1,11 +1,15 @@
 #include "shell/Batch.h"
 
 #include <charconv>
+#include <filesystem>
+#include <random>
+#include <system_error>
 
 #include "figures/DatiFigura.h"
 #include "files/AccessoFile.h"
 #include "files/ComandiDisegno.h"
 #include "files/FileDisegno.h"
+#include "macro/Macro.h"
 #include "shell/Programma.h"
 
 namespace vellora {
@@ -17,6 +21,8 @@ const std::string UsoBatch =
     "Con una qualsiasi delle opzioni seguenti non apre finestre: esegue i comandi\n"
     "e termina.\n"
     "\n"
+    "  --macro FILE.mcr    esegue la macro sul disegno, senza pause, prima di tutto\n"
+    "                      il resto\n"
     "  --dati              scrive i dati della figura selezionata\n"
     "  --esporta FILE      disegna il piano in FILE: PNG (.png), bitmap di Windows\n"
     "                      (.bmp) o la pagina di stampa in PDF (.pdf)\n"
@@ -44,6 +50,21 @@ bool LeggiDimensioni(const std::string& testo, int& larghezza, int& altezza)
            altezza >= 1 && larghezza <= 16000 && altezza <= 16000;
 }
 
+// A new folder under the system's temporary one, for this run only.
+std::filesystem::path CartellaTemporanea()
+{
+    namespace fs = std::filesystem;
+    std::error_code e;
+    const fs::path base = fs::temp_directory_path(e);
+    std::random_device caso;
+    for (int i = 0; i < 100 && !e; ++i) {
+        const fs::path cartella = base / ("vellora_macro_" + std::to_string(caso()));
+        if (fs::create_directory(cartella, e))
+            return cartella;
+    }
+    return {};
+}
+
 }  // namespace
 
 ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
@@ -58,7 +79,7 @@ ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
     std::vector<std::string> disegni;
     for (size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
-        const bool conValore = a == "--esporta" || a == "--dimensioni" || a == "--salva";
+        const bool conValore = a == "--esporta" || a == "--dimensioni" || a == "--salva" || a == "--macro";
         if (conValore && i + 1 >= argomenti.size()) {
             r.errore = "Manca il valore dell'opzione " + a;
             return r;
@@ -71,6 +92,8 @@ ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
             o.esporta = argomenti[++i];
         else if (a == "--salva")
             o.salva = argomenti[++i];
+        else if (a == "--macro")
+            o.macro = argomenti[++i];
         else if (a == "--dimensioni") {
             if (!LeggiDimensioni(argomenti[++i], o.larghezza, o.altezza)) {
                 r.errore = "Dimensioni non valide: " + argomenti[i] + " (ad esempio 800x600)";
@@ -135,6 +158,28 @@ std::string TestoDatiBatch(Programma& p)
     if (!testo.empty() && testo.back() != '\n')
         testo += '\n';
     return testo;
+}
+
+int EseguiMacroBatch(Programma& p, const std::string& percorso)
+{
+    namespace fs = std::filesystem;
+    const fs::path cartella = CartellaTemporanea();
+    if (cartella.empty()) {
+        p.Messaggio("Impossibile creare una cartella temporanea per la macro");
+        return EsitoErrore;
+    }
+    const std::string cartellaDati = p.CartellaDati;
+    p.CartellaDati = (cartella / "").string();
+    int esito = EsitoUsoErrato;
+    if (AttivaFileMacro(p, percorso)) {
+        p.pompa = nullptr;
+        EseguiMacro(p);
+        esito = EsitoRiuscito;
+    }
+    p.CartellaDati = cartellaDati;
+    std::error_code e;
+    fs::remove_all(cartella, e);
+    return esito;
 }
 
 bool SalvaDisegnoBatch(Programma& p, const std::string& percorso)

@@ -1,7 +1,8 @@
 #pragma once
 // The command-line mode without windows, for teachers preparing worksheets
 // and for automatic checks:
-//   vellora [--dati] [--esporta FILE] [--dimensioni LxA] [--salva FILE.geo] DISEGNO.geo
+//   vellora [--macro FILE.mcr] [--dati] [--esporta FILE] [--dimensioni LxA]
+//           [--salva FILE.geo] DISEGNO.geo
 // It runs the same commands as the window and writes its messages to the
 // error stream instead of showing them.
 #include <optional>
@@ -25,6 +26,7 @@ extern const std::string UsoBatch;
 
 struct OpzioniBatch {
     bool aiuto = false;
+    std::string macro;
     bool dati = false;
     std::string esporta;
     int larghezza = 800;
@@ -69,6 +71,13 @@ int CaricaDisegnoBatch(Programma& p, const std::string& percorso);
 // The data panel text of the active figure with LF line ends; empty for an
 // empty drawing.
 std::string TestoDatiBatch(Programma& p);
+
+// Plays the macro file on the drawing, pauses skipped, before anything else
+// is written. Its working copy lives in a folder of its own for the run, so
+// that the user's Macro.tmp is never touched. EsitoUsoErrato, after a
+// message, when the file cannot be read; otherwise EsitoRiuscito, the
+// playback's own messages counted by the dialogs.
+int EseguiMacroBatch(Programma& p, const std::string& percorso);
 
 // Writes the drawing to a file; false after a message on failure.
 bool SalvaDisegnoBatch(Programma& p, const std::string& percorso);

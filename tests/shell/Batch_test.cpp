@@ -8,6 +8,7 @@
 
 #include "Finti.h"
 #include "figures/Catalogo.h"
+#include "macro/Macro.h"
 
 namespace fs = std::filesystem;
 using namespace vellora;
@@ -36,6 +37,9 @@ TEST(ArgomentiBatch, OpzioniEErrori)
         {{"--dimensioni", "800x600x2", "a.geo"}, true, "Dimensioni non valide"},
         {{"--dimensioni", "20000x600", "a.geo"}, true, "Dimensioni non valide"},
         {{"--colori", "a.geo"}, true, "Opzione sconosciuta: --colori"},
+        {{"--macro", "m.mcr", "a.geo"}, true, ""},
+        {{"a.geo", "--macro"}, true, "Manca il valore dell'opzione --macro"},
+        {{"--macro", "m.mcr"}, true, "Manca il disegno"},
     };
     for (const Caso& c : casi) {
         const ArgomentiBatch a = AnalizzaArgomenti(c.argomenti);
@@ -43,8 +47,10 @@ TEST(ArgomentiBatch, OpzioniEErrori)
         EXPECT_EQ(a.errore.rfind(c.errore, 0), 0u) << a.errore;
         EXPECT_EQ(a.errore.empty(), c.errore.empty()) << a.errore;
     }
-    const OpzioniBatch o =
-        AnalizzaArgomenti({"--salva", "b.geo", "a.geo", "--esporta", "a.png", "--dimensioni", "1024x768"}).opzioni;
+    const OpzioniBatch o = AnalizzaArgomenti({"--salva", "b.geo", "a.geo", "--esporta", "a.png", "--dimensioni",
+                                              "1024x768", "--macro", "m.mcr"})
+                               .opzioni;
+    EXPECT_EQ(o.macro, "m.mcr");
     EXPECT_EQ(o.disegno, "a.geo");
     EXPECT_EQ(o.salva, "b.geo");
     EXPECT_EQ(o.esporta, "a.png");
@@ -100,6 +106,65 @@ TEST_F(BatchTest, FileMancanteONonDisegnoDannoUsoErrato)
     const std::string righe = errori.str();
     EXPECT_EQ(righe.rfind("Non è un disegno di Vellora\nImpossibile aprire il disegno «", 0), 0u) << righe;
     EXPECT_FALSE(SalvaDisegnoBatch(p, (cartella / "manca" / "y.geo").string()));
+}
+
+// The macro plays on the loaded drawing with its working copy in a folder of
+// its own, gone afterwards; the user's Macro.tmp stays as it was.
+TEST_F(BatchTest, MacroSulDisegno)
+{
+    struct Caso {
+        const char* nome;
+        std::optional<std::string> macro; // nothing: the file is missing
+        int esito;
+        int traslazioni;
+        std::string errori; // the start of the error stream
+    };
+    const Caso casi[] = {
+        {"riuscita", "Inizio macro\r\nTraslazioneOr,  1\r\nPausaLunga, 200\r\nTraslazioneOr,  1\r\n", EsitoRiuscito, 2,
+         ""},
+        {"messaggio", "Inizio macro\r\nTraslazioneOr,  1\r\nFigura attiva,  5\r\nTraslazioneOr,  1\r\n", EsitoRiuscito,
+         1, "Macro non compatibile con l'attuale disegno\n"},
+        {"errore", "Inizio macro\r\nRotazione, 1\r\n", EsitoRiuscito, 0,
+         "Si è verificato un errore nell'esecuzione della macro. Errore: manca un parametro"},
+        {"file mancante", std::nullopt, EsitoUsoErrato, 0, "Impossibile aprire la macro «"},
+    };
+    struct VistaCartella : Vista {
+        Programma* p = nullptr;
+        std::string cartella;
+        void Aggiorna() override { cartella = p->CartellaDati; }
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        std::ostringstream flusso;
+        DialoghiFlusso d(flusso);
+        VistaCartella v;
+        Programma q(d, v);
+        v.p = &q;
+        const std::string mia = (cartella / "").string();
+        q.CartellaDati = mia;
+        std::ofstream(cartella / "Macro.tmp", std::ios::binary) << "mia\r\n";
+        InserisciFiguraPredefinita(q, Voce::MnuFiguraMenuSegmento);
+        const float x = q.m.Figure.X(1, 1);
+        const std::string file = (cartella / "m.mcr").string();
+        fs::remove(file);
+        if (c.macro)
+            std::ofstream(file, std::ios::binary) << *c.macro;
+
+        v.cartella.clear();
+        EXPECT_EQ(EseguiMacroBatch(q, file), c.esito);
+        EXPECT_EQ(q.m.Figure.X(1, 1), x + static_cast<float>(c.traslazioni));
+        EXPECT_EQ(flusso.str().rfind(c.errori, 0), 0u) << flusso.str();
+        EXPECT_EQ(flusso.str().empty(), c.errori.empty());
+        EXPECT_EQ(d.Messaggi() > 0, !c.errori.empty());
+        EXPECT_EQ(q.CartellaDati, mia);
+        std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "mia\r\n");
+        if (c.macro) { // the folder the playback used
+            ASSERT_FALSE(v.cartella.empty());
+            EXPECT_NE(v.cartella, mia);
+            EXPECT_FALSE(fs::exists(v.cartella));
+        }
+    }
 }
 
 }  // namespace

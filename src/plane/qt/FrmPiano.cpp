@@ -154,8 +154,12 @@ void FrmPiano::mouseMoveEvent(QMouseEvent* e)
     MostraServizio(MouseMosso(p_, Tasti(e->modifiers()), q.x(), q.y()));
 }
 
+// A playing macro turns the event loop in its pauses: a click must not
+// change the selection or move a figure under it.
 void FrmPiano::mousePressEvent(QMouseEvent* e)
 {
+    if (p_.m.EsecuzioneMacro)
+        return;
     const QPointF q = e->position();
     if (const int pulsante = Pulsante(e->button()))
         MousePremuto(p_, pulsante, Tasti(e->modifiers()), q.x(), q.y());
@@ -164,6 +168,11 @@ void FrmPiano::mousePressEvent(QMouseEvent* e)
 
 void FrmPiano::mouseReleaseEvent(QMouseEvent* e)
 {
+    // A move prepared before the macro started is dropped, not applied.
+    if (p_.m.EsecuzioneMacro) {
+        p_.mouse.SpostamentoPronto = false;
+        return;
+    }
     if (const int pulsante = Pulsante(e->button()))
         MouseRilasciato(p_, pulsante, Tasti(e->modifiers()));
     update();

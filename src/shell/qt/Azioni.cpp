@@ -155,7 +155,6 @@ static_assert(std::size(Tabella) == vellora::NumeroVoci, "every control has exac
 // The commands still to come. Each later piece of work removes its controls
 // from here as it connects them.
 const Voce VociNonAncoraDisponibili[] = {
-    Voce::MnuFileStampa,
     Voce::MnuFiguraCoordinate,
     Voce::MnuImpostazioniTrasfTraslOriz,
     Voce::MnuImpostazioniTrasfTraslVert,
@@ -169,16 +168,6 @@ const Voce VociNonAncoraDisponibili[] = {
     Voce::MnuImpostazioniTrasfStir1,
     Voce::MnuImpostazioniTrasfStir2,
     Voce::MnuVisualizzaCommento,
-    Voce::MnuMacroApri,
-    Voce::MnuMacroEsegui,
-    Voce::MnuMacroInterrompi,
-    Voce::MnuMacroInizio,
-    Voce::MnuMacroFine,
-    Voce::MnuMacroInserisciPausa,
-    Voce::MnuMacroEdita,
-    Voce::MnuMacroImpostaPausa,
-    // side toolbar
-    Voce::Macro,
 };
 
 std::array<const DefinizioneAzione*, vellora::NumeroVoci> IndicePerVoce()

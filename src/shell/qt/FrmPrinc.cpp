@@ -1,5 +1,6 @@
 #include "shell/qt/FrmPrinc.h"
 
+#include "macro/qt/PompaQt.h"
 #include "plane/qt/FrmPiano.h"
 #include "shell/Avvio.h"
 #include "shell/qt/Azioni.h"
@@ -66,6 +67,7 @@ FrmPrinc::FrmPrinc(Dialoghi& dialoghi, QWidget* parent) : QMainWindow(parent), p
     CollegaMenuModifica();
     CollegaMenuImposta();
     CollegaBarraLaterale();
+    CollegaMenuMacro();
 }
 
 FrmPrinc::~FrmPrinc() = default;

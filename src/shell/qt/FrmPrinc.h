@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -20,6 +21,7 @@ namespace vellora {
 class FinestraGuida;
 class FrmPiano;
 class FrmSplash;
+class PompaQt;
 class PulsanteLaterale;
 
 class FrmPrinc : public QMainWindow, public Vista {
@@ -57,6 +59,7 @@ private:
     void CollegaMenuModifica();
     void CollegaMenuImposta();
     void CollegaBarraLaterale();
+    void CollegaMenuMacro();
 
     void MnuFileNuovo_Click();
     void MnuFileEsci_Click();
@@ -69,6 +72,7 @@ private:
     void ApriPaginaWeb(const char* indirizzo);
 
     Programma p;
+    std::unique_ptr<PompaQt> pompa_; // p.pompa: the macro pauses
     FrmPiano* piano_ = nullptr;
     QMdiArea* area_ = nullptr;
     QMdiSubWindow* finestraPiano_ = nullptr;

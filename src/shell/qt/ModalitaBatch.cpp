@@ -83,6 +83,9 @@ int EseguiSeBatch(int argc, char** argv)
     Programma p(dialoghi, vista);
     if (const int esito = CaricaDisegnoBatch(p, o.disegno); esito != EsitoRiuscito)
         return esito;
+    if (!o.macro.empty())
+        if (const int esito = EseguiMacroBatch(p, o.macro); esito == EsitoUsoErrato)
+            return esito;
 
     if (o.dati)
         std::cout << TestoDatiBatch(p) << std::flush;

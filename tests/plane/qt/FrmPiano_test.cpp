@@ -99,5 +99,19 @@ TEST_F(PianoConMouse, IlClicNelPannelloDatiNeRicordaLaPosizione)
     EXPECT_EQ(p.m.PosizioneDati, 1.0f);
 }
 
+TEST_F(PianoConMouse, DuranteUnaMacroIClicNonCambianoNulla)
+{
+    p.m.EsecuzioneMacro = true;
+    const QPoint lato = Pixel(1.5f, 1);
+    Muovi(lato); // figure 2 under the pointer
+    const Modello prima = p.m;
+    QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, lato);
+    QTest::mouseClick(&w, Qt::LeftButton, Qt::ShiftModifier, Pixel(3, 3)); // would place O
+    QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, Pixel(3, 2));
+    QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, Pixel(-5, -5));
+    EXPECT_TRUE(p.m == prima);
+    EXPECT_FALSE(p.mouse.SpostamentoPronto);
+}
+
 } // namespace
 } // namespace vellora

@@ -1,0 +1,21 @@
+#include "macro/CopiaLavoro.h"
+
+#include "files/AccessoFile.h"
+#include "macro/Macro.h"
+#include "macro/RigaMacro.h"
+#include "shell/Programma.h"
+
+namespace vellora {
+
+bool CopiaFile(const std::string& da, const std::string& a, std::string& motivo)
+{
+    std::string testo;
+    return LeggiFileIntero(da, testo, motivo) && ScriviFileSicuro(a, testo, motivo);
+}
+
+std::string PercorsoCopiaLavoro(const Programma& p)
+{
+    return p.CartellaDati + NomeCopiaLavoro;
+}
+
+} // namespace vellora

@@ -1,0 +1,49 @@
+// Handlers of the Macro menu and of the side-toolbar button Macro.
+#include "macro/Macro.h"
+#include "macro/qt/FrmEditorMacro.h"
+#include "macro/qt/FrmPausa.h"
+#include "macro/qt/PompaQt.h"
+#include "shell/qt/FrmPrinc.h"
+#include "shell/qt/PulsanteLaterale.h"
+
+namespace vellora {
+
+void FrmPrinc::CollegaMenuMacro()
+{
+    // Pauses turn the application's own event loop: the window repaints and
+    // Interrompi (Ctrl+I) reaches the player while a macro plays.
+    pompa_ = std::make_unique<PompaQt>();
+    p.pompa = pompa_.get();
+
+    const auto collega = [this](Voce v, void (*comando)(Programma&)) {
+        connect(Azione(v), &QAction::triggered, this, [this, comando] {
+            comando(p);
+            Aggiorna();
+        });
+    };
+    collega(Voce::MnuMacroInizio, IniziaRegistrazione);
+    collega(Voce::MnuMacroFine, TerminaRegistrazione);
+    collega(Voce::MnuMacroInserisciPausa, InserisciPausa);
+    collega(Voce::MnuMacroApri, ApriMacro);
+    collega(Voce::MnuMacroEsegui, EseguiMacro);
+    collega(Voce::MnuMacroInterrompi, InterrompiEsecuzione);
+    connect(Azione(Voce::MnuMacroEdita), &QAction::triggered, this, [this] {
+        ApriFrmEditorMacro(p, this);
+        Aggiorna();
+    });
+    connect(Azione(Voce::MnuMacroImpostaPausa), &QAction::triggered, this, [this] { ApriFrmPausa(p, this); });
+
+    for (PulsanteLaterale* pulsante : laterali_) {
+        if (pulsante->VocePulsante() != Voce::Macro)
+            continue;
+        connect(pulsante, &PulsanteLaterale::Rilasciato, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
+            const int codice = b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
+            const bool shift = tasti & Qt::ShiftModifier;
+            const bool altri = tasti & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+            PulsanteMacro(p, codice, shift, altri);
+            Aggiorna();
+        });
+    }
+}
+
+} // namespace vellora

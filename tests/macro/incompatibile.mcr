@@ -1,0 +1,3 @@
+Inizio macro
+Figura attiva,  9
+Fine macro
