@@ -1,6 +1,7 @@
 #include "shell/qt/ModalitaBatch.h"
 
 #include "plane/qt/SuperficieImmagine.h"
+#include "print/qt/Stampa.h"
 #include "shell/Batch.h"
 #include "shell/Programma.h"
 
@@ -93,8 +94,8 @@ int EseguiSeBatch(int argc, char** argv)
         EsportaImmagine(p, o, "PNG");
     else if (formato == Formato::Bmp)
         EsportaImmagine(p, o, "BMP");
-    else if (formato == Formato::Pdf)
-        p.Messaggio("L'esportazione in PDF non è ancora disponibile");
+    else if (formato == Formato::Pdf && !EsportaPdf(p, QString::fromStdString(o.esporta)))
+        p.Messaggio("Impossibile esportare la pagina in «" + o.esporta + "»");
     if (!o.salva.empty())
         SalvaDisegnoBatch(p, o.salva);
     return dialoghi.Messaggi() > 0 ? EsitoErrore : EsitoRiuscito;
