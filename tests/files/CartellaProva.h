@@ -1,6 +1,5 @@
 #pragma once
-// A fresh folder per test, removed afterwards, with the working folder put
-// back (the start-up load changes it).
+// A fresh folder per test, removed afterwards; the working folder, which loading changes, is put back.
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,27 +11,20 @@ namespace vellora::test {
 
 class CartellaProva : public ::testing::Test {
 protected:
-    std::filesystem::path radice, prima;
+    const std::filesystem::path prima = std::filesystem::current_path();
+    const std::filesystem::path radice =
+        std::filesystem::temp_directory_path() / ("vellora_file_" + std::to_string(::getpid()) + "_" +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
 
     void SetUp() override
     {
-        prima = std::filesystem::current_path();
-        radice =
-            std::filesystem::temp_directory_path() / ("vellora_file_" + std::to_string(::getpid()) + "_" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(radice);
         std::filesystem::create_directories(radice);
     }
     void TearDown() override
     {
-        namespace fs = std::filesystem;
-        fs::current_path(prima);
-        // A test that failed half-way may have left a folder closed.
-        std::error_code e;
-        fs::permissions(radice, fs::perms::owner_all, fs::perm_options::add, e);
-        for (fs::recursive_directory_iterator it(radice, e), fine; !e && it != fine; it.increment(e))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, e);
-        fs::remove_all(radice, e);
+        std::filesystem::current_path(prima);
+        std::filesystem::remove_all(radice);
     }
 
     std::string Percorso(const std::string& nome) const { return (radice / nome).string(); }

@@ -1,6 +1,6 @@
 #pragma once
 // A program with fake ports whose working copy lives in a folder of its own,
-// and an event pump that counts its turns and can act on any of them.
+// and whose event pump counts its turns and can act on any of them.
 #include "Finti.h"
 #include "macro/Macro.h"
 #include "macro/Pompa.h"
@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <unistd.h>
@@ -52,37 +51,27 @@ inline const std::string StatoEsecuzione = "MacroInterrompi MacroImpostaPausa";
 
 struct BancoMacro : Banco {
     std::filesystem::path cartella;
+    PompaContata pompa;
 
     BancoMacro()
     {
-        cartella =
-            std::filesystem::temp_directory_path() / ("vellora_provamacro_" + std::to_string(::getpid()) + "_" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        static int contati = 0;
+        cartella = std::filesystem::temp_directory_path() /
+                   ("vellora_provamacro_" + std::to_string(::getpid()) + "_" + std::to_string(++contati));
         std::filesystem::remove_all(cartella);
         std::filesystem::create_directories(cartella);
         p.CartellaDati = cartella.string() + "/";
+        p.pompa = &pompa;
     }
     ~BancoMacro() { std::filesystem::remove_all(cartella); }
 
     std::string Percorso(const std::string& nome) const { return (cartella / nome).string(); }
     std::string Copia() const { return Leggi(PercorsoCopiaLavoro(p)); }
-
-    static void Scrivi(const std::string& file, const std::string& testo)
-    {
-        std::ofstream(file, std::ios::binary) << testo;
-    }
+    static void Scrivi(const std::string& file, const std::string& t) { std::ofstream(file, std::ios::binary) << t; }
     static std::string Leggi(const std::string& file)
     {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    // The text as the working copy of an active macro, then played.
-    void GiocaTesto(const std::string& contenuto)
-    {
-        Scrivi(PercorsoCopiaLavoro(p), contenuto);
-        p.voci.Abilita(Voce::MnuMacroEsegui, true);
-        EseguiMacro(p);
     }
     // The header and the lines, each ended by CR LF.
     static std::string Macro(const std::vector<std::string>& righe)
@@ -92,8 +81,13 @@ struct BancoMacro : Banco {
             testo += r + "\r\n";
         return testo;
     }
-    void Gioca(const std::vector<std::string>& righe) { GiocaTesto(Macro(righe)); }
-
+    // The lines as the working copy of an active macro, then played.
+    void Gioca(const std::vector<std::string>& righe)
+    {
+        Scrivi(PercorsoCopiaLavoro(p), Macro(righe));
+        p.voci.Abilita(Voce::MnuMacroEsegui, true);
+        EseguiMacro(p);
+    }
     std::vector<std::string> Messaggi() const
     {
         std::vector<std::string> r;

@@ -1,7 +1,7 @@
 #include "BancoMacro.h"
 #include "figures/Catalogo.h"
 #include "figures/DatiFigura.h"
-#include "model/Nomi.h"
+#include "shell/Avvio.h"
 #include "shell/Selezione.h"
 
 #include <gtest/gtest.h>
@@ -10,358 +10,234 @@ namespace vellora {
 namespace {
 
 using namespace std::string_literals;
-using test::Abilitate;
-using test::BancoMacro;
-using test::PompaContata;
-using test::StatoMacroAttiva;
+using namespace test;
 
-const std::string Errore = "Si è verificato un errore nell'esecuzione della macro. Errore: ";
 const std::string NonCompatibile = "Macro non compatibile con l'attuale disegno";
+const std::string Impossibile = "Impossibile eseguire la macro: ";
+const std::string Prefisso = "Si è verificato un errore nell'esecuzione della macro. Errore: ";
 
-void Figure(Programma& p, std::initializer_list<Voce> voci)
+// The drawings the exits need.
+enum Disegno { Vuoto, Tri, Due, Piena, Cerchio };
+void Disegna(Programma& p, Disegno d)
 {
-    for (Voce v : voci)
-        InserisciFiguraPredefinita(p, v);
+    if (d == Tri || d == Due)
+        InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuTriangoliRett);
+    if (d == Due)
+        InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuQuadrilateriQuadrato);
+    for (int i = 0; d == Piena && i < MaxFigure; ++i)
+        InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuPunto);
+    const float xs[] = {0, 2}, ys[] = {0, 0};
+    if (d == Cerchio)
+        AggiungiFigura(p.m, 2, xs, ys, true);
 }
+
+const std::string Binaria = "\177ELF\0\1\377"s;
 
 // Every way a playback ends: the messages, how far it went, and what it
 // leaves: the drawing of the lines before, the six parameters given back,
 // the menus of an active macro.
 TEST(Esecuzione, OgniUscita)
 {
-    const auto triangolo = [](Programma& p) { Figure(p, {Voce::MnuFiguraMenuTriangoliRett}); };
-    const auto dueFigure = [](Programma& p) {
-        Figure(p, {Voce::MnuFiguraMenuTriangoliRett, Voce::MnuFiguraMenuQuadrilateriQuadrato});
-    };
-    const auto piena = [](Programma& p) {
-        for (int i = 0; i < MaxFigure; ++i)
-            InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuPunto);
-    };
-    const auto cerchio = [](Programma& p) {
-        const float xs[] = {0, 2}, ys[] = {0, 0};
-        AggiungiFigura(p.m, 2, xs, ys, true);
-    };
     struct Caso {
-        const char* nome;
-        std::function<void(Programma&)> disegno;
-        std::string riga; // line 3, after TraslaPianoDestra and before TraslaPianoAlto
+        Disegno disegno;
+        std::string riga; // line 3, after TraslaPianoDestra and before TraslaPianoAlto; "" no file
         std::vector<std::string> messaggi;
         int eseguite; // of the two plane shifts
     };
     const Caso casi[] = {
-        {"figura oltre il disegno", dueFigure, "Figura attiva,  3", {NonCompatibile}, 1},
-        {"figura 128", dueFigure, "Figura attiva, 128", {NonCompatibile}, 1},
-        {"figura su disegno vuoto", [](Programma&) {}, "Figura attiva,  1", {NonCompatibile}, 1},
-        {"vertice di figura inesistente", dueFigure, "Vertice attivo,  3,  1", {NonCompatibile}, 1},
-        {"vertice oltre la figura", dueFigure, "Vertice attivo,  1,  4", {NonCompatibile}, 1},
-        {"PausaLunga 201",
-         triangolo,
-         "PausaLunga, 201",
-         {"Impossibile eseguire la macro: errore di parametro in PausaLunga"},
-         1},
-        {"PausaLunga -1",
-         triangolo,
-         "PausaLunga, -1",
-         {"Impossibile eseguire la macro: errore di parametro in PausaLunga"},
-         1},
-        {"omotetia nulla",
-         triangolo,
-         "Omotetia,  0,  3,  4",
-         {"Impossibile eseguire la macro: il coefficiente di omotetia non può essere nullo"},
-         1},
-        {"replica a 128", piena, "Replica", {"Impossibile eseguire la macro: non si possono inserire altre figure"}, 1},
-        {"elimina senza figure",
-         [](Programma&) {},
-         "Elimina",
-         {"Impossibile eseguire la macro: non ci sono figure da eliminare"},
-         1},
-        {"numeri troppo grandi",
-         triangolo,
+        {Due, "Figura attiva,  3", {NonCompatibile}, 1},
+        {Tri, "PausaLunga, 201", {Impossibile + "errore di parametro in PausaLunga"}, 1},
+        {Tri, "Omotetia,  0,  3,  4", {Impossibile + "il coefficiente di omotetia non può essere nullo"}, 1},
+        {Piena, "Replica", {Impossibile + "non si possono inserire altre figure"}, 1},
+        {Vuoto, "Elimina", {Impossibile + "non ci sono figure da eliminare"}, 1},
+        {Tri,
          "Omotetia,  1E+30,  0,  0",
          {"Non è possibile eseguire la trasformazione; i numeri coinvolti sono troppo grandi.",
-          "Impossibile eseguire la macro: i numeri coivolti sono troppo grandi"},
+          Impossibile + "i numeri coivolti sono troppo grandi"},
          1},
         // The engine's own refusal does not stop the playback.
-        {"circonferenza", cerchio, "StiramentoOr,  2,  0", {"Vellora non può stirare una circonferenza"}, 2},
-        {"PausaLunga 200", triangolo, "PausaLunga, 200", {}, 2},
-        {"elimina senza domanda", triangolo, "Elimina", {}, 2},
-        {"parola in minuscolo", triangolo, "rotazione,  90,  0,  0", {}, 2},
-        {"fine macro", triangolo, "Fine macro", {}, 2},
-        // Lines that cannot run.
-        {"parametro mancante",
-         triangolo,
-         "Rotazione,  10",
-         {Errore + "manca un parametro in «Rotazione,  10» (riga 3)"},
-         1},
-        {"campo vuoto",
-         triangolo,
-         "Traslazione, , 1",
-         {Errore + "manca un parametro in «Traslazione, , 1» (riga 3)"},
-         1},
-        {"non numerico",
-         triangolo,
-         "Rotazione, abc, 0, 0",
-         {Errore + "«abc» non è un numero in «Rotazione, abc, 0, 0» (riga 3)"},
-         1},
-        {"nan",
-         triangolo,
-         "Omotetia, nan, 0, 0",
-         {Errore + "«nan» non è un numero in «Omotetia, nan, 0, 0» (riga 3)"},
-         1},
-        {"oltre la singola precisione",
-         triangolo,
-         "TraslazioneOr, 1E+39",
-         {Errore + "«1E+39» è fuori dall'intervallo consentito in «TraslazioneOr, 1E+39» (riga 3)"},
-         1},
-        {"figura zero",
-         dueFigure,
-         "Figura attiva,  0",
-         {Errore + "la figura 0 non esiste in «Figura attiva,  0» (riga 3)"},
-         1},
-        {"figura zero col vertice",
-         dueFigure,
-         "Vertice attivo, 0, 2",
-         {Errore + "la figura 0 non esiste in «Vertice attivo, 0, 2» (riga 3)"},
-         1},
-        {"figura oltre il byte",
-         dueFigure,
-         "Figura attiva, 256",
-         {Errore + "«256» è fuori dall'intervallo consentito in «Figura attiva, 256» (riga 3)"},
-         1},
-        {"vertice enorme",
-         dueFigure,
-         "Vertice attivo, 1, 99999999999",
-         {Errore + "«99999999999» è fuori dall'intervallo consentito in «Vertice attivo, 1, 99999999999» (riga 3)"},
-         1},
-        {"pausa oltre il long",
-         triangolo,
-         "PausaLunga, 3E+09",
-         {Errore + "«3E+09» è fuori dall'intervallo consentito in «PausaLunga, 3E+09» (riga 3)"},
-         1},
+        {Cerchio, "StiramentoOr,  2,  0", {"Vellora non può stirare una circonferenza"}, 2},
+        {Tri, "PausaLunga, 200", {}, 2},
+        {Tri, "Elimina", {}, 2}, // without asking
+        {Tri, "rotazione,  90,  0,  0", {}, 2},
+        // Lines that cannot run ("!": the reason, then where).
+        {Tri, "Rotazione,  10", {"!manca un parametro"}, 1},
+        {Tri, "Rotazione, abc, 0, 0", {"!«abc» non è un numero"}, 1},
+        {Tri, "TraslazioneOr, 1E+39", {"!«1E+39» è fuori dall'intervallo consentito"}, 1},
+        {Due, "Figura attiva, 255.5", {"!«255.5» è fuori dall'intervallo consentito"}, 1},
+        {Due, "Vertice attivo, 0, 2", {"!la figura 0 non esiste"}, 1},
         // Files that are no macro at all: nothing runs.
-        {"binaria",
-         triangolo,
-         "\x7f"
-         "ELF\0\x01\xff"s,
-         {Errore + "«@Macro.tmp» non è un file di testo"},
-         0},
-        {"mancante",
-         triangolo,
-         "<mancante>",
-         {Errore + "impossibile leggere «@Macro.tmp»: file o cartella inesistente"},
-         0},
+        {Tri, Binaria, {Prefisso + "«@Macro.tmp» non è un file di testo"}, 0},
+        {Tri, "", {Prefisso + "impossibile leggere «@Macro.tmp»: file o cartella inesistente"}, 0},
     };
     for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
+        SCOPED_TRACE(c.riga);
         BancoMacro b;
-        c.disegno(b.p);
+        Disegna(b.p, c.disegno);
         b.dialoghi.messaggi.clear();
         ParametriTrasformazione& par = b.p.parametri;
-        par.TraslX = 7;
-        par.TraslY = 8;
+        par = {.TraslX = 7, .TraslY = 8, .CoeffOmotetia = 3, .StirOriz = 5, .StirVert = 6};
         par.ImpostaAngolo(9);
-        par.CoeffOmotetia = 3;
-        par.StirOriz = 5;
-        par.StirVert = 6;
         const ParametriTrasformazione prima = par;
-        const Modello disegno = b.p.m;
+        const TabellaFigure figure = b.p.m.Figure;
 
-        if (c.riga == "<mancante>") {
+        if (c.riga.empty()) {
             b.p.voci.Abilita(Voce::MnuMacroEsegui, true);
             EseguiMacro(b.p);
         } else {
             b.Gioca({"TraslaPianoDestra", c.riga, "TraslaPianoAlto"});
         }
         std::vector<std::string> attesi = c.messaggi;
-        for (std::string& m : attesi)
+        for (std::string& m : attesi) {
+            if (m[0] == '!')
+                m = Prefisso + m.substr(1) + " in «" + c.riga + "» (riga 3)";
             if (const auto at = m.find('@'); at != std::string::npos)
                 m.replace(at, 1, b.p.CartellaDati);
+        }
         EXPECT_EQ(b.Messaggi(), attesi);
         EXPECT_EQ(b.p.m.TraslPianoX, c.eseguite >= 1 ? 1 : 0);
         EXPECT_EQ(b.p.m.TraslPianoY, c.eseguite == 2 ? -1 : 0);
         if (c.eseguite < 2)
-            EXPECT_TRUE(b.p.m.Figure == disegno.Figure);
-        EXPECT_EQ(par.TraslX, 7);
-        EXPECT_EQ(par.TraslY, 8);
-        EXPECT_EQ(par.AngoloRotazione, 9);
-        EXPECT_EQ(par.AngoloRadianti, prima.AngoloRadianti);
-        EXPECT_EQ(par.CoeffOmotetia, 3);
-        EXPECT_EQ(par.StirOriz, 5);
-        EXPECT_EQ(par.StirVert, 6);
+            EXPECT_TRUE(b.p.m.Figure == figure);
+        EXPECT_TRUE(par == prima);
         EXPECT_FALSE(b.p.m.EsecuzioneMacro);
         EXPECT_EQ(Abilitate(b.p.voci), StatoMacroAttiva);
     }
 }
 
-TEST(Esecuzione, OEPRestanoQuelliDellUltimaRiga)
+// O and P keep what the last line set, the angle is given back. A vertex
+// the figure lacks leaves that figure selected as a whole, as a click would.
+TEST(Esecuzione, OEPDallUltimaRigaESelezione)
 {
     BancoMacro b;
-    Figure(b.p, {Voce::MnuFiguraMenuSegmento});
-    b.Gioca({"Rotazione,  45,  1,  2", "Simmetria,  3,  4,  7,  8", "Figura attiva,  9"});
+    Disegna(b.p, Due);
+    b.p.voci.Spunta(Voce::MnuVisualizzaDati, true);
+    b.Gioca({"Rotazione,  45,  1,  2", "Simmetria,  3,  4,  7,  8", "Vertice attivo,  1,  4"});
     EXPECT_EQ(b.p.m.CentroX, 3);
     EXPECT_EQ(b.p.m.CentroY, 4);
     EXPECT_EQ(b.p.parametri.PuntoPX, 7);
     EXPECT_EQ(b.p.parametri.PuntoPY, 8);
     EXPECT_EQ(b.p.parametri.AngoloRotazione, ParametriTrasformazione{}.AngoloRotazione);
-}
-
-TEST(Esecuzione, LaSelezioneAggiornaTestiTotaliEDisegno)
-{
-    struct Caso {
-        std::string riga;
-        int figura, vertice;
-        std::string campoVertice;
-    };
-    const Caso casi[] = {
-        {"Vertice attivo,  1,  2", 1, 2, "Vertice B"},
-        {"Figura attiva, 1.6", 2, 0, "Figura"},     // rounded to the nearest
-        {"Figura attiva,  3", 3, 0, ""},            // a single point
-        {"Vertice attivo,  1,  4", 1, 0, "Figura"}, // no D on a triangle: the triangle stays selected
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.riga);
-        BancoMacro b;
-        Figure(b.p, {Voce::MnuFiguraMenuTriangoliRett, Voce::MnuFiguraMenuQuadrilateriQuadrato,
-                     Voce::MnuFiguraMenuPunto, Voce::MnuFiguraMenuQuadrilateriQuadrato});
-        b.p.m.VerticeAttivo = 4;
-        b.p.voci.Spunta(Voce::MnuVisualizzaDati, true);
-        b.Gioca({"Rotazione,  30,  0,  0"}); // totals no longer zero
-        const size_t disegni = b.schermo.operazioni.size();
-        b.Gioca({c.riga});
-        EXPECT_EQ(b.p.m.FiguraAttiva, c.figura);
-        EXPECT_EQ(b.p.m.VerticeAttivo, c.vertice);
-        EXPECT_EQ(b.p.testi.CampoVertice, c.campoVertice);
-        EXPECT_EQ(b.p.testi.CampoFigura, DescrizioneFigura(b.p.m, c.figura));
-        EXPECT_EQ(b.p.testi.Pannelli, TestiPannelli(Totali{}));
-        EXPECT_EQ(b.p.testi.TestoDati, TestoDatiFigura(b.p.m));
-        EXPECT_GT(b.schermo.operazioni.size(), disegni);
-    }
+    EXPECT_EQ(b.p.m.FiguraAttiva, 1);
+    EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
+    EXPECT_EQ(b.Messaggi(), std::vector{NonCompatibile});
+    EXPECT_EQ(b.p.testi.Pannelli, TestiPannelli(Totali{})); // the totals of the rotation are gone
+    EXPECT_EQ(b.p.testi.TestoDati, TestoDatiFigura(b.p.m));
 }
 
 TEST(Esecuzione, PauseContateInTurni)
 {
-    const std::vector<std::string> righe = {"TraslazioneOr,  1", "Figura attiva,  1",     "Pausa",
+    const std::vector<std::string> tutte = {"TraslazioneOr,  1", "Figura attiva,  1",     "Pausa",
                                             "TraslaPianoDestra", "PausaLunga,  1",        "Replica",
                                             "Elimina",           "Vertice attivo,  1,  1"};
-    struct Caso {
-        bool automatica;
-        int durata;
-        std::vector<std::string> righe;
-        long long turni;
+    const std::tuple<bool, std::vector<std::string>, long long> casi[] = {
+        {true, tutte, 300 + 300 + 25000}, // after the translation and the shift; PausaLunga 1 is 250
+        {false, tutte, 300 + 25000},      // the Pausa line only, and PausaLunga whatever the setting
+        {true, {"PausaLunga,  0"}, 0},
     };
-    const Caso casi[] = {
-        {true, 3, righe, 300 + 300 + 25000}, // after the translation and the shift; PausaLunga 1 is 250
-        {false, 3, righe, 300 + 25000},      // the Pausa line only, and PausaLunga whatever the setting
-        {true, 1000, {"SimmetriaY,  0"}, 100000}, {false, 50, {"PausaLunga, 200"}, 5000000},
-        {true, 50, {"PausaLunga,  0"}, 0},
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.turni);
+    for (const auto& [automatica, righe, turni] : casi) {
         BancoMacro b;
-        Figure(b.p, {Voce::MnuFiguraMenuSegmento});
-        PompaContata pompa;
-        b.p.pompa = &pompa;
-        b.p.PausaAutomatica = c.automatica;
-        b.p.PausaMacro = c.durata;
-        b.Gioca(c.righe);
-        EXPECT_EQ(pompa.turni, c.turni);
+        InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
+        b.p.PausaAutomatica = automatica;
+        b.p.PausaMacro = 3;
+        b.Gioca(righe);
+        EXPECT_EQ(b.pompa.turni, turni);
         EXPECT_TRUE(b.dialoghi.messaggi.empty());
     }
-}
-
-TEST(Esecuzione, InterruzioneDuranteUnaPausa)
-{
-    BancoMacro b;
-    Figure(b.p, {Voce::MnuFiguraMenuSegmento});
-    const float x = b.p.m.Figure.X(1, 1);
-    InterrompiEsecuzione(b.p); // nothing plays: no effect
-    EXPECT_FALSE(b.p.InterrompiMacro);
-
-    PompaContata pompa;
-    pompa.azione = [&](long long turno) {
-        if (turno == 10)
-            InterrompiEsecuzione(b.p);
-    };
-    b.p.pompa = &pompa;
-    b.Gioca({"TraslazioneOr,  1", "TraslazioneOr,  1", "TraslazioneOr,  1"});
-    EXPECT_EQ(pompa.turni, 10);             // the pause ends at once
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), x + 1); // and no further line is read
-    EXPECT_EQ(b.p.parametri.TraslX, 1);
-    EXPECT_EQ(Abilitate(b.p.voci), StatoMacroAttiva);
-
-    pompa.azione = nullptr;
-    EseguiMacro(b.p); // the next playback starts afresh
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), x + 4);
-    EXPECT_EQ(pompa.turni, 10 + 3 * 5000);
 }
 
 TEST(Esecuzione, NomeDellaMacroInversa)
 {
     const std::pair<std::string, std::string> casi[] = {
-        {"/a/b.mcr", "/a/b.inv.mcr"},         {"/a/b.inv.mcr", "/a/b.mcr"}, {"/a/b.MCR", ""},     {"/a/b.inv.MCR", ""},
-        {"/a/b.INV.mcr", "/a/b.INV.inv.mcr"}, {".inv.mcr", ".mcr"},         {"/a/b.mcr.bak", ""}, {"", ""},
+        {"/a/b.mcr", "/a/b.inv.mcr"},         {"/a/b.inv.mcr", "/a/b.mcr"}, {"/a/b.MCR", ""},
+        {"/a/b.INV.mcr", "/a/b.INV.inv.mcr"}, {".inv.mcr", ".mcr"},         {"", ""},
     };
     for (const auto& [nome, inversa] : casi)
         EXPECT_EQ(NomeMacroInversa(nome), inversa) << nome;
 }
 
-TEST(Esecuzione, PulsanteMacroEMacroInversa)
+// Shift-click on Macro plays the partner file, and the active macro stays
+// what the next plain click plays.
+TEST(Esecuzione, MacroInversa)
 {
-    const std::string nonEseguibile = "Impossibile eseguire la macro per uno dei seguenti motivi: "
-                                      "(1) Non è stata definita o aperta alcuna macro; "
-                                      "(2) E' in corso la registrazione di una macro; "
-                                      "(3) E' già in esecuzione una macro";
-    const std::string senzaInversa = "Impossibile eseguire la macro inversa per uno dei seguenti motivi: "
-                                     "(1) Non è aperta alcuna macro; "
-                                     "(2) E' in corso la registrazione di una macro; "
-                                     "(3) E' già in esecuzione una macro";
-    const std::string nonDefinita = "Non è stata definita una macro inversa";
-    struct Caso {
-        int pulsante;
-        bool shift, altri;
-        std::string aperta; // "" none, "*" recording
-        float spostamento;  // of the segment: +1 the macro, -1 its inverse
-        bool apre;
-        std::string messaggio;
+    BancoMacro b;
+    InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
+    const float x = b.p.m.Figure.X(1, 1);
+    b.Scrivi(b.Percorso("m.mcr"), b.Macro({"TraslazioneOr,  1"}));
+    b.Scrivi(b.Percorso("m.inv.mcr"), b.Macro({"TraslazioneOr, -1"}));
+    ASSERT_TRUE(AttivaFileMacro(b.p, b.Percorso("m.mcr")));
+    const std::string copia = b.Copia(), suggerimento = b.p.testi.SuggerimentoMacro;
+    PulsanteMacro(b.p, 1, true, false);
+    EXPECT_EQ(b.p.m.Figure.X(1, 1), x - 1);
+    EXPECT_EQ(b.Copia(), copia);
+    EXPECT_EQ(b.p.NomeMacro, b.Percorso("m.mcr"));
+    EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
+
+    ASSERT_TRUE(AttivaFileMacro(b.p, b.Percorso("m.inv.mcr")));
+    std::filesystem::remove(b.Percorso("m.mcr"));
+    PulsanteMacro(b.p, 1, true, false);
+    EXPECT_EQ(b.Messaggi(), std::vector<std::string>{"Non è stata definita una macro inversa"});
+    EXPECT_EQ(b.p.m.Figure.X(1, 1), x - 1);
+}
+
+// A pause turns the event pump in the middle of the playback, so any click
+// may arrive there. Those that would start a second playback, replace or
+// delete the drawing, or change the active macro must find their menu
+// disabled or be refused by the playing flag.
+TEST(Rientro, DuranteUnaPausaNienteRientraNellaMacro)
+{
+    BancoMacro b;
+    Programma& p = b.p;
+    InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuTriangoliRett);
+    InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuQuadrilateriQuadrato);
+    const std::string macro = b.Percorso("m.mcr");
+    b.Scrivi(macro, b.Macro({"TraslazioneOr,  1", "TraslazioneOr,  1"}));
+    b.Scrivi(b.Percorso("m.inv.mcr"), b.Macro({"TraslazioneOr, -1"}));
+    ASSERT_TRUE(AttivaFileMacro(p, macro));
+    b.dialoghi.fileScelti.assign(5, b.Percorso("m.inv.mcr")); // any file dialog would get an answer
+    Modello atteso = p.m;
+    for (int k = 1; k <= 4; ++k)
+        atteso.Figure.X(2, k) += 2.0f; // the macro's work alone: the square moved by 2
+
+    const int mostratePrima = b.vista.aggiornamenti;
+    b.pompa.azione = [&](long long turno) {
+        if (turno != 1)
+            return;
+        // Every menu that could re-enter is already disabled on screen.
+        EXPECT_EQ(Abilitate(p.voci), StatoEsecuzione);
+        EXPECT_GT(b.vista.aggiornamenti, mostratePrima);
+        EseguiMacro(p);                    // a second start, straight in
+        PulsanteMacro(p, 1, false, false); // the Macro button, plain
+        PulsanteMacro(p, 1, true, false);  // and its inverse
+        PulsanteMacro(p, 2, false, false); // and the open gesture
+        ApriMacro(p);
+        IniziaRegistrazione(p);
+        CmdElimina_Click(p);
+        CmdReplica_Click(p);
+        EXPECT_FALSE(RichiestaChiusura(p)); // closing the window
     };
-    const Caso casi[] = {
-        {1, false, false, "m.mcr", 1, false, ""},
-        {1, false, false, "", 0, false, nonEseguibile},
-        {1, false, false, "*", 0, false, nonEseguibile},
-        {1, true, false, "m.mcr", -1, false, ""},
-        {1, true, false, "m.inv.mcr", 1, false, ""},
-        {1, true, false, "solo.mcr", 0, false, nonDefinita},
-        {1, true, false, "m.MCR", 0, false, nonDefinita},
-        {1, true, false, "", 0, false, senzaInversa},
-        {1, true, false, "*", 0, false, senzaInversa},
-        {1, false, true, "m.mcr", 0, false, ""},
-        {1, true, true, "m.mcr", 0, false, ""},
-        {2, true, true, "", 0, true, ""},
-        {2, false, false, "*", 0, false, "Impossibile aprire un file macro"},
-        {4, false, false, "m.mcr", 0, false, ""},
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(testing::Message() << c.pulsante << c.shift << c.altri << c.aperta);
-        BancoMacro b;
-        Figure(b.p, {Voce::MnuFiguraMenuSegmento});
-        for (const char* f : {"m.mcr", "m.MCR", "solo.mcr"})
-            b.Scrivi(b.Percorso(f), BancoMacro::Macro({"TraslazioneOr,  1"}));
-        b.Scrivi(b.Percorso("m.inv.mcr"), BancoMacro::Macro({"TraslazioneOr, -1"}));
-        if (c.aperta == "*")
-            IniziaRegistrazione(b.p);
-        else if (!c.aperta.empty())
-            AttivaFileMacro(b.p, b.Percorso(c.aperta));
-        const std::string copia = b.Copia(), nome = b.p.NomeMacro, suggerimento = b.p.testi.SuggerimentoMacro;
-        const float x = b.p.m.Figure.X(1, 1);
-        PulsanteMacro(b.p, c.pulsante, c.shift, c.altri);
-        EXPECT_EQ(b.p.m.Figure.X(1, 1), x + c.spostamento);
-        EXPECT_EQ(b.dialoghi.richiesteFile.size(), c.apre ? 1u : 0u);
-        EXPECT_EQ(b.Messaggi(), c.messaggio.empty() ? std::vector<std::string>{} : std::vector{c.messaggio});
-        // Playing the inverse changes neither the active macro nor its working copy.
-        EXPECT_EQ(b.Copia(), copia);
-        EXPECT_EQ(b.p.NomeMacro, nome);
-        EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
-    }
+    p.PausaMacro = 1;
+    EseguiMacro(p);
+
+    EXPECT_EQ(b.Messaggi(), (std::vector<std::string>{
+                                "Impossibile eseguire la macro per uno dei seguenti motivi: "
+                                "(1) Non è stata definita o aperta alcuna macro; "
+                                "(2) E' in corso la registrazione di una macro; "
+                                "(3) E' già in esecuzione una macro",
+                                "Impossibile eseguire la macro inversa per uno dei seguenti motivi: "
+                                "(1) Non è aperta alcuna macro; "
+                                "(2) E' in corso la registrazione di una macro; "
+                                "(3) E' già in esecuzione una macro",
+                                "Impossibile aprire un file macro",
+                                "E' in corso l'esecuzione di una macro",
+                            }));
+    EXPECT_TRUE(b.dialoghi.richiesteFile.empty());
+    EXPECT_EQ(b.pompa.turni, 200); // two pauses of one playback
+    EXPECT_EQ(p.m.NumeroFigure, 2);
+    EXPECT_TRUE(p.m.Figure == atteso.Figure);
+    EXPECT_EQ(p.NomeMacro, macro);
+    EXPECT_EQ(b.Copia(), b.Leggi(macro));
+    EXPECT_FALSE(p.m.RegistraMacro);
 }
 
 } // namespace

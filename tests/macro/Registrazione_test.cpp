@@ -9,77 +9,77 @@
 namespace vellora {
 namespace {
 
-using test::Abilitate;
-using test::BancoMacro;
-using test::PompaContata;
-using test::StatoEsecuzione;
-using test::StatoMacroAttiva;
-using test::StatoNessunaMacro;
-using test::StatoRegistrazione;
+using namespace test;
 using T = Trasformazione;
 
+// The Macro menu from start-up through recording and saving. Commands
+// refused in a state, and a save or an opening that fails, change nothing
+// else.
 TEST(Registrazione, StatiDelMenuPannelloESuggerimento)
 {
     BancoMacro b;
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
-    struct Passo {
-        const char* nome;
-        std::function<void(BancoMacro&)> comando;
-        std::string voci;
-        bool pannello7;
-        std::string suggerimento;
-    };
-    const std::string attiva = "E' attiva la macro: " + b.Percorso("a.mcr") + " ";
-    // During a pause the window must already show the playing state: a
-    // click it lets through would re-enter the playback.
-    std::string durante;
-    int mostrateDurante = 0;
-    PompaContata pompa;
-    pompa.azione = [&](long long) {
-        durante = Abilitate(b.p.voci);
-        mostrateDurante = b.vista.aggiornamenti;
-    };
-    int mostratePrima = 0;
-    const Passo passi[] = {
-        {"avvio", [](BancoMacro&) {}, StatoNessunaMacro, false,
-         "Esegue una macro; attualmente non è attiva alcuna macro"},
-        {"inizio", [](BancoMacro& b) { IniziaRegistrazione(b.p); }, StatoRegistrazione, true,
-         "Operazione non consentita"},
-        {"fine senza nome", [](BancoMacro& b) { TerminaRegistrazione(b.p); }, StatoMacroAttiva, false,
-         "E' attiva la macro: Senza Nome"},
-        {"di nuovo", [](BancoMacro& b) { IniziaRegistrazione(b.p); }, StatoRegistrazione, true,
-         "Operazione non consentita"},
-        {"fine con nome",
-         [&](BancoMacro& b) {
-             b.dialoghi.fileScelti.push_back(b.Percorso("a.mcr"));
-             TerminaRegistrazione(b.p);
-         },
-         StatoMacroAttiva, false, attiva},
-        {"esecuzione",
-         [&](BancoMacro& b) {
-             b.p.pompa = &pompa;
-             b.p.PausaAutomatica = false;
-             mostratePrima = b.vista.aggiornamenti;
-             b.Gioca({"Pausa"});
-             b.p.pompa = nullptr;
-         },
-         StatoMacroAttiva, false, attiva},
-    };
-    for (const Passo& passo : passi) {
-        SCOPED_TRACE(passo.nome);
-        const int mostrate = b.vista.aggiornamenti;
-        passo.comando(b);
-        EXPECT_EQ(Abilitate(b.p.voci), passo.voci);
-        EXPECT_EQ(b.p.testi.Pannello7Visibile, passo.pannello7);
-        EXPECT_EQ(b.p.testi.SuggerimentoMacro, passo.suggerimento);
-        EXPECT_EQ(b.p.m.RegistraMacro, passo.pannello7);
-        if (passo.nome != std::string("avvio"))
+    const float x = b.p.m.Figure.X(1, 1);
+    const std::string nominata = b.Percorso("a.mcr"), rifiutato = b.Percorso("manca/m.mcr");
+    int mostrate = b.vista.aggiornamenti;
+    const auto stato = [&](const std::string& voci, const std::string& suggerimento, bool cambia = true) {
+        EXPECT_EQ(Abilitate(b.p.voci), voci);
+        EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
+        EXPECT_EQ(b.p.testi.Pannello7Visibile, voci == StatoRegistrazione);
+        EXPECT_EQ(b.p.m.RegistraMacro, voci == StatoRegistrazione);
+        if (cambia)
             EXPECT_GT(b.vista.aggiornamenti, mostrate); // the window mirrors the new states
-    }
-    EXPECT_EQ(durante, StatoEsecuzione);
-    EXPECT_GT(mostrateDurante, mostratePrima);
-    EXPECT_EQ(pompa.turni, 5000);
-    EXPECT_TRUE(b.dialoghi.messaggi.empty());
+        mostrate = b.vista.aggiornamenti;
+    };
+    ApriMacro(b.p);      // cancelled
+    InserisciPausa(b.p); // not recording: no file at all
+    EXPECT_FALSE(std::filesystem::exists(PercorsoCopiaLavoro(b.p)));
+    stato(StatoNessunaMacro, "Esegue una macro; attualmente non è attiva alcuna macro", false);
+
+    b.Scrivi(PercorsoCopiaLavoro(b.p), "vecchio contenuto\r\n");
+    IniziaRegistrazione(b.p);
+    IniziaRegistrazione(b.p); // refused while recording: the header once
+    stato(StatoRegistrazione, "Operazione non consentita");
+    TerminaRegistrazione(b.p);
+    TerminaRegistrazione(b.p); // refused after the end: no second closing line
+    EXPECT_EQ(b.Copia(), "Inizio macro\r\nFine macro\r\n");
+    stato(StatoMacroAttiva, "E' attiva la macro: Senza Nome");
+
+    // A file that refuses the copy leaves the recording without a name, and
+    // playable.
+    IniziaRegistrazione(b.p);
+    ClicTrasformazione(b.p, T::Trasla1, Gesto::Applica);
+    b.dialoghi.fileScelti.push_back(rifiutato);
+    TerminaRegistrazione(b.p);
+    stato(StatoMacroAttiva, "E' attiva la macro: Senza Nome");
+    EXPECT_EQ(b.p.NomeMacro, "");
+    EXPECT_EQ(b.Copia(), "Inizio macro\r\nTraslazioneOr,  1\r\nFine macro\r\n");
+    EseguiMacro(b.p);
+    EXPECT_EQ(b.p.m.Figure.X(1, 1), x + 2);
+
+    IniziaRegistrazione(b.p);
+    b.dialoghi.fileScelti.push_back(nominata);
+    TerminaRegistrazione(b.p);
+    stato(StatoMacroAttiva, "E' attiva la macro: " + nominata + " ");
+    EXPECT_EQ(b.Leggi(nominata), "Inizio macro\r\nFine macro\r\n");
+
+    // A file gone between the dialog and the copy: the active macro stays.
+    b.dialoghi.fileScelti.push_back(b.Percorso("sparita.mcr"));
+    ApriMacro(b.p);
+    stato(StatoMacroAttiva, "E' attiva la macro: " + nominata + " ", false);
+    EXPECT_EQ(b.p.NomeMacro, nominata);
+    EXPECT_EQ(b.Copia(), b.Leggi(nominata));
+
+    const std::vector<RichiestaFile>& r = b.dialoghi.richiesteFile;
+    ASSERT_EQ(r.size(), 5u);
+    EXPECT_EQ(r[0].tipo, RichiestaFile::Apri);
+    EXPECT_EQ(r[1].tipo, RichiestaFile::Salva);
+    EXPECT_EQ(r[0].titolo + "|" + r[0].filtro, "Apri file macro|Macro di Vellora (*.mcr)|*.mcr");
+    EXPECT_EQ(r[1].titolo + "|" + r[1].nomeIniziale + "|" + r[1].filtro,
+              "Salva file macro||Macro di Vellora (*.mcr)|*.mcr");
+    ASSERT_EQ(b.Messaggi().size(), 2u);
+    EXPECT_EQ(b.Messaggi()[0].rfind("Impossibile salvare la macro in «" + rifiutato + "»: ", 0), 0u);
+    EXPECT_EQ(b.Messaggi()[1].rfind("Impossibile aprire la macro «" + b.Percorso("sparita.mcr") + "»: ", 0), 0u);
 }
 
 TEST(Registrazione, SequenzaRegistrataByteAByte)
@@ -145,95 +145,8 @@ TEST(Registrazione, SequenzaRegistrataByteAByte)
     EXPECT_TRUE(b.dialoghi.messaggi.empty());
     EXPECT_FALSE(p.m.Figure == fine.Figure); // the colour was not recorded...
     ApplicaTavolozza(p, 1);
-    EXPECT_TRUE(p.m.Figure == fine.Figure); // ...and is all that differs
-    EXPECT_EQ(p.m.NumeroFigure, fine.NumeroFigure);
-    EXPECT_EQ(p.m.FiguraAttiva, fine.FiguraAttiva);
-    EXPECT_EQ(p.m.VerticeAttivo, fine.VerticeAttivo);
-    EXPECT_EQ(p.m.CentroX, fine.CentroX);
-    EXPECT_EQ(p.m.CentroY, fine.CentroY);
-    EXPECT_EQ(p.m.TraslPianoX, fine.TraslPianoX);
+    EXPECT_TRUE(p.m == fine); // ...and is all that differs
     EXPECT_TRUE(p.totali == totaliFine);
-}
-
-TEST(Registrazione, SenzaAzioniEPausaSoloRegistrando)
-{
-    BancoMacro b;
-    InserisciPausa(b.p); // not recording: no file at all
-    EXPECT_FALSE(std::filesystem::exists(PercorsoCopiaLavoro(b.p)));
-    b.Scrivi(PercorsoCopiaLavoro(b.p), "vecchio contenuto\r\nRotazione,  10,  0,  0\r\n");
-    IniziaRegistrazione(b.p);
-    IniziaRegistrazione(b.p); // refused while recording: the header once
-    TerminaRegistrazione(b.p);
-    TerminaRegistrazione(b.p); // refused after the end: no second closing line
-    EXPECT_EQ(b.Copia(), "Inizio macro\r\nFine macro\r\n");
-}
-
-TEST(Registrazione, SalvataggioConNome)
-{
-    BancoMacro b;
-    InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
-    const float x = b.p.m.Figure.X(1, 1);
-    const std::string testo = "Inizio macro\r\nTraslazioneOr,  1\r\nFine macro\r\n";
-
-    // A file that refuses the copy leaves the recording active without a
-    // name, and still playable.
-    const std::string rifiutato = b.Percorso("manca/m.mcr");
-    IniziaRegistrazione(b.p);
-    ClicTrasformazione(b.p, T::Trasla1, Gesto::Applica);
-    b.dialoghi.fileScelti.push_back(rifiutato);
-    TerminaRegistrazione(b.p);
-    ASSERT_EQ(b.dialoghi.richiesteFile.size(), 1u);
-    const RichiestaFile& r = b.dialoghi.richiesteFile[0];
-    EXPECT_EQ(r.tipo, RichiestaFile::Salva);
-    EXPECT_EQ(r.titolo, "Salva file macro");
-    EXPECT_EQ(r.nomeIniziale, "");
-    EXPECT_EQ(r.filtro, "Macro di Vellora (*.mcr)|*.mcr");
-    ASSERT_EQ(b.Messaggi().size(), 1u);
-    EXPECT_EQ(b.Messaggi()[0].rfind("Impossibile salvare la macro in «" + rifiutato + "»: ", 0), 0u);
-    EXPECT_EQ(b.p.NomeMacro, "");
-    EXPECT_EQ(b.p.testi.SuggerimentoMacro, "E' attiva la macro: Senza Nome");
-    EXPECT_EQ(b.Copia(), testo);
-    EseguiMacro(b.p);
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), x + 2);
-
-    IniziaRegistrazione(b.p);
-    ClicTrasformazione(b.p, T::Trasla1, Gesto::Applica);
-    b.dialoghi.fileScelti.push_back(b.Percorso("m.mcr"));
-    TerminaRegistrazione(b.p);
-    EXPECT_EQ(b.p.NomeMacro, b.Percorso("m.mcr"));
-    EXPECT_EQ(b.Leggi(b.p.NomeMacro), testo);
-}
-
-TEST(Registrazione, ApriMacroCopiaSullaCopiaDiLavoro)
-{
-    BancoMacro b;
-    const std::string file = b.Percorso("giro.mcr");
-    b.Scrivi(file, "Inizio macro\r\nRotazione,  90,  0,  0\r\n");
-    b.Scrivi(PercorsoCopiaLavoro(b.p), "Inizio macro\r\nvecchia\r\n");
-
-    ApriMacro(b.p); // cancelled: nothing changes
-    EXPECT_EQ(b.Copia(), "Inizio macro\r\nvecchia\r\n");
-    EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuMacroEsegui));
-
-    b.dialoghi.fileScelti.push_back(file);
-    ApriMacro(b.p);
-    ASSERT_EQ(b.dialoghi.richiesteFile.size(), 2u);
-    EXPECT_EQ(b.dialoghi.richiesteFile[1].tipo, RichiestaFile::Apri);
-    EXPECT_EQ(b.dialoghi.richiesteFile[1].titolo, "Apri file macro");
-    EXPECT_EQ(b.dialoghi.richiesteFile[1].filtro, "Macro di Vellora (*.mcr)|*.mcr");
-    EXPECT_EQ(b.Copia(), "Inizio macro\r\nRotazione,  90,  0,  0\r\n");
-    EXPECT_EQ(b.p.NomeMacro, file);
-    EXPECT_EQ(b.p.testi.SuggerimentoMacro, "E' attiva la macro: " + file + " ");
-    EXPECT_EQ(Abilitate(b.p.voci), StatoMacroAttiva);
-
-    // A file that vanished between the dialog and the copy leaves the
-    // active macro as it was, after saying why.
-    b.dialoghi.fileScelti.push_back(b.Percorso("sparita.mcr"));
-    ApriMacro(b.p);
-    EXPECT_EQ(b.p.NomeMacro, file);
-    EXPECT_EQ(b.Copia(), "Inizio macro\r\nRotazione,  90,  0,  0\r\n");
-    ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(b.Messaggi()[0].rfind("Impossibile aprire la macro «" + b.Percorso("sparita.mcr") + "»: ", 0), 0u);
 }
 
 } // namespace

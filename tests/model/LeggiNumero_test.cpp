@@ -9,9 +9,9 @@ namespace {
 using test::DialoghiFinti;
 
 const std::string Nessuno;
-const std::string& Illeggibile = MessaggioInputNonInterpretabile;
-const std::string& PerZero = MessaggioDivisionePerZero;
-const std::string& Intervallo = MessaggioFuoriIntervallo;
+const std::string Illeggibile = "Vellora non è in grado di interpretare l'input";
+const std::string PerZero = "Divisione per zero!";
+const std::string Intervallo = "Uno o più valori inseriti non sono nell'intervallo che Vellora può accettare";
 
 struct Caso {
     std::string testo;
@@ -23,66 +23,36 @@ struct Caso {
 TEST(LeggiNumero, Tabella)
 {
     const Caso casi[] = {
-        // Empty fields are worth 0.
-        {"", 0.0f, "", Nessuno},
+        // Blank fields are worth 0; the caller's text is trimmed, "," becomes ".".
         {"    ", 0.0f, "", Nessuno},
-        // Comma or period; the caller's text is rewritten with the period.
-        {"3,5", 3.5f, "3.5", Nessuno},
-        {"3.5", 3.5f, "3.5", Nessuno},
         {"  -3,5  ", -3.5f, "-3.5", Nessuno},
         {",5", 0.5f, ".5", Nessuno},
-        {"1,5E2", 150.0f, "1.5E2", Nessuno},
-        // Fractions.
+        // Fractions: the denominator is judged first.
         {"1/3", static_cast<float>(1.0 / 3.0), "1/3", Nessuno},
-        {"-1/2", -0.5f, "-1/2", Nessuno},
-        {"1/-2", -0.5f, "1/-2", Nessuno},
         {"/2", 0.0f, "/2", Nessuno},
         {"2/", ValoreRifiutato, "2/", PerZero},
-        {"2/0", ValoreRifiutato, "2/0", PerZero},
-        {"2/0,0", ValoreRifiutato, "2/0.0", PerZero},
-        {"2/abc", ValoreRifiutato, "2/abc", Illeggibile},
         {"1E400/0", ValoreRifiutato, "1E400/0", PerZero},
         {"1/1E400", ValoreRifiutato, "1/1E400", Intervallo},
-        {"1/2/3", ValoreRifiutato, "1/2/3", Illeggibile},
-        {"1//2", ValoreRifiutato, "1//2", Illeggibile},
         {" 1/2/ ", ValoreRifiutato, "1/2/", Illeggibile},
-        // Characters outside the accepted set.
+        // Characters outside the accepted set, the bytes of UTF-8 included.
         {"2e3", ValoreRifiutato, "2e3", Illeggibile},
-        {"1 2", ValoreRifiutato, "1 2", Illeggibile},
         {"2*3", ValoreRifiutato, "2*3", Illeggibile},
-        {"2A", ValoreRifiutato, "2A", Illeggibile},
-        {"-inf", ValoreRifiutato, "-inf", Illeggibile},
-        {"0x1A", ValoreRifiutato, "0x1A", Illeggibile},
         {"\t5", ValoreRifiutato, "\t5", Illeggibile},
         {"½", ValoreRifiutato, "½", Illeggibile},
         // The value of a text: its longest leading decimal number.
         {"1.5.3", 1.5f, "1.5.3", Nessuno},
-        {"3,5,", 3.5f, "3.5.", Nessuno},
         {"3-2", 3.0f, "3-2", Nessuno},
-        {"2E3", 2000.0f, "2E3", Nessuno},
-        {"2E", 2.0f, "2E", Nessuno},
         {"2E+", 2.0f, "2E+", Nessuno},
         {"2E-1", 0.2f, "2E-1", Nessuno},
-        {"-", 0.0f, "-", Nessuno},
-        {".", 0.0f, ".", Nessuno},
-        {"E5", 0.0f, "E5", Nessuno},
-        {"+4", 4.0f, "+4", Nessuno},
-        {"5.", 5.0f, "5.", Nessuno},
         {"--5", 0.0f, "--5", Nessuno},
         {"0E500", 0.0f, "0E500", Nessuno},
         // Limits, compared in single precision.
         {"999999", 999999.0f, "999999", Nessuno},
-        {"-999999", -999999.0f, "-999999", Nessuno},
-        {"1000000", ValoreRifiutato, "1000000", Intervallo},
         {"-999999,5", ValoreRifiutato, "-999999.5", Intervallo},
         {"0,000000001", 1E-9f, "0.000000001", Nessuno},
         {"0,0000000001", ValoreRifiutato, "0.0000000001", Intervallo},
         {"1E-50", ValoreRifiutato, "1E-50", Intervallo},
-        {"0", 0.0f, "0", Nessuno},
-        {"-0", 0.0f, "-0", Nessuno},
         {"1E400", ValoreRifiutato, "1E400", Intervallo},
-        {"1E-400", ValoreRifiutato, "1E-400", Intervallo},
-        {"1E99999999999999999", ValoreRifiutato, "1E99999999999999999", Intervallo},
         // Only the first 22 characters count, after the whole text is checked.
         {"1234567890123456789012345", ValoreRifiutato, "1234567890123456789012", Intervallo},
         {"0000000000000000000012345", 12.0f, "0000000000000000000012", Nessuno},
@@ -94,14 +64,11 @@ TEST(LeggiNumero, Tabella)
         DialoghiFinti dialoghi;
         bool errore = false;
         std::string testo = c.testo;
-        const float x = LeggiNumero(testo, errore, dialoghi);
-        EXPECT_EQ(x, c.atteso);
+        EXPECT_EQ(LeggiNumero(testo, errore, dialoghi), c.atteso);
         EXPECT_EQ(testo, c.testoDopo);
         EXPECT_EQ(errore, !c.messaggio.empty());
-        if (c.messaggio.empty()) {
-            EXPECT_TRUE(dialoghi.messaggi.empty());
-        } else {
-            ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+        ASSERT_EQ(dialoghi.messaggi.size(), c.messaggio.empty() ? 0u : 1u);
+        if (!c.messaggio.empty()) {
             EXPECT_EQ(dialoghi.messaggi[0].testo, c.messaggio);
             EXPECT_EQ(dialoghi.messaggi[0].icona, Icona::Stop);
             EXPECT_EQ(dialoghi.messaggi[0].pulsanti, Pulsanti::Ok);
@@ -109,45 +76,23 @@ TEST(LeggiNumero, Tabella)
     }
 }
 
-TEST(LeggiNumero, MessaggiEsatti)
-{
-    EXPECT_EQ(MessaggioInputNonInterpretabile, "Vellora non è in grado di interpretare l'input");
-    EXPECT_EQ(MessaggioDivisionePerZero, "Divisione per zero!");
-    EXPECT_EQ(MessaggioFuoriIntervallo, "Uno o più valori inseriti non sono nell'intervallo che Vellora può accettare");
-}
-
-// A dialog reads its fields in a row and reports only the first bad one.
+// A dialog reads its fields in a row and reports only the first bad one; the
+// fields after it are not even trimmed.
 TEST(LeggiNumero, SoloIlPrimoCampoErratoVieneSegnalato)
 {
     DialoghiFinti dialoghi;
     bool errore = false;
-    std::string campi[] = {" 1,5 ", "x", " 2/0 ", "7"};
-    float valori[4];
-    for (int i = 0; i < 4; ++i)
-        valori[i] = LeggiNumero(campi[i], errore, dialoghi);
-
+    std::string campi[] = {" 1,5 ", "x", " 2/0 "};
+    const float valori[] = {LeggiNumero(campi[0], errore, dialoghi), LeggiNumero(campi[1], errore, dialoghi),
+                            LeggiNumero(campi[2], errore, dialoghi)};
     EXPECT_TRUE(errore);
     EXPECT_EQ(valori[0], 1.5f);
     EXPECT_EQ(valori[1], ValoreRifiutato);
     EXPECT_EQ(valori[2], 0.0f);
-    EXPECT_EQ(valori[3], 0.0f);
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(dialoghi.messaggi[0].testo, MessaggioInputNonInterpretabile);
-    // The fields after the bad one are not even trimmed.
+    EXPECT_EQ(dialoghi.messaggi[0].testo, Illeggibile);
     EXPECT_EQ(campi[0], "1.5");
     EXPECT_EQ(campi[2], " 2/0 ");
-    EXPECT_EQ(campi[3], "7");
-}
-
-TEST(LeggiNumero, ConErroreGiaPresenteRestituisceZeroSenzaMessaggio)
-{
-    DialoghiFinti dialoghi;
-    bool errore = true;
-    std::string testo = " 3,5 ";
-    EXPECT_EQ(LeggiNumero(testo, errore, dialoghi), 0.0f);
-    EXPECT_TRUE(errore);
-    EXPECT_EQ(testo, " 3,5 ");
-    EXPECT_TRUE(dialoghi.messaggi.empty());
 }
 
 } // namespace

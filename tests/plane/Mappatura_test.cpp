@@ -1,6 +1,12 @@
+#include "Finti.h"
 #include "plane/Mappatura.h"
+#include "plane/Quadranti.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <unistd.h>
 
 namespace vellora {
 namespace {
@@ -14,12 +20,10 @@ TEST(Mappatura, ValoriDerivatiDallaFinestra)
     } casi[] = {
         {800, 500, 12, 0, 0, 406, 34, 400, 250},
         {800, 500, 12, 2, -3, 406, 34, 468, 148},
-        {600, 800, 30, 0, 0, 415, 14, 300, 400},   // the longer half-extent decides
-        {801, 501, 12, 0, 0, 407, 34, 401, 251},   // odd sizes round their halves up
-        {1920, 1080, 30, 0, 0, 975, 33, 960, 540}, // 975 / 30 = 32.5 goes up
-        {800, 600, 1, 0, 0, 401, 401, 400, 300},
-        {800, 500, 0, 0, 0, 401, 401, 400, 250}, // a damaged range counts as 1..30
-        {800, 500, 1000, 0, 0, 415, 14, 400, 250},
+        {600, 800, 30, 0, 0, 415, 14, 300, 400},             // the longer half-extent decides
+        {801, 501, 12, 0, 0, 407, 34, 401, 251},             // odd sizes round their halves up
+        {1920, 1080, 30, 0, 0, 975, 33, 960, 540},           // 975 / 30 = 32.5 goes up
+        {800, 500, 0, 0, 0, 401, 401, 400, 250},             // a damaged range counts as 1..30
         {800, 500, 12, 1000, -1000, 406, 34, 32767, -32768}, // stops at the 16-bit bounds
     };
     for (const auto& c : casi) {
@@ -28,40 +32,67 @@ TEST(Mappatura, ValoriDerivatiDallaFinestra)
         m.TraslPianoX = static_cast<int16_t>(c.traslX);
         m.TraslPianoY = static_cast<int16_t>(c.traslY);
         CalcolaMappatura(m, c.w, c.h);
-        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " range " << c.range);
-        EXPECT_EQ(m.SemiAmpiezza, c.semiAmpiezza);
-        EXPECT_EQ(m.PassoPixel, c.passo);
-        EXPECT_EQ(m.OrigineX, c.origineX);
-        EXPECT_EQ(m.OrigineY, c.origineY);
+        EXPECT_EQ(std::tuple(m.SemiAmpiezza, m.PassoPixel, m.OrigineX, m.OrigineY),
+                  std::tuple(c.semiAmpiezza, c.passo, c.origineX, c.origineY))
+            << c.w << "x" << c.h << " range " << c.range;
     }
 }
 
-TEST(Mappatura, DaPianoAPixelEIndietro)
+// The shift of the plane and the origin it gives.
+std::tuple<int, int, int, int> Piano(const Modello& m)
+{
+    return {m.TraslPianoX, m.TraslPianoY, m.OrigineX, m.OrigineY};
+}
+
+TEST(Quadranti, OrigineVicinoAUnAngolo)
 {
     const struct {
-        float scalaX, scalaY;
-        int traslX;
-        float x, y;
-        double px, py;
+        void (*comando)(Programma&);
+        std::tuple<int, int, int, int> atteso;
     } casi[] = {
-        {1, 1, 0, 1, 1, 434, 216},
-        {0.5f, 2, 0, 1, 1, 468, 233},
-        {1, 1, 3, -2.5f, 0.25f, 417, 241.5},
-        {3, 3, 0, 1, -1, 400 + 34.0 / 3.0, 250 + 34.0 / 3.0},
+        {PrimoQuadrante, {-10, 6, 60, 454}}, {SecondoQuadrante, {10, 6, 740, 454}},
+        {TerzoQuadrante, {10, -6, 740, 46}}, {QuartoQuadrante, {-10, -6, 60, 46}},
+        {ResettaPiano, {0, 0, 400, 250}},
     };
+    test::Banco b; // 800 x 500: a = 350, b = 200, 34 pixels a tick: p = 10, q = 6
+    b.p.Ridisegna();
     for (const auto& c : casi) {
-        Modello m;
-        m.ScalaX = c.scalaX;
-        m.ScalaY = c.scalaY;
-        m.TraslPianoX = static_cast<int16_t>(c.traslX);
-        CalcolaMappatura(m, 800, 500);
-        const PuntoPixel p = PianoInPixel(m, c.x, c.y);
-        EXPECT_DOUBLE_EQ(p.x, c.px);
-        EXPECT_DOUBLE_EQ(p.y, c.py);
-        const PuntoPiano q = PixelInPiano(m, p.x, p.y);
-        EXPECT_NEAR(q.x, c.x, 1e-6);
-        EXPECT_NEAR(q.y, c.y, 1e-6);
+        c.comando(b.p);
+        EXPECT_EQ(Piano(b.p.m), c.atteso);
     }
+    // Halves go up: 1920 x 1080 at 33 pixels gives a = 910, b = 490, p = 28 (27.58), q = 15 (14.85).
+    EXPECT_EQ(TraslazioneQuadrante(Quadrante::Terzo, 1920, 1080, 33), (TraslazionePiano{28, -15}));
+    EXPECT_EQ(TraslazioneQuadrante(Quadrante::Primo, 101, 101, 1), (TraslazionePiano{-1, 1})); // 0.5 up
+}
+
+TEST(Quadranti, FrecceERigheDiMacro)
+{
+    const auto cartella = std::filesystem::temp_directory_path() / ("vellora_quad_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(cartella);
+    std::filesystem::remove(cartella / "Macro.tmp");
+    test::Banco b;
+    b.p.CartellaDati = cartella.string() + "/";
+    b.p.m.RegistraMacro = true;
+    const struct {
+        DirezionePiano d;
+        std::tuple<int, int, int, int> atteso;
+    } passi[] = {{DirezionePiano::Destra, {1, 0, 434, 250}},
+                 {DirezionePiano::Alto, {1, -1, 434, 216}},
+                 {DirezionePiano::Sinistra, {0, -1, 400, 216}},
+                 {DirezionePiano::Basso, {0, 0, 400, 250}}};
+    for (const auto& s : passi) {
+        TraslaPiano(b.p, s.d);
+        EXPECT_EQ(Piano(b.p.m), s.atteso);
+    }
+    std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "TraslaPianoDestra\r\nTraslaPianoAlto\r\nTraslaPianoSinistra\r\nTraslaPianoBasso\r\n");
+    std::filesystem::remove_all(cartella);
+
+    b.p.m.TraslPianoX = 32767; // stops at the bound instead of wrapping round
+    b.p.m.RegistraMacro = false;
+    TraslaPiano(b.p, DirezionePiano::Destra);
+    EXPECT_EQ(b.p.m.TraslPianoX, 32767);
 }
 
 } // namespace

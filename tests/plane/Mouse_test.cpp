@@ -5,16 +5,17 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace vellora {
 namespace {
 
-using test::Banco;
 using test::Operazione;
 
-// A bench recording macros into its own folder.
-struct BancoMouse : Banco {
+// The triangle (1,1) (2,1) (1,2) drawn at 34 pixels a tick, origin (400, 250); macros go to a folder of its own.
+struct BancoMouse : test::Banco {
     std::filesystem::path cartella =
         std::filesystem::temp_directory_path() / ("vellora_mouse_" + std::to_string(::getpid()));
     BancoMouse()
@@ -24,30 +25,116 @@ struct BancoMouse : Banco {
         p.CartellaDati = cartella.string() + "/";
         const float x[] = {1, 2, 1}, y[] = {1, 1, 2};
         AggiungiFigura(p.m, 3, x, y);
-        p.Ridisegna(); // origin (400, 250), 34 pixels a tick
+        p.Ridisegna();
     }
     ~BancoMouse() { std::filesystem::remove_all(cartella); }
 
-    PuntoPixel Pixel(float x, float y) const { return PianoInPixel(p.m, x, y); }
-    void Muovi(float x, float y) { MouseMosso(p, 0, Pixel(x, y).x, Pixel(x, y).y); }
+    void Muovi(float x, float y) { MouseMosso(p, 0, PianoInPixel(p.m, x, y).x, PianoInPixel(p.m, x, y).y); }
     void Premi(int pulsante, float x, float y, int tasti = 0)
     {
-        MousePremuto(p, pulsante, tasti, Pixel(x, y).x, Pixel(x, y).y);
+        MousePremuto(p, pulsante, tasti, PianoInPixel(p.m, x, y).x, PianoInPixel(p.m, x, y).y);
     }
     std::string Macro() const
     {
         std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
+    std::tuple<Modello, TestiVista, Totali> Stato() const { return {p.m, p.testi, p.totali}; } // all a click may change
 };
 
-struct Istantanea {
+enum Forma { Punto, Cerchio, Quadrato, Segmento, Lungo };
+
+// The figures in ticks: the point (1, 1), the circle of centre O through (3, 0), the square (0, 0)..(4, 4),
+// the segment (-5, 3)..(5, 3), the long segment (0, 0)..(20, 0).
+const std::vector<float> SagomeX[] = {{1}, {0, 3}, {0, 4, 4, 0}, {-5, 5}, {0, 20}};
+const std::vector<float> SagomeY[] = {{1}, {0, 0}, {0, 0, 4, 4}, {3, 3}, {0, 0}};
+
+void Aggiungi(Modello& m, Forma forma, float scala = 1)
+{
+    std::vector<float> x = SagomeX[forma], y = SagomeY[forma];
+    for (size_t k = 0; k < x.size(); ++k)
+        x[k] *= scala, y[k] *= scala;
+    AggiungiFigura(m, static_cast<int>(x.size()), x.data(), y.data(), forma == Cerchio);
+}
+
+// Every distance is in ticks: at scale 2 figures, pointer and tolerances double in plane units, answers stay.
+TEST(Passaggio, TolleranzeEOrdineDiRicerca)
+{
+    const struct {
+        std::vector<Forma> forme;
+        int attiva;
+        float x, y; // pointer
+        int figura, vertice;
+        const char* caso;
+    } casi[] = {
+        {{Punto}, 1, 1.09f, 1, 1, 1, "point within 0.1"},
+        {{Punto}, 1, 1.11f, 1, 0, 0, "point beyond 0.1"},
+        {{Cerchio}, 1, 0.09f, 0, 1, 1, "centre within 0.1"},
+        {{Cerchio}, 1, 0.11f, 0, 0, 0, "centre beyond 0.1"},
+        {{Cerchio}, 1, 3, -0.09f, 1, 2, "circle's point within 0.1"},
+        {{Cerchio}, 1, 0, 3.09f, 1, 0, "circumference within 0.1"},
+        {{Cerchio}, 1, 0, 3.11f, 0, 0, "circumference beyond 0.1"},
+        // Off the middle of the 4-tick edge: the two distances exceed it by 0.0190 and 0.0210.
+        {{Quadrato}, 1, 2, 0.195f, 1, 0, "edge within 0.02"},
+        {{Quadrato}, 1, 2, 0.205f, 0, 0, "edge beyond 0.02"},
+        {{Quadrato}, 1, 4.009f, 0, 1, 2, "edge's extension within 0.02"},
+        // A long edge is found farther away across it: 0.0194 and 0.0205.
+        {{Lungo}, 1, 10, -0.44f, 1, 0, "long edge within 0.02"},
+        {{Lungo}, 1, 10, -0.45f, 0, 0, "long edge beyond 0.02"},
+        {{Quadrato}, 1, 0.19f, 0, 1, 1, "vertex within 0.2 on an edge"},
+        {{Quadrato}, 1, 0.21f, 0, 1, 0, "vertex beyond 0.2 on an edge"},
+        {{Quadrato}, 1, 0.1f, 0.1f, 0, 0, "vertex within 0.2 but off the edges"},
+        // An inactive circle ends the test in the first pass; the active one gives way.
+        {{Cerchio, Segmento}, 2, 0, 3, 1, 0, "circle first"},
+        {{Cerchio, Segmento}, 1, 0, 3, 2, 0, "active circle gives way"},
+        // After the circumference, point B is looked for again with the vertex tolerance.
+        {{Cerchio}, 1, 3, 0.15f, 1, 2, "active circle's point within 0.2"},
+        {{Cerchio, Punto}, 1, 3, 0.15f, 1, 2, "looked at again while scanning the point"},
+        {{Cerchio, Punto}, 2, 3, 0.15f, 1, 0, "inactive circle ends at once"},
+        // Two squares on top of each other: the one that is not active wins.
+        {{Quadrato, Quadrato}, 1, 2, 0, 2, 0, "active first"},
+        {{Quadrato, Quadrato}, 2, 2, 0, 1, 0, "active last"},
+    };
+    for (const float scala : {1.0f, 2.0f}) {
+        for (const auto& c : casi) {
+            SCOPED_TRACE(testing::Message() << c.caso << ", scale " << scala);
+            Modello m;
+            m.ScalaX = scala;
+            for (Forma f : c.forme)
+                Aggiungi(m, f, scala);
+            m.FiguraAttiva = static_cast<uint8_t>(c.attiva);
+            StatoMouse r;
+            r.FiguraPresa = r.VerticePreso = 9; // the test must clear what an earlier one found
+            TestPassaggio(m, c.x * scala, c.y * scala, r);
+            EXPECT_EQ(std::tie(r.FiguraPresa, r.VerticePreso), std::tuple(c.figura, c.vertice));
+        }
+    }
+}
+
+TEST(Passaggio, TestiDellEtichetta)
+{
     Modello m;
-    TestiVista testi;
-    Totali totali;
-    explicit Istantanea(const Programma& p) : m(p.m), testi(p.testi), totali(p.totali) {}
-    bool operator==(const Istantanea&) const = default;
-};
+    Aggiungi(m, Punto);
+    Aggiungi(m, Cerchio);
+    Aggiungi(m, Quadrato);
+    Aggiungi(m, Quadrato);
+    m.Figure.X(4, SlotColore) = 1; // a colour without a name
+    const struct {
+        int f, k;
+        std::string testo;
+    } casi[] = {
+        {1, 1, " punto "},
+        {2, 0, " circonferenza in giallo "},
+        {2, 1, " centro A della circonferenza in giallo "},
+        {2, 2, " punto B sulla circonferenza in giallo "},
+        {3, 0, " quadrilatero giallo "},
+        {3, 2, " vertice B quadrilatero giallo "},
+        {4, 0, " quadrilatero "},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(TestoPassaggio(m, c.f, c.k), c.testo) << c.f << "," << c.k;
+    EXPECT_EQ(TestoCoordinate(0.12345f, 1000), " 0,123;   1000 ");
+}
 
 TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
 {
@@ -61,7 +148,6 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
         {{4, 5, 4}, {1, 1, 2}, false, 4.5f, 1, 0, "Figura  2: triangolo giallo", "Figura", "Figura attiva,  2"},
         {{4, 5, 4}, {1, 1, 2}, false, 5, 1, 2, "Figura  2: triangolo giallo", "Vertice B", "Vertice attivo,  2,  2"},
         {{-4, -1}, {-4, -4}, true, -1, -4, 2, "Figura  2: circonf. in  giallo", "Punto B", "Vertice attivo,  2,  2"},
-        {{-4, -1}, {-4, -4}, true, -4, -1, 0, "Figura  2: circonf. in  giallo", "Figura", "Figura attiva,  2"},
         {{-6}, {3}, false, -6, 3, 1, "Figura  2: punto", "", "Vertice attivo,  2,  1"},
     };
     for (const auto& c : casi) {
@@ -74,26 +160,11 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
         b.Muovi(c.mx, c.my);
         b.schermo.operazioni.clear();
         b.Premi(PulsanteSinistro, 8, 8); // the click position plays no part
-        EXPECT_EQ(b.p.m.FiguraAttiva, 2);
-        EXPECT_EQ(b.p.m.VerticeAttivo, c.vertice);
-        EXPECT_EQ(b.p.testi.CampoFigura, c.campoFigura);
-        EXPECT_EQ(b.p.testi.CampoVertice, c.campoVertice);
+        EXPECT_EQ(std::tie(b.p.m.FiguraAttiva, b.p.m.VerticeAttivo), std::tuple(2, c.vertice));
+        EXPECT_EQ(std::tie(b.p.testi.CampoFigura, b.p.testi.CampoVertice), std::tie(c.campoFigura, c.campoVertice));
         EXPECT_EQ(b.p.totali, Totali{});
         EXPECT_EQ(b.Macro(), c.riga + "\r\n");
         EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
-    }
-}
-
-TEST(Mouse, FigureSovrapposteSiAlternanoAlClic)
-{
-    BancoMouse b;
-    const float x[] = {1, 2, 1}, y[] = {1, 1, 2};
-    AggiungiFigura(b.p.m, 3, x, y); // right over figure 1
-    b.p.m.FiguraAttiva = 1;
-    for (const int attesa : {2, 1, 2}) {
-        b.Muovi(1.5f, 1);
-        b.Premi(PulsanteSinistro, 1.5f, 1);
-        EXPECT_EQ(b.p.m.FiguraAttiva, attesa);
     }
 }
 
@@ -104,20 +175,20 @@ TEST(Mouse, IlClicSulVuotoRidisegnaSoltantoEConShiftSpostaO)
     b.p.totali.TotTraslX = 4;
     b.p.m.RegistraMacro = true;
     b.Muovi(-6, -3);
-    const Istantanea prima(b.p);
+    const auto prima = b.Stato();
     b.schermo.operazioni.clear();
     b.Premi(PulsanteSinistro, -6, -3);
-    EXPECT_EQ(Istantanea(b.p), prima);
+    EXPECT_TRUE(b.Stato() == prima);
     EXPECT_EQ(b.Macro(), "");
     EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
 
+    // Shift places O where the click falls, through unequal scales and a shifted plane.
+    b.p.m.ScalaX = 0.5f;
+    b.p.m.ScalaY = 3.0f;
+    b.p.m.TraslPianoX = 3;
+    b.p.Ridisegna();
     b.Premi(PulsanteSinistro, 2, -1, TastoShift);
-    EXPECT_EQ(b.p.m.CentroX, 2.0f);
-    EXPECT_EQ(b.p.m.CentroY, -1.0f);
-    bool etichettaO = false; // the label follows, 5 pixels right of O
-    for (const auto& o : b.schermo.DelTipo(Operazione::Testo))
-        etichettaO |= o.testo == "O" && o.x1 == b.Pixel(2, -1).x + 5;
-    EXPECT_TRUE(etichettaO);
+    EXPECT_EQ(std::tie(b.p.m.CentroX, b.p.m.CentroY), std::tuple(2.0f, -1.0f));
 }
 
 TEST(Mouse, IlPulsanteDestroTrasla)
@@ -128,8 +199,7 @@ TEST(Mouse, IlPulsanteDestroTrasla)
     b.schermo.operazioni.clear();
     b.Premi(PulsanteDestro, 3, 2);
 
-    // Over a fresh redraw: the two dotted legs, then two 6-pixel strokes at
-    // each tip, all white.
+    // Over a fresh redraw: the two dotted legs, then two 6-pixel strokes at each tip, all white.
     ASSERT_EQ(b.schermo.operazioni.front().tipo, Operazione::Pulisci);
     const auto linee = b.schermo.DelTipo(Operazione::Linea);
     const double attese[6][4] = {{434, 216, 502, 216}, {502, 216, 502, 182}, {502, 216, 496, 210},
@@ -140,21 +210,17 @@ TEST(Mouse, IlPulsanteDestroTrasla)
         const double v[] = {o.x1, o.y1, o.x2, o.y2};
         for (int j = 0; j < 4; ++j)
             EXPECT_NEAR(v[j], attese[i][j], 1e-4) << i;
-        EXPECT_EQ(o.stile, i < 2 ? StileLinea::Punteggiato : StileLinea::Continuo);
-        EXPECT_EQ(o.colore, (ColoreRgb{255, 255, 255}));
+        EXPECT_EQ(std::tie(o.stile, o.colore),
+                  std::tuple(i < 2 ? StileLinea::Punteggiato : StileLinea::Continuo, ColoreRgb{255, 255, 255}));
     }
     EXPECT_EQ(b.p.m.Figure.X(1, 1), 1.0f); // nothing moves before the release
 
     MouseRilasciato(b.p, PulsanteDestro, 0);
     const float x[] = {3, 4, 3}, y[] = {2, 2, 3};
-    for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(b.p.m.Figure.X(1, k), x[k - 1]);
-        EXPECT_EQ(b.p.m.Figure.Y(1, k), y[k - 1]);
-    }
-    EXPECT_EQ(b.p.totali.TotTraslX, 2.0f);
-    EXPECT_EQ(b.p.totali.TotTraslY, 1.0f);
-    EXPECT_EQ(b.p.testi.Pannelli[1], "xTrasl.=2");
-    EXPECT_EQ(b.p.testi.Pannelli[2], "yTrasl.=1");
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(std::tie(b.p.m.Figure.X(1, k), b.p.m.Figure.Y(1, k)), std::tie(x[k - 1], y[k - 1])) << k;
+    EXPECT_EQ(std::tie(b.p.totali.TotTraslX, b.p.totali.TotTraslY), std::tuple(2.0f, 1.0f));
+    EXPECT_EQ(std::tie(b.p.testi.Pannelli[1], b.p.testi.Pannelli[2]), std::tuple("xTrasl.=2", "yTrasl.=1"));
     EXPECT_FALSE(b.p.m.Modificato);
     EXPECT_EQ(b.Macro(), "");
 
@@ -162,57 +228,44 @@ TEST(Mouse, IlPulsanteDestroTrasla)
     b.p.m.VerticeAttivo = 2;
     b.Premi(PulsanteDestro, 6, -1);
     MouseRilasciato(b.p, PulsanteDestro, 0);
-    EXPECT_EQ(b.p.m.Figure.X(1, 2), 6.0f);
-    EXPECT_EQ(b.p.m.Figure.Y(1, 2), -1.0f);
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), 3.0f);
+    EXPECT_EQ(std::tie(b.p.m.Figure.X(1, 2), b.p.m.Figure.Y(1, 2), b.p.m.Figure.X(1, 1)),
+              std::tuple(6.0f, -1.0f, 3.0f));
     EXPECT_EQ(b.p.totali.TotTraslX, 2.0f);
 }
 
+// A release moves nothing unless a plain right press on a drawing prepared it.
 TEST(Mouse, UnRilascioNonPreparatoNonSposta)
 {
     const struct {
         const char* caso;
-        void (*prima)(BancoMouse&);
-        int tastiRilascio;
+        int figure, tastiPressione, rilasciPrima, tastiRilascio;
     } casi[] = {
-        {"no press", [](BancoMouse&) {}, 0},
-        {"press on an empty drawing",
-         [](BancoMouse& b) {
-             b.p.m.NumeroFigure = 0;
-             b.Premi(PulsanteDestro, 3, 2);
-             b.p.m.NumeroFigure = 1;
-         },
-         0},
-        {"press with Ctrl", [](BancoMouse& b) { b.Premi(PulsanteDestro, 3, 2, TastoCtrl); }, 0},
-        {"release with Shift", [](BancoMouse& b) { b.Premi(PulsanteDestro, 3, 2); }, TastoShift},
-        {"a second release",
-         [](BancoMouse& b) {
-             b.Premi(PulsanteDestro, 3, 2);
-             MouseRilasciato(b.p, PulsanteDestro, 0);
-         },
-         0},
+        {"press on an empty drawing", 0, 0, 0, 0},
+        {"press with Ctrl", 1, TastoCtrl, 0, 0},
+        {"release with Shift", 1, 0, 0, TastoShift},
+        {"a second release", 1, 0, 1, 0},
     };
     for (const auto& c : casi) {
-        SCOPED_TRACE(c.caso);
         BancoMouse b;
         b.p.mouse.ScartoX = 5; // left over from an earlier move
-        c.prima(b);
-        const Istantanea prima(b.p);
+        b.p.m.NumeroFigure = static_cast<uint8_t>(c.figure);
+        b.Premi(PulsanteDestro, 3, 2, c.tastiPressione);
+        b.p.m.NumeroFigure = 1;
+        for (int i = 0; i < c.rilasciPrima; ++i)
+            MouseRilasciato(b.p, PulsanteDestro, 0);
+        const auto prima = b.Stato();
         MouseRilasciato(b.p, PulsanteDestro, c.tastiRilascio);
-        EXPECT_EQ(Istantanea(b.p), prima);
+        EXPECT_TRUE(b.Stato() == prima) << c.caso;
     }
 }
 
+// A click in the data panel keeps the third of the text it fell in; exactly at a third counts as the part before.
 TEST(Mouse, PosizioneNelPannelloDati)
 {
-    const struct {
-        double s, l;
-        float attesa;
-    } casi[] = {
-        {0, 0, 0}, {0, 90, 0}, {30, 90, 0}, {31, 90, 2.0f / 3}, {60, 90, 2.0f / 3}, {61, 90, 1}, {90, 90, 1},
-    };
-    for (const auto& c : casi)
-        EXPECT_EQ(PosizioneDaClic(c.s, c.l), c.attesa) << c.s << " of " << c.l;
+    const double posizioni[] = {0, 30, 31, 60, 61, 90};
+    const float attese[] = {0, 0, 2.0f / 3, 2.0f / 3, 1, 1};
+    for (size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(PosizioneDaClic(posizioni[i], 90), attese[i]) << posizioni[i];
 }
 
 } // namespace

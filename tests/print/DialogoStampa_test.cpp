@@ -1,125 +1,117 @@
 #include "Finti.h"
 #include "print/DialogoStampa.h"
-#include "print/StampanteFinta.h"
 
 #include <gtest/gtest.h>
 
 namespace vellora {
 namespace {
 
+// A printer that records orientations, documents (each a recording surface)
+// and files. Its page turns with the orientation: 15000 x 10000 in landscape.
+struct StampanteFinta : Stampante {
+    Orientamento orientamento = Orientamento::Verticale;
+    bool scriveFile = false, rifiuta = false;
+    std::vector<std::string> eventi; // "orientamento 1", "inizio", "fine", "conclude"
+    std::vector<test::SuperficieRegistrata> documenti;
+    std::optional<std::string> file;
+
+    std::string NomeDispositivo() const override { return "Laser dell'aula"; }
+    Orientamento LeggiOrientamento() const override { return orientamento; }
+    void ImpostaOrientamento(Orientamento o) override
+    {
+        orientamento = o;
+        eventi.push_back("orientamento " + std::to_string(static_cast<int>(o)));
+    }
+    bool ScriveFile() const override { return scriveFile; }
+    void ImpostaFile(const std::string& percorso) override { file = percorso; }
+    Superficie* IniziaDocumento() override
+    {
+        eventi.push_back("inizio");
+        return rifiuta ? nullptr : &documenti.emplace_back();
+    }
+    float LarghezzaStampabile() const override { return orientamento == Orientamento::Orizzontale ? 15000 : 10000; }
+    float AltezzaStampabile() const override { return orientamento == Orientamento::Orizzontale ? 10000 : 15000; }
+    void FineDocumento() override { eventi.push_back("fine"); }
+    bool Conclude() override
+    {
+        eventi.push_back("conclude");
+        return true;
+    }
+};
+
 struct Stampa {
     test::Banco b;
-    test::StampanteFinta st;
+    StampanteFinta st;
     DialogoStampa d{b.p, st};
 };
 
-TEST(DialogoStampa, NumeroCopie)
+// The copies typed, a printer that refuses, and with no printer a PDF file
+// named after the drawing: what is printed, asked and said.
+TEST(DialogoStampa, CopieFileERifiuti)
 {
+    const std::string copie = "Il numero copie deve essere compreso tra 1 e 255";
+    const std::string rifiuto = "Impossibile stampare su «Laser dell'aula»"; // said once, not once per copy
+    const std::string file = "/tmp/q.pdf";
     const struct {
         const char* testo;
-        int copie; // -1: the message
+        char stampante; // 'S' a printer, 'R' one that refuses, 'P' none: a PDF file
+        std::optional<std::string> scelto;
+        bool chiuso, chiesto; // chiesto: "Salva il disegno in PDF" shown
+        size_t documenti;
+        std::string messaggio;
     } casi[] = {
-        {"1", 1},   {"255", 255},   {"0", -1},   {"256", -1}, {"255.4", -1}, {"254.5", 254},
-        {"2,5", 2}, {"2.5", 2},     {"3.5", 4},  {"1.5", 2},  {"0.5", 0},    {"0.4", 0},
-        {" 3", 3},  {"3 copie", 3}, {"abc", -1}, {"", -1},    {"-1", -1},    {"1E400", -1},
+        {"255", 'S', {}, true, false, 255, ""},   {"256", 'S', {}, false, false, 0, copie},
+        {"0", 'S', {}, false, false, 0, copie},   {"2.5", 'S', {}, true, false, 2, ""},
+        {"3.5", 'S', {}, true, false, 4, ""},     {"2,5", 'S', {}, true, false, 2, ""},
+        {" 3", 'S', {}, true, false, 3, ""},      {"abc", 'S', {}, false, false, 0, copie},
+        {"3", 'R', {}, false, false, 0, rifiuto}, {"2", 'P', file, true, true, 2, ""},
+        {"1", 'P', {}, false, true, 0, ""},     // cancelled: the dialog stays
+        {"0.3", 'P', file, true, false, 0, ""}, // no copies, no file
     };
     for (const auto& c : casi) {
+        SCOPED_TRACE(c.testo);
         Stampa s;
+        s.st.scriveFile = c.stampante == 'P';
+        s.st.rifiuta = c.stampante == 'R';
+        s.b.p.m.NomeDisegno = "/home/classe/quadrati.geo";
+        s.b.dialoghi.fileScelti.push_back(c.scelto);
         s.d.TestoCopie = c.testo;
-        const bool chiuso = s.d.Stampa();
-        const bool messaggio = c.copie < 0;
-        EXPECT_EQ(chiuso, !messaggio) << c.testo;
-        EXPECT_EQ(s.st.documenti.size(), messaggio ? 0u : static_cast<size_t>(c.copie)) << c.testo;
-        ASSERT_EQ(s.b.dialoghi.messaggi.size(), messaggio ? 1u : 0u) << c.testo;
-        if (messaggio) {
-            EXPECT_EQ(s.b.dialoghi.messaggi[0].testo, "Il numero copie deve essere compreso tra 1 e 255");
-            EXPECT_EQ(s.b.dialoghi.messaggi[0].icona, Icona::Stop);
+        EXPECT_EQ(s.d.Stampa(), c.chiuso);
+        EXPECT_EQ(s.st.documenti.size(), c.documenti);
+        std::vector<std::string> detti;
+        for (const auto& m : s.b.dialoghi.messaggi) {
+            detti.push_back(m.testo);
+            EXPECT_EQ(m.icona, Icona::Stop);
+        }
+        EXPECT_EQ(detti, c.messaggio.empty() ? std::vector<std::string>{} : std::vector{c.messaggio});
+        EXPECT_EQ(s.st.eventi.back() == "conclude", c.documenti > 0 || c.stampante == 'R'); // the printer is let go
+        ASSERT_EQ(s.b.dialoghi.richiesteFile.size(), c.chiesto ? 1u : 0u);
+        if (c.chiesto) {
+            const RichiestaFile& r = s.b.dialoghi.richiesteFile[0];
+            EXPECT_EQ(r.tipo, RichiestaFile::Salva);
+            EXPECT_EQ(r.titolo + "|" + r.nomeIniziale + "|" + r.filtro,
+                      "Salva il disegno in PDF|/home/classe/quadrati.pdf|Documento PDF (*.pdf)|*.pdf");
+            EXPECT_EQ(s.st.file, c.scelto);
         }
     }
+    EXPECT_EQ(Stampa().d.NomeStampante(), "Stampante: Laser dell'aula");
 }
 
-TEST(DialogoStampa, UnDocumentoPerCopiaNellOrientamentoDellaStampante)
+TEST(DialogoStampa, UnDocumentoPerCopiaNellOrientamentoEColFattore)
 {
     Stampa s;
     EXPECT_EQ(s.st.orientamento, Orientamento::Orizzontale); // every opening turns to landscape
     s.d.ImpostaOrientamento(Orientamento::Verticale);
     s.d.TestoCopie = "2";
+    s.d.VoceFattore = 4; // 50%
     ASSERT_TRUE(s.d.Stampa());
-    EXPECT_EQ(s.d.OrientamentoStampa, Orientamento::Verticale);
     const std::vector<std::string> attesi = {"orientamento 2", "orientamento 1", "orientamento 1", "inizio",  "fine",
                                              "orientamento 1", "inizio",         "fine",           "conclude"};
     EXPECT_EQ(s.st.eventi, attesi);
-    // In portrait the plane is sized from the 10000-twip width.
+    // In portrait the plane is sized from the 10000-twip width: 5006 x 0,5 / 12.
     const auto linee = s.st.documenti[1].DelTipo(test::Operazione::Linea);
     EXPECT_EQ(linee.back().x1, 5000);
-    EXPECT_EQ(linee.back().y1, 7500 - 12 * 417);
-}
-
-TEST(DialogoStampa, FattoreDallaVoceScelta)
-{
-    const struct {
-        int voce;
-        float fattore;
-        float passo;
-    } casi[] = {{9, 1.0f, 626}, {4, 0.5f, 313}, {0, 0.1f, 63}, {-1, 0.1f, 63}, {12, 1.0f, 626}};
-    for (const auto& c : casi) {
-        Stampa s;
-        s.d.VoceFattore = c.voce;
-        ASSERT_TRUE(s.d.Stampa());
-        EXPECT_FLOAT_EQ(s.d.FattoreStampa, c.fattore) << c.voce;
-        // The x axis starts Range ticks left of the centre.
-        EXPECT_EQ(s.st.documenti.at(0).DelTipo(test::Operazione::Linea).at(50).x1, 7500 - 12 * c.passo) << c.voce;
-    }
-    EXPECT_EQ(Stampa().d.VoceFattore, 9);
-}
-
-TEST(DialogoStampa, SenzaStampanteUnFilePdf)
-{
-    const struct {
-        std::string disegno;
-        std::optional<std::string> scelto;
-        const char* copie;
-        std::string proposto; // empty: no file asked
-        bool chiuso;
-        size_t documenti;
-    } casi[] = {
-        {"/home/classe/quadrati.geo", "/tmp/q.pdf", "2", "/home/classe/quadrati.pdf", true, 2},
-        {"", "/tmp/q.pdf", "1", "Senza nome.pdf", true, 1},
-        {"", std::nullopt, "1", "Senza nome.pdf", false, 0}, // cancelled: the dialog stays
-        {"", "/tmp/q.pdf", "0.3", "", true, 0},              // no copies, no file
-    };
-    for (const auto& c : casi) {
-        Stampa s;
-        s.st.scriveFile = true;
-        s.b.p.m.NomeDisegno = c.disegno;
-        s.b.dialoghi.fileScelti.push_back(c.scelto);
-        s.d.TestoCopie = c.copie;
-        EXPECT_EQ(s.d.Stampa(), c.chiuso) << c.disegno;
-        EXPECT_EQ(s.st.documenti.size(), c.documenti);
-        if (c.proposto.empty()) {
-            EXPECT_TRUE(s.b.dialoghi.richiesteFile.empty());
-            continue;
-        }
-        ASSERT_EQ(s.b.dialoghi.richiesteFile.size(), 1u);
-        const RichiestaFile& r = s.b.dialoghi.richiesteFile[0];
-        EXPECT_EQ(r.tipo, RichiestaFile::Salva);
-        EXPECT_EQ(r.titolo, "Salva il disegno in PDF");
-        EXPECT_EQ(r.filtro, "Documento PDF (*.pdf)|*.pdf");
-        EXPECT_EQ(r.nomeIniziale, c.proposto);
-        EXPECT_EQ(s.st.file, c.scelto);
-    }
-}
-
-TEST(DialogoStampa, StampanteCheRifiuta)
-{
-    Stampa s;
-    s.st.rifiuta = true;
-    s.d.TestoCopie = "3";
-    EXPECT_FALSE(s.d.Stampa());
-    EXPECT_EQ(s.st.eventi.back(), "conclude");
-    ASSERT_EQ(s.b.dialoghi.messaggi.size(), 1u); // once, not once per copy
-    EXPECT_EQ(s.b.dialoghi.messaggi[0].testo, "Impossibile stampare su «Laser dell'aula»");
-    EXPECT_EQ(s.d.NomeStampante(), "Stampante: Laser dell'aula");
+    EXPECT_EQ(linee.back().y1, 7500 - 12 * 209);
 }
 
 } // namespace

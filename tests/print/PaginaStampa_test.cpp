@@ -9,182 +9,81 @@ namespace {
 
 using test::Operazione;
 using Coordinate = std::vector<double>;
+using Valori = std::vector<std::tuple<double, double, std::string>>; // where each tick value starts, and its text
 
-const ColoreRgb Nero = ColoreDaCodice(0.0f);
+const auto Estremi = [](const Operazione& o) { return Coordinate{o.x1, o.y1, o.x2, o.y2}; };
 
-Coordinate Estremi(const Operazione& o)
-{
-    return {o.x1, o.y1, o.x2, o.y2};
-}
-
-// A landscape page of 15000 x 10000 twips: range 12 at 100% gives the origin
-// at (7500, 5000) and 626 twips a tick.
+// A page 15000 twips wide: range 12 in landscape puts the origin at (7500, 5000), 626 twips a tick.
 struct Pagina {
     Modello m;
     test::SuperficieRegistrata s;
-    float larghezza = 15000, altezza = 10000, fattore = 1.0f;
+    float altezza = 10000;
     bool righello = true;
 
-    PaginaStampa Nuova() { return PaginaStampa(m, s, larghezza, altezza, fattore, righello); }
-    MappaturaStampa Piano()
+    PaginaStampa Nuova() { return PaginaStampa(m, s, 15000, altezza, 1.0f, righello); }
+    Valori Piano()
     {
-        PaginaStampa p = Nuova();
-        p.StPianoCartesiano();
-        return p.Mappatura();
-    }
-    int Aggiungi(std::vector<float> xs, std::vector<float> ys, bool cerchio = false, float colore = 12)
-    {
-        EXPECT_TRUE(AggiungiFigura(m, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
-        m.Figure.X(m.NumeroFigure, SlotColore) = colore;
-        return m.NumeroFigure;
-    }
-    std::vector<Operazione> Linee(StileLinea stile) const
-    {
-        std::vector<Operazione> r;
-        for (const auto& o : s.DelTipo(Operazione::Linea))
-            if (o.stile == stile)
-                r.push_back(o);
+        s.operazioni.clear();
+        Nuova().StPianoCartesiano();
+        Valori r;
+        for (const auto& o : s.DelTipo(Operazione::Testo))
+            r.emplace_back(o.x1, o.y1, o.testo);
         return r;
     }
 };
 
+// Half of an odd page rounds up, the factor scales the half side, the tick is
+// its share rounded: 7516 x 0,1, then a 30th of it.
 TEST(MappaturaStampa, DallaMetaDellaLarghezzaStampabile)
 {
-    const struct {
-        float larghezza, altezza, fattore;
-        int16_t range, traslX, traslY;
-        MappaturaStampa attesa;
-    } casi[] = {
-        {15000, 10000, 1.0f, 12, 0, 0, {7506, 626, 7500, 5000}},  // 625,5 rounds up
-        {15000, 10000, 0.5f, 12, 0, 0, {3753, 313, 7500, 5000}},  // half the step, same centre
-        {10000, 15000, 1.0f, 12, 0, 0, {5006, 417, 5000, 7500}},  // portrait: from the width
-        {15000, 10000, 1.0f, 5, 2, -3, {7503, 1501, 10502, 497}}, // 7502,5 rounds up
-        {15001, 9999, 0.1f, 30, 0, 0, {751.6f, 25, 7501, 5000}},
-    };
-    for (const auto& c : casi) {
-        Modello m;
-        m.Range = c.range;
-        m.TraslPianoX = c.traslX;
-        m.TraslPianoY = c.traslY;
-        const MappaturaStampa r = CalcolaMappaturaStampa(m, c.larghezza, c.altezza, c.fattore);
-        const auto riga = ::testing::Message() << c.larghezza << " x " << c.altezza << " al " << c.fattore;
-        EXPECT_FLOAT_EQ(r.SemiLatoStampa, c.attesa.SemiLatoStampa) << riga;
-        EXPECT_EQ(r.PassoStampa, c.attesa.PassoStampa) << riga;
-        EXPECT_EQ(r.OrigineStampaX, c.attesa.OrigineStampaX) << riga;
-        EXPECT_EQ(r.OrigineStampaY, c.attesa.OrigineStampaY) << riga;
-    }
+    Modello m;
+    m.Range = 30;
+    const MappaturaStampa r = CalcolaMappaturaStampa(m, 15001, 9999, 0.1f);
+    EXPECT_FLOAT_EQ(r.SemiLatoStampa, 751.6f);
+    EXPECT_EQ(std::tuple(r.PassoStampa, r.OrigineStampaX, r.OrigineStampaY), std::tuple(25.0f, 7501.0f, 5000.0f));
 }
 
-TEST(StPianoCartesiano, AssiEGrigliaInNeroCentratiSullaPagina)
+// Style 1: dotted rows and columns; 2: a tick per column and row; 3: a cross
+// at every inner node and the inner ticks; 0: none. The axes come last, one
+// twip past the frame's right and bottom.
+TEST(StPianoCartesiano, GrigliaEAssi)
 {
-    for (float fattore : {1.0f, 0.5f}) {
+    const std::pair<uint8_t, size_t> casi[] = {{1, 2 * 25}, {2, 2 * 25}, {3, 2 * 23 * 23 + 2 * 23}, {0, 0}};
+    for (const auto& [tipo, griglia] : casi) {
         Pagina p;
-        p.fattore = fattore;
-        const float passo = p.Piano().PassoStampa;
-        const double semi = 12.0 * passo;
-        // The axes close the frame one twip past its right and bottom sides.
-        const std::vector<Coordinate> assi = {{7500 - semi, 5000, 7500 + semi + 1, 5000},
-                                              {7500, 5000 - semi, 7500, 5000 + semi + 1}};
-        const auto piene = p.Linee(StileLinea::Continuo);
-        ASSERT_EQ(piene.size(), 2u) << fattore;
-        EXPECT_EQ(Estremi(piene[0]), assi[0]) << fattore;
-        EXPECT_EQ(Estremi(piene[1]), assi[1]) << fattore;
-
-        // Grid lines: a row from top to bottom by ticks, each followed by its column.
-        const auto griglia = p.Linee(StileLinea::Punteggiato);
-        ASSERT_EQ(griglia.size(), 50u);
-        EXPECT_EQ(Estremi(griglia[0]), (Coordinate{7500 - semi, 5000 + semi, 7500 + semi, 5000 + semi}));
-        EXPECT_EQ(Estremi(griglia[1]), (Coordinate{7500 - semi, 5000 - semi, 7500 - semi, 5000 + semi}));
-        for (const auto& o : p.s.operazioni)
-            EXPECT_EQ(o.colore, Nero);
-    }
-}
-
-TEST(StPianoCartesiano, TaccheECroci)
-{
-    // Style 2: a tick per column and row; style 3: a cross at every inner
-    // node (never on the outermost rows and columns) and the inner ticks.
-    const double x = 7500 - 12 * 626, y = 5000 - 12 * 626, x1 = x + 626, y1 = y + 626;
-    const struct {
-        uint8_t tipo;
-        size_t linee; // the two axes included
-        std::vector<Coordinate> prime;
-    } casi[] = {{2, 2 * 25 + 2, {{x, 5050, x, 5000}, {7450, y, 7500, y}}},
-                {3, 2 * 23 * 23 + 2 * 23 + 2, {{x1 - 15, y1, x1 + 15, y1}, {x1, y1 - 15, x1, y1 + 15}}},
-                {0, 2, {}},
-                {7, 2, {}}};
-    for (const auto& c : casi) {
-        Pagina p;
-        p.m.TipoGriglia = c.tipo;
+        p.m.TipoGriglia = tipo;
         p.Piano();
         const auto linee = p.s.DelTipo(Operazione::Linea);
-        ASSERT_EQ(linee.size(), c.linee) << int{c.tipo};
-        for (size_t i = 0; i < c.prime.size(); ++i)
-            EXPECT_EQ(Estremi(linee[i]), c.prime[i]) << int{c.tipo};
-        EXPECT_TRUE(p.Linee(StileLinea::Punteggiato).empty());
+        ASSERT_EQ(linee.size(), griglia + 2) << int{tipo};
+        EXPECT_EQ(linee[0].stile == StileLinea::Punteggiato, tipo == 1) << int{tipo};
+        EXPECT_EQ(Estremi(linee[griglia]), (Coordinate{7500 - 12 * 626, 5000, 7500 + 12 * 626 + 1, 5000}));
+        EXPECT_EQ(Estremi(linee[griglia + 1]), (Coordinate{7500, 5000 - 12 * 626, 7500, 5000 + 12 * 626 + 1}));
+        for (const auto& o : p.s.operazioni)
+            EXPECT_EQ(o.colore, ColoreDaCodice(0.0f));
     }
 }
 
-TEST(StPianoCartesiano, ValoriDelleTacche)
+// With the ruler every other tick carries its value, the x values below the
+// axis, the y values right of it; none on the ticks through the shifted
+// origin, past the page's bottom or in its top strip (y <= 100). Range 6:
+// 1251 twips a tick, row i at i * 1251 + half the height whatever the shift.
+TEST(StRighello, ValoriSulleTacche)
 {
-    // Range 4 on a 15000 x 15000 page: ticks -3, -1, 1, 3 carry values, the
-    // x values below the axis, the y values right of it.
     Pagina p;
-    p.altezza = 15000;
-    p.m.Range = 4;
+    p.altezza = 7600;
+    p.m.Range = 6;
+    p.m.TraslPianoX = p.m.TraslPianoY = 1;
     p.m.ScalaX = 2;
-    p.m.ScalaY = 0.5f;
-    const float passo = p.Piano().PassoStampa; // Arrotonda(7502 / 4)
-    ASSERT_EQ(passo, 1876);
-    std::vector<std::tuple<double, double, std::string>> valori;
-    for (const auto& o : p.s.DelTipo(Operazione::Testo))
-        valori.emplace_back(o.x1, o.y1, o.testo);
-    const decltype(valori) attesi = {
-        {7500 - 3 * 1876 - 80, 7550, "-6"}, {7550, 7500 - 3 * 1876, "1,5"},  {7500 - 1876 - 80, 7550, "-2"},
-        {7550, 7500 - 1876, "0,5"},         {7500 + 1876 - 80, 7550, "2"},   {7550, 7500 + 1876, "-0,5"},
-        {7500 + 3 * 1876 - 80, 7550, "6"},  {7550, 7500 + 3 * 1876, "-1,5"},
+    p.m.ScalaY = 0.75f;
+    const double sotto = 1251 + 3800 + 50, destra = 1251 + 7500 + 50; // of the shifted axes
+    const Valori attesi = {
+        {-5 * 1251 + 7420, sotto, "-12"}, {-3 * 1251 + 7420, sotto, "-8"}, {-1251 + 7420, sotto, "-4"},
+        {destra, -1251 + 3800, "1,5"},    {3 * 1251 + 7420, sotto, "4"},   {destra, 3 * 1251 + 3800, "-1,5"},
+        {5 * 1251 + 7420, sotto, "8"}, // row -3 at y = 47, row 5 below the page
     };
-    EXPECT_EQ(valori, attesi);
-
-    // Without the ruler only the unit ticks are labelled, with the scales.
-    Pagina senza;
-    senza.righello = false;
-    senza.m.ScalaX = 0.25f;
-    senza.Piano();
-    const auto t = senza.s.DelTipo(Operazione::Testo);
-    ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ((std::tuple{t[0].x1, t[0].y1, t[0].testo}), (std::tuple{7500 + 626 - 80.0, 5050.0, std::string("0,25")}));
-    EXPECT_EQ((std::tuple{t[1].x1, t[1].y1, t[1].testo}), (std::tuple{7550.0, 5000 - 626.0, std::string("1")}));
-}
-
-TEST(StRighello, ValoriFuoriDallaPaginaSaltati)
-{
-    // Range 6 on a page 15000 twips wide: 1251 twips a tick, the rows at
-    // i * 1251 + half the height. A row value needs 100 < y < height.
-    const struct {
-        int16_t traslX, traslY;
-        float altezza;
-        size_t valoriX, valoriY;
-    } casi[] = {
-        {0, 0, 10000, 6, 4},                     // rows -5 and 5 fall off the page
-        {1, 3, 10000, 5, 3},                     // the ticks through the shifted origin stay blank
-        {0, 0, 4000, 6, 2},  {0, 0, 7600, 6, 3}, // row -3 at y = 47: inside the top strip
-        {0, 0, 7506, 6, 2},                      // row 3 exactly on the bottom edge, row -3 at 0
-    };
-    for (const auto& c : casi) {
-        Pagina p;
-        p.m.Range = 6;
-        p.m.TraslPianoX = c.traslX;
-        p.m.TraslPianoY = c.traslY;
-        p.altezza = c.altezza;
-        const MappaturaStampa mp = p.Piano();
-        ASSERT_EQ(mp.PassoStampa, 1251);
-        size_t x = 0, y = 0;
-        for (const auto& o : p.s.DelTipo(Operazione::Testo))
-            (o.x1 == mp.OrigineStampaX + 50 ? y : x)++;
-        EXPECT_EQ(x, c.valoriX) << c.traslX << "," << c.traslY << " " << c.altezza;
-        EXPECT_EQ(y, c.valoriY) << c.traslX << "," << c.traslY << " " << c.altezza;
-    }
+    EXPECT_EQ(p.Piano(), attesi);
+    p.altezza = 7506; // row 3 exactly on the bottom edge
+    EXPECT_EQ(p.Piano().size(), attesi.size() - 1);
 }
 
 TEST(PaginaStampa, FigureInNeroSenzaPuntiNeSegni)
@@ -192,19 +91,23 @@ TEST(PaginaStampa, FigureInNeroSenzaPuntiNeSegni)
     Pagina p;
     p.m.TipoGriglia = 0;
     p.righello = false;
-    p.Aggiungi({1}, {1});
-    const int segmento = p.Aggiungi({0, 1}, {0, 0});
-    const int triangolo = p.Aggiungi({0, 1, 0}, {0, 0, 1}, false, 14);
-    p.m.Figure.Y(triangolo, SlotColore) = TrattoPunteggiato;
-    p.Aggiungi({0, 0}, {0, 2}, true);
-    p.m.FiguraAttiva = static_cast<uint8_t>(segmento); // no selection marks on paper
+    const auto aggiungi = [&](std::vector<float> xs, std::vector<float> ys, bool cerchio = false) {
+        EXPECT_TRUE(AggiungiFigura(p.m, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
+        p.m.Figure.X(p.m.NumeroFigure, SlotColore) = 12; // a colour on screen
+    };
+    aggiungi({1}, {1});
+    aggiungi({0, 1}, {0, 0});
+    aggiungi({0, 1, 0}, {0, 0, 1});
+    p.m.Figure.Y(3, SlotColore) = TrattoPunteggiato;
+    aggiungi({0, 0}, {0, 2}, true);
+    p.m.FiguraAttiva = 2; // no selection marks on paper
     p.Nuova().Stampa();
 
-    // The plane (axes L, values T), the circle C, the plane again, then the
-    // segment twice and the dashed triangle d; nothing for the point figure.
+    // The plane (axes L, the unit values T), the circle C, the plane again,
+    // then the segment twice and the dashed triangle d; nothing for the point.
     std::string fatte;
     for (const auto& o : p.s.operazioni) {
-        EXPECT_EQ(o.colore, Nero);
+        EXPECT_EQ(o.colore, ColoreDaCodice(0.0f));
         fatte += o.tipo == Operazione::Testo           ? 'T'
                  : o.tipo == Operazione::Cerchio       ? 'C'
                  : o.stile == StileLinea::Tratteggiato ? 'd'
@@ -214,8 +117,8 @@ TEST(PaginaStampa, FigureInNeroSenzaPuntiNeSegni)
     const auto& ops = p.s.operazioni;
     EXPECT_EQ((Coordinate{ops[4].x1, ops[4].y1, ops[4].x2}), (Coordinate{7500, 5000, 2 * 626})); // radius 2
     EXPECT_FALSE(ops[4].pieno);
-    EXPECT_EQ(Estremi(ops[9]), (Coordinate{7500, 5000, 8126, 5000}));
-    EXPECT_EQ(Estremi(ops[10]), (Coordinate{8126, 5000, 7500, 5000}));
+    EXPECT_EQ((std::tuple{ops[2].x1, ops[2].y1, ops[2].testo, ops[3].x1, ops[3].y1, ops[3].testo}),
+              (std::tuple{7500 + 626 - 80.0, 5050.0, "1", 7550.0, 5000 - 626.0, "1"}));
     EXPECT_EQ(Estremi(ops[12]), (Coordinate{8126, 5000, 7500, 4374}));
 }
 

@@ -1,14 +1,10 @@
+#include "Finti.h"
+#include "figures/Catalogo.h"
+#include "files/CartellaProva.h"
 #include "shell/Avvio.h"
+#include "shell/NuovoDisegno.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
-#include "Finti.h"
-#include "files/Recenti.h"
-#include "figures/Catalogo.h"
-#include "shell/NuovoDisegno.h"
 
 namespace fs = std::filesystem;
 using namespace vellora;
@@ -16,33 +12,16 @@ using vellora::test::Banco;
 
 namespace {
 
-// Each test gets a fresh program folder and gets the working folder back.
-class AvvioTest : public ::testing::Test {
+// Each test gets a fresh program folder.
+class AvvioTest : public vellora::test::CartellaProva {
 protected:
-    fs::path radice, programma, prima;
-
+    const fs::path programma = radice / "prog";
     void SetUp() override
     {
-        prima = fs::current_path();
-        radice = fs::temp_directory_path() / ("vellora_avvio_" + std::to_string(::getpid()) + "_" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(radice);
-        programma = radice / "prog";
+        CartellaProva::SetUp();
         fs::create_directories(programma);
     }
-    void TearDown() override
-    {
-        fs::current_path(prima);
-        fs::remove_all(radice);
-    }
-
     std::string Cartella() const { return programma.string() + "/"; }
-
-    void Scrivi(const fs::path& file, const std::string& testo)
-    {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << testo;
-    }
 };
 
 TEST_F(AvvioTest, ValoriInizialiDelProgramma)
@@ -53,26 +32,15 @@ TEST_F(AvvioTest, ValoriInizialiDelProgramma)
     b.p.parametri.TraslX = 7;
     b.p.totali.TotRotazione = 40;
     Inizializza(b.p, Cartella(), Cartella(), "");
-
     EXPECT_EQ(b.p.m.Range, 12);
-    EXPECT_EQ(b.p.m.TipoGriglia, 1);
-    EXPECT_EQ(b.p.m.IntensitaGriglia, 100);
-    EXPECT_EQ(b.p.m.ScalaX, 1.0f);
-    EXPECT_EQ(b.p.m.ScalaY, 1.0f);
     EXPECT_EQ(b.p.m.NumeroFigure, 0);
-    EXPECT_EQ(b.p.m.FiguraAttiva, 1);
-    EXPECT_FALSE(b.p.m.Modificato);
     EXPECT_EQ(b.p.parametri, ParametriTrasformazione{});
-    EXPECT_DOUBLE_EQ(b.p.parametri.AngoloRadianti, 31.4159265 / 180);
-    EXPECT_EQ(b.p.parametri.CoeffOmotetia, 2.0f);
     EXPECT_EQ(b.p.PausaMacro, 50);
-    EXPECT_TRUE(b.p.PausaAutomatica);
-    const std::array<std::string, 6> pannelli = {"Rot.=0°",       "xTrasl.=0",      "yTrasl.=0",
-                                                 "Omot.=1",       "Stir. oriz.=1", "Stir. vert.=1"};
+    const std::array<std::string, 6> pannelli = {"Rot.=0°", "xTrasl.=0",     "yTrasl.=0",
+                                                 "Omot.=1", "Stir. oriz.=1", "Stir. vert.=1"};
     EXPECT_EQ(b.p.testi.Pannelli, pannelli);
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "Senza nome");
     EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuVisualizzaDati));
-    EXPECT_TRUE(b.p.voci.Spuntata(Voce::MnuVisualizzaRighello));
     EXPECT_TRUE(MostraTitoloAllAvvio(b.p));
 
     AvviaFinestra(b.p);
@@ -95,85 +63,71 @@ TEST_F(AvvioTest, RecentDatSceglieCartellaEUltimoDisegno)
     const fs::path senzaDisegni = radice / "vuota";
     Scrivi(conDisegni / "a.geo", "x");
     Scrivi(senzaDisegni / "a.txt", "x");
-
-    struct Caso {
-        std::string contenuto;
-        std::string ultimo;
-        fs::path corrente;
-    };
-    const Caso casi[] = {
+    const std::tuple<std::string, std::string, fs::path> casi[] = {
         {"/tmp/x.geo\r\n" + conDisegni.string() + "\\\r\n", "/tmp/x.geo", conDisegni},
         {"/tmp/x.geo\n" + conDisegni.string() + "/\n", "/tmp/x.geo", conDisegni},
         {"\r\n" + senzaDisegni.string() + "\r\n", "", programma},
         {"/tmp/solo-una-riga.geo", "", programma},
     };
-    for (const Caso& c : casi) {
+    for (const auto& [contenuto, ultimo, corrente] : casi) {
         fs::current_path(programma);
-        Scrivi(programma / "recent.dat", c.contenuto);
+        Scrivi(programma / "recent.dat", contenuto);
         Banco b;
         Inizializza(b.p, Cartella(), Cartella(), "");
-        EXPECT_EQ(b.p.m.UltimoDisegno, c.ultimo) << c.contenuto;
-        EXPECT_EQ(fs::current_path(), fs::canonical(c.corrente)) << c.contenuto;
+        EXPECT_EQ(b.p.m.UltimoDisegno, ultimo) << contenuto;
+        EXPECT_EQ(fs::current_path(), fs::canonical(corrente)) << contenuto;
     }
-}
-
-TEST_F(AvvioTest, TerminaRiscriveRecentDat)
-{
-    Banco b;
+    Banco b; // and on the way out it is written back
     Inizializza(b.p, Cartella(), Cartella(), "");
     b.p.m.UltimoDisegno = "/scuola/pitagora.geo";
     fs::current_path(radice);
     Termina(b.p);
-    std::ifstream in(programma / "recent.dat", std::ios::binary);
-    const std::string testo((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(testo, "/scuola/pitagora.geo\r\n" + fs::current_path().string() + "\r\n");
+    EXPECT_EQ(Leggi(programma / "recent.dat"), "/scuola/pitagora.geo\r\n" + fs::current_path().string() + "\r\n");
 }
 
-TEST(Chiusura, RifiutataDuranteUnaMacro)
+TEST(Chiusura, RifiutataDuranteUnaMacroOColMenuFileSpento)
 {
-    struct Caso {
-        bool registra, esegue;
-        std::string messaggio;
+    const std::tuple<bool, bool, bool, std::string> casi[] = {
+        {true, false, true, "E' in corso la registrazione di una macro"},
+        {false, true, true, "E' in corso l'esecuzione di una macro"},
+        {false, false, false, ""}, // silently, and no save question either
     };
-    for (const Caso& c : {Caso{true, false, "E' in corso la registrazione di una macro"},
-                          Caso{false, true, "E' in corso l'esecuzione di una macro"}}) {
+    for (const auto& [registra, esegue, menuFile, messaggio] : casi) {
         Banco b;
         b.p.m.Modificato = true;
-        b.p.voci.Abilita(Voce::MnuMacroFine, c.registra);
-        b.p.m.EsecuzioneMacro = c.esegue;
+        b.p.voci.Abilita(Voce::MnuMacroFine, registra);
+        b.p.voci.Abilita(Voce::MnuFile, menuFile);
+        b.p.m.EsecuzioneMacro = esegue;
         EXPECT_FALSE(RichiestaChiusura(b.p));
-        ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);  // no save question
-        EXPECT_EQ(b.dialoghi.messaggi[0].testo, c.messaggio);
-        EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
         EXPECT_FALSE(b.p.m.InChiusura);
+        ASSERT_EQ(b.dialoghi.messaggi.size(), messaggio.empty() ? 0u : 1u);
+        if (!messaggio.empty()) {
+            EXPECT_EQ(b.dialoghi.messaggi[0].testo, messaggio);
+            EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
+        }
     }
 }
 
 TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
 {
-    const std::string destinazione = (radice / "quadrato.geo").string();
-    struct Caso {
-        Risposta risposta;
-        std::optional<std::string> file;  // answer of the Save-as dialog
-        bool chiude;
-    };
-    const Caso casi[] = {
+    const std::string destinazione = Percorso("quadrato.geo");
+    const std::tuple<Risposta, std::optional<std::string>, bool> casi[] = {
         {Risposta::No, std::nullopt, true},
         {Risposta::Si, destinazione, true},
-        {Risposta::Si, std::nullopt, false},  // the user cancelled the save: nothing is lost
+        {Risposta::Si, std::nullopt, false}, // the user cancelled the save: nothing is lost
     };
-    for (const Caso& c : casi) {
+    for (const auto& [risposta, file, chiude] : casi) {
         Banco b;
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuQuadrilateriQuadrato);
-        b.dialoghi.risposte = {c.risposta};
-        b.dialoghi.fileScelti = {c.file};
-        EXPECT_EQ(RichiestaChiusura(b.p), c.chiude);
-        EXPECT_EQ(b.p.m.InChiusura, c.chiude);
-        ASSERT_GE(b.dialoghi.messaggi.size(), 1u);
+        b.dialoghi.risposte = {risposta};
+        b.dialoghi.fileScelti = {file};
+        EXPECT_EQ(RichiestaChiusura(b.p), chiude);
+        EXPECT_EQ(b.p.m.InChiusura, chiude);
+        ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
         EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Salvare il disegno?");
         EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
         EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNo);
-        EXPECT_EQ(fs::exists(destinazione), c.file.has_value());
+        EXPECT_EQ(fs::exists(destinazione), file.has_value());
         fs::remove(destinazione);
     }
     Banco b;
@@ -181,31 +135,31 @@ TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
     EXPECT_TRUE(b.dialoghi.messaggi.empty());
 }
 
-TEST(Chiusura, MenuFileDisabilitatoRifiutaInSilenzioESenzaRestareInChiusura)
+// Closing the plane's window alone starts a new drawing.
+TEST(NuovoDisegno, RiportaATuttoIlNeutro)
 {
     Banco b;
-    b.p.voci.Abilita(Voce::MnuFile, false);
-    EXPECT_FALSE(RichiestaChiusura(b.p));
-    EXPECT_TRUE(b.dialoghi.messaggi.empty());
-    EXPECT_FALSE(b.p.m.InChiusura);
-}
-
-TEST(Chiusura, LaSolaFinestraDelPianoIniziaUnNuovoDisegno)
-{
-    Banco b;
-    InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuPunto);
+    InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
     b.p.m.CentroX = 3;
-    b.dialoghi.risposte = {Risposta::No};
+    b.p.totali.TotOmotetia = 4;
+    b.p.testi.DidascaliaPiano = "prova.geo";
+    b.p.m.NomeDisegno = "/tmp/prova.geo";
+    b.p.m.Range = 20;
+    b.schermo.operazioni.clear();
+    b.dialoghi.risposte = {Risposta::No}; // Yes would save over /tmp/prova.geo
     EXPECT_FALSE(ChiusuraPiano(b.p));
     EXPECT_EQ(b.dialoghi.messaggi.at(0).pulsanti, Pulsanti::SiNoAnnulla);
     EXPECT_EQ(b.p.m.NumeroFigure, 0);
     EXPECT_EQ(b.p.m.CentroX, 0.0f);
+    EXPECT_EQ(b.p.totali, Totali{});
+    EXPECT_EQ(b.p.testi.Pannelli[3], "Omot.=1");
     EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
-    EXPECT_EQ(b.p.testi.CampoVertice, "");
+    EXPECT_EQ(b.p.testi.DidascaliaPiano, "Senza nome");
+    EXPECT_EQ(b.p.m.NomeDisegno, "");
     EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuModificaElimina));
-    EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuFiguraReplica));
-    EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuVisualizzaDati));
     EXPECT_FALSE(b.p.m.Modificato);
+    EXPECT_EQ(b.p.m.Range, 20); // the plane settings stay
+    EXPECT_FALSE(b.schermo.operazioni.empty());
 }
 
 TEST(NuovoDisegno, AnnullaNonCambiaNulla)
@@ -214,35 +168,11 @@ TEST(NuovoDisegno, AnnullaNonCambiaNulla)
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
     b.p.m.CentroY = 2;
     b.p.totali.TotRotazione = 30;
-    const Modello modello = b.p.m;
-    const TestiVista testi = b.p.testi;
-    const StatoVoci voci = b.p.voci;
-    const Totali totali = b.p.totali;
+    const auto stato = [&] { return std::tuple(b.p.m, b.p.testi, b.p.voci, b.p.totali); };
+    const auto prima = stato();
     b.dialoghi.risposte = {Risposta::Annulla};
     EXPECT_FALSE(NuovoDisegno(b.p));
-    EXPECT_EQ(b.p.m, modello);
-    EXPECT_EQ(b.p.testi, testi);
-    EXPECT_EQ(b.p.voci, voci);
-    EXPECT_EQ(b.p.totali, totali);
+    EXPECT_TRUE(stato() == prima);
 }
 
-TEST(NuovoDisegno, RiportaATuttoIlNeutro)
-{
-    Banco b;
-    InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
-    b.p.totali.TotOmotetia = 4;
-    b.p.testi.DidascaliaPiano = "prova.geo";
-    b.p.m.NomeDisegno = "/tmp/prova.geo";
-    b.p.m.Range = 20;
-    b.schermo.operazioni.clear();
-    b.dialoghi.risposte = {Risposta::No};  // Yes would save over /tmp/prova.geo
-    EXPECT_TRUE(NuovoDisegno(b.p));
-    EXPECT_EQ(b.p.totali, Totali{});
-    EXPECT_EQ(b.p.testi.Pannelli[3], "Omot.=1");
-    EXPECT_EQ(b.p.testi.DidascaliaPiano, "Senza nome");
-    EXPECT_EQ(b.p.m.NomeDisegno, "");
-    EXPECT_EQ(b.p.m.Range, 20);  // the plane settings stay
-    EXPECT_FALSE(b.schermo.operazioni.empty());
-}
-
-}  // namespace
+} // namespace

@@ -9,58 +9,17 @@ namespace {
 
 using T = Trasformazione;
 
-Applicazione Simmetria4(float px, float py)
+// O = (2, -1). P = O counts as the vertical line through O.
+TEST(FormuleTrasformazione, RettaOPVerticaleEOrizzontale)
 {
-    Applicazione a{T::Simm4, false, 2.0f, -1.0f, {}};
-    a.parametri.PuntoPX = px;
-    a.parametri.PuntoPY = py;
-    return a;
-}
-
-// O = (2, -1) throughout; (1, 1) is reflected.
-TEST(FormuleTrasformazione, RettaOPVerticaleOrizzontaleEObliqua)
-{
-    struct Caso {
-        float px, py;
-        bool verticale;
-        float m, q;
-        PuntoF atteso;
-    } casi[] = {
-        {2, -1, true, 0, 0, {3, 1}},    // P = O
-        {2, 5, true, 0, 0, {3, 1}},     // P on the vertical through O
-        {5, -1, false, 0, -1, {1, -3}}, // horizontal line y = -1
-        {4, 3, false, 2, -5, {4.2f, -0.6f}},
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(testing::Message() << "P = (" << c.px << ", " << c.py << ")");
-        const Formula f(Simmetria4(c.px, c.py));
-        EXPECT_EQ(f.RettaVerticale(), c.verticale);
-        EXPECT_EQ(f.Pendenza(), c.m);
-        EXPECT_EQ(f.Intercetta(), c.q);
-        const PuntoF r = f(1, 1);
-        EXPECT_FLOAT_EQ(r.x, c.atteso.x);
-        EXPECT_FLOAT_EQ(r.y, c.atteso.y);
-    }
-}
-
-TEST(FormuleTrasformazione, Gesti)
-{
-    struct Caso {
-        T t;
-        int pulsante;
-        bool shift, altri;
-        Gesto atteso;
-    } casi[] = {
-        {T::Simm1, 1, false, false, Gesto::Applica}, {T::Simm4, 1, true, false, Gesto::Applica},
-        {T::Simm2, 1, true, true, Gesto::Applica},   {T::Simm3, 2, false, false, Gesto::Impostazioni},
-        {T::Simm1, 4, false, false, Gesto::Altro},   {T::Trasla1, 1, false, false, Gesto::Applica},
-        {T::Ruota, 1, true, false, Gesto::Inversa},  {T::Omotetia, 1, true, true, Gesto::Altro},
-        {T::Stir1, 1, false, true, Gesto::Altro},    {T::Stir2, 2, true, false, Gesto::Impostazioni},
-        {T::Trasla3, 4, false, false, Gesto::Altro}, {T::Trasla2, 3, false, false, Gesto::Altro},
-    };
-    for (const Caso& c : casi)
-        EXPECT_EQ(GestoDaMouse(c.t, c.pulsante, c.shift, c.altri), c.atteso)
-            << static_cast<int>(c.t) << " " << c.pulsante << " " << c.shift << " " << c.altri;
+    const Formula verticale({T::Simm4, false, 2.0f, -1.0f, {.PuntoPX = 2.0f, .PuntoPY = -1.0f}});
+    EXPECT_TRUE(verticale.RettaVerticale());
+    EXPECT_EQ(verticale(1, 1), (PuntoF{3, 1}));
+    const Formula orizzontale({T::Simm4, false, 2.0f, -1.0f, {.PuntoPX = 5.0f, .PuntoPY = -1.0f}});
+    EXPECT_FALSE(orizzontale.RettaVerticale());
+    EXPECT_EQ(orizzontale.Pendenza(), 0.0f);
+    EXPECT_EQ(orizzontale.Intercetta(), -1.0f);
+    EXPECT_EQ(orizzontale(1, 1), (PuntoF{1, -3}));
 }
 
 TEST(FormuleTrasformazione, LimiteDeiPixel)

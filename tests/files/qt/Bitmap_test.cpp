@@ -13,53 +13,30 @@
 namespace vellora {
 namespace {
 
-class BitmapTest : public ::testing::Test {
-protected:
+// The bitmap file and the clipboard get the plane's canvas pixel by pixel.
+TEST(Bitmap, IlFileEGliAppuntiRicevonoLaTela)
+{
     QTemporaryDir cartella;
     test::DialoghiFinti dialoghi;
-    std::unique_ptr<FrmPrinc> w;
-
-    void SetUp() override
-    {
-        const std::string c = cartella.path().toStdString() + "/";
-        w = ApriProgramma(dialoghi, {c, c}, "");
-        w->findChild<QAction*>("MnuFiguraMenuTriangoliEqui")->trigger();
-    }
-    QImage Tela() { return w->Piano()->Schermo().Immagine().copy(); }
-};
-
-TEST_F(BitmapTest, IlFileBmpHaLaTelaDelPianoPixelPerPixel)
-{
-    const QString percorso = cartella.filePath("piano.bmp");
-    dialoghi.fileScelti = {percorso.toStdString()};
-    w->findChild<QAction*>("MnuFileSalvaBitmap")->trigger();
-
-    ASSERT_EQ(dialoghi.richiesteFile.size(), 1u);
-    EXPECT_EQ(dialoghi.richiesteFile[0].titolo, "Salva bitmap");
+    const std::string c = cartella.path().toStdString() + "/";
+    const auto w = ApriProgramma(dialoghi, {c, c}, "");
+    const auto esegui = [&](const char* nome) { w->findChild<QAction*>(nome)->trigger(); };
+    esegui("MnuFiguraMenuTriangoliEqui");
+    const QImage tela = w->Piano()->Schermo().Immagine().convertToFormat(QImage::Format_RGB32);
+    const QString percorso = cartella.filePath("piano.bmp"), manca = cartella.filePath("manca/piano.bmp");
+    dialoghi.fileScelti = {percorso.toStdString(), manca.toStdString()};
+    esegui("MnuFileSalvaBitmap");
+    EXPECT_EQ(dialoghi.richiesteFile.at(0).titolo, "Salva bitmap");
     EXPECT_EQ(dialoghi.richiesteFile[0].filtro, "Windows bitmap (*.bmp)|*.bmp");
     EXPECT_EQ(QImageReader(percorso).format(), QByteArray("bmp"));
-    const QImage letta(percorso);
-    const QImage tela = Tela();
-    EXPECT_EQ(letta.size(), tela.size());
-    EXPECT_EQ(letta.convertToFormat(QImage::Format_RGB32), tela.convertToFormat(QImage::Format_RGB32));
-    EXPECT_FALSE(w->StatoProgramma().m.NomeDisegno.size());
-    EXPECT_TRUE(dialoghi.messaggi.empty());
-}
+    EXPECT_EQ(QImage(percorso).convertToFormat(QImage::Format_RGB32), tela);
 
-TEST_F(BitmapTest, UnFileNonScrivibileVieneSegnalato)
-{
-    const QString percorso = cartella.filePath("manca/piano.bmp");
-    dialoghi.fileScelti = {percorso.toStdString()};
-    w->findChild<QAction*>("MnuFileSalvaBitmap")->trigger();
+    esegui("MnuFileSalvaBitmap");
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(dialoghi.messaggi[0].testo.rfind("Impossibile salvare l'immagine in «" + percorso.toStdString(), 0), 0u);
-}
+    EXPECT_EQ(dialoghi.messaggi[0].testo.rfind("Impossibile salvare l'immagine in «" + manca.toStdString(), 0), 0u);
 
-TEST_F(BitmapTest, GliAppuntiRicevonoLaTela)
-{
-    w->findChild<QAction*>("MnuFileClipboard")->trigger();
-    const QImage appunti = QGuiApplication::clipboard()->image();
-    EXPECT_EQ(appunti.convertToFormat(QImage::Format_RGB32), Tela().convertToFormat(QImage::Format_RGB32));
+    esegui("MnuFileClipboard");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), tela);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The plane window on its own, offscreen: real mouse events reach the core
-// and the window shows what it answers.
+// The plane window on its own, offscreen: real mouse events reach the core and the window shows what it answers.
 #include "Finti.h"
 #include "plane/Mappatura.h"
 #include "plane/qt/FrmPiano.h"
@@ -7,110 +6,67 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace vellora {
 namespace {
 
-class PianoConMouse : public ::testing::Test {
-protected:
+// The point (-8, -4), active, and the triangle (1,1) (2,1) (1,2).
+TEST(FrmPiano, IlMouseSelezionaESpostaMaNonDuranteUnaMacro)
+{
     test::DialoghiFinti dialoghi;
     test::VistaFinta vista;
     Programma p{dialoghi, vista};
     FrmPiano w{p};
-
-    void SetUp() override
-    {
-        const float xp[] = {-8}, yp[] = {-4};
-        AggiungiFigura(p.m, 1, xp, yp);
-        const float x[] = {1, 2, 1}, y[] = {1, 1, 2};
-        AggiungiFigura(p.m, 3, x, y);
-        p.m.FiguraAttiva = 1;
-        w.resize(800, 500);
-        w.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    }
-    QPoint Pixel(float x, float y) const
-    {
-        const PuntoPixel q = PianoInPixel(p.m, x, y);
-        return {static_cast<int>(q.x), static_cast<int>(q.y)};
-    }
-    // QTest moves the pointer with no key held; a Shift move is sent directly.
-    void Muovi(QPoint q, Qt::KeyboardModifiers tasti = Qt::NoModifier)
-    {
-        if (tasti == Qt::NoModifier) {
-            QTest::mouseMove(&w, q);
-            return;
-        }
-        QMouseEvent e(QEvent::MouseMove, q, w.mapToGlobal(q), Qt::NoButton, Qt::NoButton, tasti);
-        QApplication::sendEvent(&w, &e);
-    }
-};
-
-TEST_F(PianoConMouse, PassaggioEClicSinistroSelezionano)
-{
+    const float xp[] = {-8}, yp[] = {-4}, x[] = {1, 2, 1}, y[] = {1, 1, 2};
+    AggiungiFigura(p.m, 1, xp, yp);
+    AggiungiFigura(p.m, 3, x, y);
+    p.m.FiguraAttiva = 1;
+    w.resize(800, 500);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ASSERT_EQ(p.m.PassoPixel, 34); // the window drew the plane at its size
+    const auto pixel = [&](float px, float py) {
+        const PuntoPixel q = PianoInPixel(p.m, px, py);
+        return QPoint(static_cast<int>(q.x), static_cast<int>(q.y));
+    };
+    const QPoint lato = pixel(1.5f, 1);
 
-    Muovi(Pixel(-3, 5));
+    // While a macro plays, clicks change nothing.
+    p.m.EsecuzioneMacro = true;
+    QTest::mouseMove(&w, lato); // figure 2 under the pointer
+    const Modello prima = p.m;
+    QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, lato);
+    QTest::mouseClick(&w, Qt::LeftButton, Qt::ShiftModifier, pixel(3, 3)); // would place O
+    QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, pixel(3, 2));
+    QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, pixel(-5, -5));
+    EXPECT_TRUE(p.m == prima);
+    EXPECT_FALSE(p.mouse.SpostamentoPronto);
+    p.m.EsecuzioneMacro = false;
+
+    QTest::mouseMove(&w, pixel(-3, 5));
     EXPECT_FALSE(w.LblServizio()->isVisible());
     EXPECT_EQ(w.cursor().shape(), Qt::BitmapCursor);
-
-    const QPoint lato = Pixel(1.5f, 1);
-    Muovi(lato);
+    QTest::mouseMove(&w, lato);
     EXPECT_TRUE(w.LblServizio()->isVisible());
     EXPECT_EQ(w.LblServizio()->text(), " triangolo giallo ");
     EXPECT_EQ(w.LblServizio()->pos(), lato + QPoint(12, 10));
     EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
-
     QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, lato);
-    EXPECT_EQ(p.m.FiguraAttiva, 2);
     EXPECT_EQ(p.testi.CampoFigura, "Figura  2: triangolo giallo");
 
-    Muovi(Pixel(1.5f, -2), Qt::ShiftModifier);
+    // QTest moves the pointer with no key held: a Shift move is sent directly.
+    const QPoint q = pixel(1.5f, -2);
+    QMouseEvent shift(QEvent::MouseMove, q, w.mapToGlobal(q), Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&w, &shift);
     EXPECT_EQ(w.LblServizio()->text(), " 1,5;   -2 ");
-}
 
-TEST_F(PianoConMouse, IlPulsanteDestroSpostaLaFigura)
-{
-    p.m.FiguraAttiva = 2;
-    QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, Pixel(3, 2));
-    QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, Pixel(-5, -5));
-    EXPECT_EQ(p.m.Figure.X(2, 1), 3.0f);
-    EXPECT_EQ(p.m.Figure.Y(2, 3), 3.0f);
+    QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, pixel(3, 2));
+    QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, pixel(-5, -5));
+    EXPECT_EQ(std::tie(p.m.Figure.X(2, 1), p.m.Figure.Y(2, 3)), std::tuple(3.0f, 3.0f));
     EXPECT_EQ(p.testi.Pannelli[1], "xTrasl.=2");
-}
-
-TEST_F(PianoConMouse, IlClicNelPannelloDatiNeRicordaLaPosizione)
-{
-    p.testi.DatiVisibili = true;
-    for (int i = 0; i < 30; ++i)
-        p.testi.TestoDati += "riga " + std::to_string(i) + "\r\n";
-    w.Aggiorna();
-    QPlainTextEdit* dati = w.TxtDati();
-    ASSERT_TRUE(dati->isVisible());
-    QTest::mouseClick(dati->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_EQ(p.m.PosizioneDati, 0.0f);
-    dati->moveCursor(QTextCursor::End);
-    dati->ensureCursorVisible();
-    const QRect fine = dati->cursorRect();
-    QTest::mouseClick(dati->viewport(), Qt::LeftButton, Qt::NoModifier, fine.center());
-    EXPECT_EQ(p.m.PosizioneDati, 1.0f);
-}
-
-TEST_F(PianoConMouse, DuranteUnaMacroIClicNonCambianoNulla)
-{
-    p.m.EsecuzioneMacro = true;
-    const QPoint lato = Pixel(1.5f, 1);
-    Muovi(lato); // figure 2 under the pointer
-    const Modello prima = p.m;
-    QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, lato);
-    QTest::mouseClick(&w, Qt::LeftButton, Qt::ShiftModifier, Pixel(3, 3)); // would place O
-    QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, Pixel(3, 2));
-    QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, Pixel(-5, -5));
-    EXPECT_TRUE(p.m == prima);
-    EXPECT_FALSE(p.mouse.SpostamentoPronto);
 }
 
 } // namespace

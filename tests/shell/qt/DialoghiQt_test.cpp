@@ -61,15 +61,7 @@ TEST(DialoghiQt, PulsantiItalianiERisposte)
          QMessageBox::Warning,
          {"OK", "Annulla"},
          Risposta::Annulla},
-        {Icona::Esclamazione, Pulsanti::OkAnnulla, "OK", QMessageBox::Warning, {"OK", "Annulla"}, Risposta::Ok},
         {Icona::Informazione, Pulsanti::SiNo, "No", QMessageBox::Information, {"Sì", "No"}, Risposta::No},
-        {Icona::Esclamazione, Pulsanti::SiNo, "Sì", QMessageBox::Warning, {"Sì", "No"}, Risposta::Si},
-        {Icona::Esclamazione,
-         Pulsanti::SiNoAnnulla,
-         "Annulla",
-         QMessageBox::Warning,
-         {"Sì", "No", "Annulla"},
-         Risposta::Annulla},
         {Icona::Esclamazione, Pulsanti::SiNoAnnulla, "Sì", QMessageBox::Warning, {"Sì", "No", "Annulla"}, Risposta::Si},
     };
     for (const Caso& c : casi) {
