@@ -2,14 +2,14 @@
 // Test doubles of the core's ports: dialogs that record every message and
 // answer from a script, a view that counts refreshes, a surface that records
 // every drawing call.
-#include <deque>
-#include <string>
-#include <vector>
-
 #include "model/Dialoghi.h"
 #include "plane/Superficie.h"
 #include "shell/Programma.h"
 #include "shell/Vista.h"
+
+#include <deque>
+#include <string>
+#include <vector>
 
 namespace vellora::test {
 
@@ -22,9 +22,9 @@ struct MessaggioRegistrato {
 class DialoghiFinti : public Dialoghi {
 public:
     std::vector<MessaggioRegistrato> messaggi;
-    std::deque<Risposta> risposte;  // answers in order; Ok / Si when empty
+    std::deque<Risposta> risposte; // answers in order; Ok / Si when empty
     std::vector<RichiestaFile> richiesteFile;
-    std::deque<std::optional<std::string>> fileScelti;  // answers of the file dialogs; cancel when empty
+    std::deque<std::optional<std::string>> fileScelti; // answers of the file dialogs; cancel when empty
 
     std::optional<std::string> ScegliFile(const RichiestaFile& r) override
     {
@@ -56,10 +56,10 @@ public:
 
 struct Operazione {
     enum Tipo { Pulisci, Linea, Punto, Cerchio, Testo } tipo;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Cerchio: x2 is the radius
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Cerchio: x2 is the radius
     ColoreRgb colore{};
     StileLinea stile = StileLinea::Continuo;
-    bool pieno = false;  // Cerchio: interior filled
+    bool pieno = false; // Cerchio: interior filled
     std::string testo;
 };
 
@@ -102,4 +102,4 @@ struct Banco {
     Banco() { p.ImpostaSchermo(&schermo, 800, 500); }
 };
 
-}  // namespace vellora::test
+} // namespace vellora::test

@@ -1,8 +1,8 @@
 #pragma once
 // The ready-made figures of the Insert menu and the circle items' check.
-#include <span>
-
 #include "shell/Programma.h"
+
+#include <span>
 
 namespace vellora {
 
@@ -25,4 +25,4 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce);
 // item's dialog may open.
 bool ControllaMonometrico(Programma& p);
 
-}  // namespace vellora
+} // namespace vellora

@@ -13,7 +13,7 @@ bool LeggiRiga(std::istream& in, std::string& riga)
         riga.pop_back();
     return true;
 }
-}  // namespace
+} // namespace
 
 std::optional<Recenti> LeggiRecenti(const std::string& percorso)
 {
@@ -32,4 +32,4 @@ bool ScriviRecenti(const std::string& percorso, const Recenti& r)
     return static_cast<bool>(out);
 }
 
-}  // namespace vellora
+} // namespace vellora

@@ -18,4 +18,4 @@ std::optional<Recenti> LeggiRecenti(const std::string& percorso);
 // Rewrites the file with CR LF line ends; false when it cannot be written.
 bool ScriviRecenti(const std::string& percorso, const Recenti& r);
 
-}  // namespace vellora
+} // namespace vellora

@@ -9,10 +9,10 @@ namespace vellora {
 class Programma;
 
 // Recording.
-void IniziaRegistrazione(Programma& p);   // MnuMacroInizio
-void TerminaRegistrazione(Programma& p);  // MnuMacroFine: save dialog "Salva file macro"
-void InserisciPausa(Programma& p);        // MnuMacroInserisciPausa: the line "Pausa"
-void ApriMacro(Programma& p);             // MnuMacroApri: "Apri file macro"
+void IniziaRegistrazione(Programma& p);  // MnuMacroInizio
+void TerminaRegistrazione(Programma& p); // MnuMacroFine: save dialog "Salva file macro"
+void InserisciPausa(Programma& p);       // MnuMacroInserisciPausa: the line "Pausa"
+void ApriMacro(Programma& p);            // MnuMacroApri: "Apri file macro"
 
 // The second half of ApriMacro, for a file already chosen (the command-line
 // mode): the file over the working copy, its name active, Esegui and Edita
@@ -20,9 +20,9 @@ void ApriMacro(Programma& p);             // MnuMacroApri: "Apri file macro"
 bool AttivaFileMacro(Programma& p, const std::string& percorso);
 
 // Playback.
-void EseguiMacro(Programma& p);           // MnuMacroEsegui
-void EseguiMacroInversa(Programma& p);    // Shift-click on Macro: the .inv.mcr partner
-void InterrompiEsecuzione(Programma& p);  // MnuMacroInterrompi (Ctrl+I)
+void EseguiMacro(Programma& p);          // MnuMacroEsegui
+void EseguiMacroInversa(Programma& p);   // Shift-click on Macro: the .inv.mcr partner
+void InterrompiEsecuzione(Programma& p); // MnuMacroInterrompi (Ctrl+I)
 
 // The side-toolbar button Macro: pulsante 1 left, 2 right, 4 middle.
 void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificatori);
@@ -34,4 +34,4 @@ std::string NomeMacroInversa(const std::string& nomeMacro);
 // The working copy: the program folder's (or data folder's) "Macro.tmp".
 std::string PercorsoCopiaLavoro(const Programma& p);
 
-}  // namespace vellora
+} // namespace vellora

@@ -12,4 +12,4 @@ public:
     virtual void Turno() = 0;
 };
 
-}  // namespace vellora
+} // namespace vellora

@@ -1,9 +1,9 @@
 #include "macro/RigaMacro.h"
 
-#include <fstream>
-
 #include "model/NumeriTesto.h"
 #include "shell/Programma.h"
+
+#include <fstream>
 
 namespace vellora {
 
@@ -23,4 +23,4 @@ void AccodaRigaMacro(Programma& p, const std::string& riga)
     out << riga << "\r\n";
 }
 
-}  // namespace vellora
+} // namespace vellora

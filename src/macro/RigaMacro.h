@@ -19,4 +19,4 @@ std::string RigaMacro(const std::string& parola, std::initializer_list<float> va
 // A write failure stops nothing: the command has already taken effect.
 void AccodaRigaMacro(Programma& p, const std::string& riga);
 
-}  // namespace vellora
+} // namespace vellora

@@ -29,4 +29,4 @@ public:
     virtual std::optional<std::string> ScegliFile(const RichiestaFile&) { return std::nullopt; }
 };
 
-}  // namespace vellora
+} // namespace vellora

@@ -71,4 +71,4 @@ std::string LetteraPunto(int k)
     return std::string(1, static_cast<char>(64 + k));
 }
 
-}  // namespace vellora
+} // namespace vellora

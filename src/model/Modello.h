@@ -2,11 +2,11 @@
 // The drawing model: figures, selection, point O, plane settings and the
 // application flags every command reads and changes. Plain data with the few
 // operations that keep its invariants.
+#include "model/TabellaFigure.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "model/TabellaFigure.h"
 
 namespace vellora {
 
@@ -83,4 +83,4 @@ float Distanza(float x1, float y1, float x2, float y2);
 // The letter of point k: "A" for 1.
 std::string LetteraPunto(int k);
 
-}  // namespace vellora
+} // namespace vellora

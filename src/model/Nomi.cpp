@@ -1,16 +1,16 @@
 #include "model/Nomi.h"
 
+#include "model/NumeriTesto.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "model/NumeriTesto.h"
 
 namespace vellora {
 
 const std::array<std::string, MaxPunti + 1> NomiFigure = {
-    "",         "punto",      "segmento",   "triangolo", "quadrilatero", "pentagono", "esagono",
-    "ettagono", "ottagono",   "ennagono",   "decagono",  "undecagono",   "dodecagono", "13-agono",
-    "14-agono", "15-agono",   "16-agono",   "17-agono",  "18-agono",     "19-agono",  "20-agono",
+    "",         "punto",    "segmento", "triangolo", "quadrilatero", "pentagono",  "esagono",
+    "ettagono", "ottagono", "ennagono", "decagono",  "undecagono",   "dodecagono", "13-agono",
+    "14-agono", "15-agono", "16-agono", "17-agono",  "18-agono",     "19-agono",   "20-agono",
 };
 
 const std::array<std::string, 16> NomiColori = {
@@ -18,9 +18,22 @@ const std::array<std::string, 16> NomiColori = {
 };
 
 const std::array<ColoreRgb, 16> Tavolozza = {{
-    {0, 0, 0},       {0, 0, 128},   {0, 128, 0},     {0, 128, 128},   {128, 0, 0},   {128, 0, 128},
-    {128, 128, 0},   {192, 192, 192}, {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
-    {255, 0, 0},     {255, 0, 255}, {255, 255, 0},   {255, 255, 255},
+    {0, 0, 0},
+    {0, 0, 128},
+    {0, 128, 0},
+    {0, 128, 128},
+    {128, 0, 0},
+    {128, 0, 128},
+    {128, 128, 0},
+    {192, 192, 192},
+    {128, 128, 128},
+    {0, 0, 255},
+    {0, 255, 0},
+    {0, 255, 255},
+    {255, 0, 0},
+    {255, 0, 255},
+    {255, 255, 0},
+    {255, 255, 255},
 }};
 
 ColoreRgb ColoreDaCodice(float codice)
@@ -36,7 +49,7 @@ const std::string& NomeColore(float codice)
     static const std::string vuoto;
     return c >= 0 && c <= 15 ? NomiColori[static_cast<size_t>(c)] : vuoto;
 }
-}  // namespace
+} // namespace
 
 std::string DescrizioneFigura(const Modello& m, int f)
 {
@@ -50,4 +63,4 @@ std::string DescrizioneFigura(const Modello& m, int f)
     return testa + NomiFigure[static_cast<size_t>(std::clamp(n, 0, MaxPunti))] + colore;
 }
 
-}  // namespace vellora
+} // namespace vellora

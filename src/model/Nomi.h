@@ -1,10 +1,10 @@
 #pragma once
 // Name tables and the descriptive texts of a figure.
+#include "model/Modello.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "model/Modello.h"
 
 namespace vellora {
 
@@ -38,4 +38,4 @@ ColoreRgb ColoreDaCodice(float codice);
 // "Figura  3: triangolo giallo", "Figura  1: punto", "Figura  2: circonf. in  azzurro".
 std::string DescrizioneFigura(const Modello& m, int f);
 
-}  // namespace vellora
+} // namespace vellora

@@ -20,4 +20,4 @@ void TabellaFigure::CopiaRecord(int da, int a)
     }
 }
 
-}  // namespace vellora
+} // namespace vellora

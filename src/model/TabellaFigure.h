@@ -40,4 +40,4 @@ private:
     std::array<float, MaxFigure * Slot> y_{};
 };
 
-}  // namespace vellora
+} // namespace vellora

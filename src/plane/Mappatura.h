@@ -32,4 +32,4 @@ int RangeGriglia(const Modello& m);
 PuntoPixel PianoInPixel(const Modello& m, float x, float y);
 PuntoPiano PixelInPiano(const Modello& m, double px, double py);
 
-}  // namespace vellora
+} // namespace vellora

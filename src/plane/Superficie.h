@@ -3,9 +3,9 @@
 // and the exported bitmap each implement it once; tests record the calls.
 // Coordinates are floating-point device units (pixels on the screen, twips
 // on the printed page), (0, 0) top left, y downwards.
-#include <string>
-
 #include "model/Nomi.h"
+
+#include <string>
 
 namespace vellora {
 
@@ -28,4 +28,4 @@ public:
     virtual void Testo(double x, double y, const std::string& testo, ColoreRgb colore) = 0;
 };
 
-}  // namespace vellora
+} // namespace vellora

@@ -93,8 +93,8 @@ bool ChiusuraPrincipale(Programma& p)
     // A drawing the user wanted saved and that was not written (the save
     // failed, or its dialog was cancelled) keeps the program open.
     if (p.voci.Abilitata(Voce::MnuFile) && p.m.Modificato &&
-        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si &&
-        !SalvaDisegno(p) && p.m.NumeroFigure > 0)
+        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si && !SalvaDisegno(p) &&
+        p.m.NumeroFigure > 0)
         return false;
     p.m.InChiusura = true;
     return true;

@@ -1,8 +1,8 @@
 #pragma once
 // Start-up and orderly shutdown of the program.
-#include <string>
-
 #include "shell/Programma.h"
+
+#include <string>
 
 namespace vellora {
 
@@ -38,4 +38,4 @@ bool RichiestaChiusura(Programma& p);
 // The main window closes: recent.dat is rewritten.
 void Termina(Programma& p);
 
-}  // namespace vellora
+} // namespace vellora

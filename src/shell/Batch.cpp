@@ -1,10 +1,5 @@
 #include "shell/Batch.h"
 
-#include <charconv>
-#include <filesystem>
-#include <random>
-#include <system_error>
-
 #include "figures/DatiFigura.h"
 #include "files/AccessoFile.h"
 #include "files/ComandiDisegno.h"
@@ -12,27 +7,31 @@
 #include "macro/Macro.h"
 #include "shell/Programma.h"
 
+#include <charconv>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
 namespace vellora {
 
-const std::string UsoBatch =
-    "Uso: vellora [opzioni] DISEGNO.geo\n"
-    "\n"
-    "Senza opzioni Vellora si apre con il disegno indicato.\n"
-    "Con una qualsiasi delle opzioni seguenti non apre finestre: esegue i comandi\n"
-    "e termina.\n"
-    "\n"
-    "  --macro FILE.mcr    esegue la macro sul disegno, senza pause, prima di tutto\n"
-    "                      il resto\n"
-    "  --dati              scrive i dati della figura selezionata\n"
-    "  --esporta FILE      disegna il piano in FILE: PNG (.png), bitmap di Windows\n"
-    "                      (.bmp) o la pagina di stampa in PDF (.pdf)\n"
-    "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta\n"
-    "                      (predefinite 800x600)\n"
-    "  --salva FILE.geo    salva il disegno in FILE.geo dopo tutto il resto\n"
-    "  --help              mostra questo aiuto\n"
-    "\n"
-    "Esito: 0 riuscito, 1 un comando ha rifiutato o non è riuscito,\n"
-    "2 uso errato o file che non è un disegno di Vellora.\n";
+const std::string UsoBatch = "Uso: vellora [opzioni] DISEGNO.geo\n"
+                             "\n"
+                             "Senza opzioni Vellora si apre con il disegno indicato.\n"
+                             "Con una qualsiasi delle opzioni seguenti non apre finestre: esegue i comandi\n"
+                             "e termina.\n"
+                             "\n"
+                             "  --macro FILE.mcr    esegue la macro sul disegno, senza pause, prima di tutto\n"
+                             "                      il resto\n"
+                             "  --dati              scrive i dati della figura selezionata\n"
+                             "  --esporta FILE      disegna il piano in FILE: PNG (.png), bitmap di Windows\n"
+                             "                      (.bmp) o la pagina di stampa in PDF (.pdf)\n"
+                             "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta\n"
+                             "                      (predefinite 800x600)\n"
+                             "  --salva FILE.geo    salva il disegno in FILE.geo dopo tutto il resto\n"
+                             "  --help              mostra questo aiuto\n"
+                             "\n"
+                             "Esito: 0 riuscito, 1 un comando ha rifiutato o non è riuscito,\n"
+                             "2 uso errato o file che non è un disegno di Vellora.\n";
 
 namespace {
 
@@ -46,8 +45,8 @@ bool LeggiDimensioni(const std::string& testo, int& larghezza, int& altezza)
     auto [p1, e1] = std::from_chars(inizio, inizio + x, larghezza);
     auto [p2, e2] = std::from_chars(inizio + x + 1, fine, altezza);
     // A canvas beyond the 16-bit pixel values of the mapping is refused.
-    return e1 == std::errc{} && e2 == std::errc{} && p1 == inizio + x && p2 == fine && larghezza >= 1 &&
-           altezza >= 1 && larghezza <= 16000 && altezza <= 16000;
+    return e1 == std::errc{} && e2 == std::errc{} && p1 == inizio + x && p2 == fine && larghezza >= 1 && altezza >= 1 &&
+           larghezza <= 16000 && altezza <= 16000;
 }
 
 // A new folder under the system's temporary one, for this run only.
@@ -65,7 +64,7 @@ std::filesystem::path CartellaTemporanea()
     return {};
 }
 
-}  // namespace
+} // namespace
 
 ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
 {
@@ -191,4 +190,4 @@ bool SalvaDisegnoBatch(Programma& p, const std::string& percorso)
     return false;
 }
 
-}  // namespace vellora
+} // namespace vellora

@@ -5,13 +5,13 @@
 //           [--salva FILE.geo] DISEGNO.geo
 // It runs the same commands as the window and writes its messages to the
 // error stream instead of showing them.
+#include "model/Dialoghi.h"
+#include "shell/Vista.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include "model/Dialoghi.h"
-#include "shell/Vista.h"
 
 namespace vellora {
 
@@ -19,8 +19,8 @@ class Programma;
 
 // Exit statuses of the command-line mode.
 inline constexpr int EsitoRiuscito = 0;
-inline constexpr int EsitoErrore = 1;       // a command refused or failed
-inline constexpr int EsitoUsoErrato = 2;   // bad usage, or not a drawing
+inline constexpr int EsitoErrore = 1;    // a command refused or failed
+inline constexpr int EsitoUsoErrato = 2; // bad usage, or not a drawing
 
 extern const std::string UsoBatch;
 
@@ -36,9 +36,9 @@ struct OpzioniBatch {
 };
 
 struct ArgomentiBatch {
-    bool batch = false;           // false: the window opens, as usual
+    bool batch = false; // false: the window opens, as usual
     OpzioniBatch opzioni;
-    std::string errore;           // bad usage, when not empty
+    std::string errore; // bad usage, when not empty
 };
 
 // The arguments after the program name. Without any option the program opens
@@ -82,4 +82,4 @@ int EseguiMacroBatch(Programma& p, const std::string& percorso);
 // Writes the drawing to a file; false after a message on failure.
 bool SalvaDisegnoBatch(Programma& p, const std::string& percorso);
 
-}  // namespace vellora
+} // namespace vellora

@@ -7,4 +7,4 @@ namespace vellora {
 // cancelled and nothing changed.
 bool NuovoDisegno(Programma& p);
 
-}  // namespace vellora
+} // namespace vellora

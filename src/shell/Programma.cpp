@@ -79,4 +79,4 @@ void Programma::AbilitaVociFigure(bool si)
     voci.Abilita(Voce::MnuFiguraReplica, si);
 }
 
-}  // namespace vellora
+} // namespace vellora

@@ -3,17 +3,17 @@
 // shares. A command is a function of the core that runs the whole road: model
 // change, macro line, status texts, data panel, redraw, menu states. The
 // toolbar, the macro player and the batch mode call the same functions.
-#include <array>
-#include <string>
-
-#include "model/Dialoghi.h"
 #include "macro/Pompa.h"
+#include "model/Dialoghi.h"
 #include "model/Modello.h"
 #include "plane/Ridisegno.h"
 #include "plane/StatoMouse.h"
 #include "shell/Vista.h"
 #include "shell/Voci.h"
 #include "transform/Parametri.h"
+
+#include <array>
+#include <string>
 
 namespace vellora {
 
@@ -31,7 +31,7 @@ struct TestiVista {
     std::string DidascaliaPiano = SenzaNome;
     bool DatiVisibili = false;
     std::string TestoDati;
-    int CursoreDati = -1;  // caret position in TestoDati; -1 leaves the caret where it is
+    int CursoreDati = -1; // caret position in TestoDati; -1 leaves the caret where it is
     std::string SuggerimentoMacro = SuggerimentoMacroIniziale;
     bool operator==(const TestiVista&) const = default;
 };
@@ -45,13 +45,13 @@ public:
     Totali totali;
     StatoVoci voci;
     TestiVista testi;
-    StatoMouse mouse;  // hover result and the prepared right-button move
-    int PausaMacro = 50;  // DurataPausa: length of one macro pause, 1..1000
-    std::string NomeMacro;  // the active macro file; empty when unnamed or none
+    StatoMouse mouse;      // hover result and the prepared right-button move
+    int PausaMacro = 50;   // DurataPausa: length of one macro pause, 1..1000
+    std::string NomeMacro; // the active macro file; empty when unnamed or none
     bool InterrompiMacro = false;
     // Macro pauses turn this pump; none (the command-line mode) skips them.
     Pompa* pompa = nullptr;
-    bool NumeriTroppoGrandi = false;  // raised by the overflow guard while a macro plays
+    bool NumeriTroppoGrandi = false; // raised by the overflow guard while a macro plays
     bool PausaAutomatica = true;
     // Where recent.dat and Macro.tmp live: the program folder, or the user's
     // data folder when the program folder is not writable.
@@ -65,17 +65,17 @@ public:
     void ImpostaSchermo(Superficie* schermo, int larghezza, int altezza);
     int Larghezza() const { return larghezza_; }
     int Altezza() const { return altezza_; }
-    Superficie* Schermo() const { return schermo_; }  // for what is drawn over a redraw
+    Superficie* Schermo() const { return schermo_; } // for what is drawn over a redraw
     OpzioniPiano Opzioni() const;
 
     // Common closing steps of the commands.
-    void Ridisegna();        // DisegnaPiano then DisegnaFigure
-    void RidisegnaPiano();   // DisegnaPiano only
-    void TestiFigura();      // CampoVertice "Figura" ("" for a point), CampoFigura the description
-    void TestiSenzaFigure(); // "Non ci sono figure", data panel hidden, figure items off
-    void AzzeraTotali();     // status reset
-    void AggiornaDati();     // data panel refresh (only while the panel is shown)
-    void AbilitaVociFigure(bool si);  // delete, replicate, data panel
+    void Ridisegna();                // DisegnaPiano then DisegnaFigure
+    void RidisegnaPiano();           // DisegnaPiano only
+    void TestiFigura();              // CampoVertice "Figura" ("" for a point), CampoFigura the description
+    void TestiSenzaFigure();         // "Non ci sono figure", data panel hidden, figure items off
+    void AzzeraTotali();             // status reset
+    void AggiornaDati();             // data panel refresh (only while the panel is shown)
+    void AbilitaVociFigure(bool si); // delete, replicate, data panel
     void Mostra() { vista.Aggiorna(); }
 
     Risposta Messaggio(const std::string& testo, Icona icona = Icona::Stop, Pulsanti pulsanti = Pulsanti::Ok)
@@ -89,4 +89,4 @@ private:
     int altezza_ = 0;
 };
 
-}  // namespace vellora
+} // namespace vellora

@@ -7,10 +7,10 @@ namespace vellora {
 
 namespace {
 
-const int ColoriTavolozza[7] = {CodiceBianco, CodiceRosso,         CodiceGiallo, CodiceVerdeChiaro,
+const int ColoriTavolozza[7] = {CodiceBianco,  CodiceRosso, CodiceGiallo, CodiceVerdeChiaro,
                                 CodiceAzzurro, CodiceViola, CodiceGrigio};
 
-}  // namespace
+} // namespace
 
 void RegistraSelezione(Programma& p)
 {
@@ -66,7 +66,7 @@ void DopoColore(Programma& p)
     p.Mostra();
 }
 
-}  // namespace
+} // namespace
 
 std::string TestoVertice(const Programma& p)
 {
@@ -108,9 +108,8 @@ bool EliminaFiguraAttiva(Programma& p)
 {
     if (p.m.NumeroFigure == 0)
         return false;
-    if (!p.m.EsecuzioneMacro &&
-        p.Messaggio("Sarà eliminata la figura selezionata. " + p.testi.CampoFigura, Icona::Esclamazione,
-                    Pulsanti::OkAnnulla) != Risposta::Ok)
+    if (!p.m.EsecuzioneMacro && p.Messaggio("Sarà eliminata la figura selezionata. " + p.testi.CampoFigura,
+                                            Icona::Esclamazione, Pulsanti::OkAnnulla) != Risposta::Ok)
         return false;
     EliminaFigura(p.m, p.m.FiguraAttiva);
     p.m.Modificato = true;
@@ -179,4 +178,4 @@ void ApplicaTavolozza(Programma& p, int indice)
     DopoColore(p);
 }
 
-}  // namespace vellora
+} // namespace vellora

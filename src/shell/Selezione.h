@@ -5,10 +5,10 @@
 
 namespace vellora {
 
-void FiguraSuccessiva(Programma& p);   // FigAvanti
-void FiguraPrecedente(Programma& p);   // FigIndietro
-void VerticeSuccessivo(Programma& p);  // VerticeAvanti
-void VerticePrecedente(Programma& p);  // VerticeIndietro
+void FiguraSuccessiva(Programma& p);  // FigAvanti
+void FiguraPrecedente(Programma& p);  // FigIndietro
+void VerticeSuccessivo(Programma& p); // VerticeAvanti
+void VerticePrecedente(Programma& p); // VerticeIndietro
 
 // Asks first unless a macro plays; false when cancelled or nothing to delete.
 bool EliminaFiguraAttiva(Programma& p);
@@ -29,4 +29,4 @@ void RegistraSelezione(Programma& p);
 // "Vertice B" / "Punto B" / "Figura" / "" for the current selection.
 std::string TestoVertice(const Programma& p);
 
-}  // namespace vellora
+} // namespace vellora

@@ -10,4 +10,4 @@ public:
     virtual void Aggiorna() = 0;
 };
 
-}  // namespace vellora
+} // namespace vellora

@@ -9,7 +9,7 @@ constexpr std::string_view Nomi[] = {
 #undef VELLORA_NOME
 };
 static_assert(std::size(Nomi) == NumeroVoci);
-}  // namespace
+} // namespace
 
 std::string_view NomeVoce(Voce v)
 {
@@ -18,11 +18,10 @@ std::string_view NomeVoce(Voce v)
 
 StatoVoci::StatoVoci()
 {
-    for (Voce v : {Voce::MnuModificaElimina, Voce::MnuFiguraReplica, Voce::MnuVisualizzaDati,
-                   Voce::MnuMacroEsegui, Voce::MnuMacroInterrompi, Voce::MnuMacroFine,
-                   Voce::MnuMacroInserisciPausa, Voce::MnuMacroEdita})
+    for (Voce v : {Voce::MnuModificaElimina, Voce::MnuFiguraReplica, Voce::MnuVisualizzaDati, Voce::MnuMacroEsegui,
+                   Voce::MnuMacroInterrompi, Voce::MnuMacroFine, Voce::MnuMacroInserisciPausa, Voce::MnuMacroEdita})
         Abilita(v, false);
     Spunta(Voce::MnuVisualizzaRighello, true);
 }
 
-}  // namespace vellora
+} // namespace vellora

@@ -43,4 +43,4 @@ struct Totali {
 // The six status-bar panel texts: "Rot.=0°", "xTrasl.=0", ...
 std::array<std::string, 6> TestiPannelli(const Totali& t);
 
-}  // namespace vellora
+} // namespace vellora

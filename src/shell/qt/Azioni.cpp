@@ -155,18 +155,10 @@ static_assert(std::size(Tabella) == vellora::NumeroVoci, "every control has exac
 // The commands still to come. Each later piece of work removes its controls
 // from here as it connects them.
 const Voce VociNonAncoraDisponibili[] = {
-    Voce::MnuFiguraCoordinate,
-    Voce::MnuImpostazioniTrasfTraslOriz,
-    Voce::MnuImpostazioniTrasfTraslVert,
-    Voce::MnuImpostazioniTrasfTrasl,
-    Voce::MnuImpostazioniTrasfRotazione,
-    Voce::MnuImpostazioniTrasfSimm1,
-    Voce::MnuImpostazioniTrasfSimm2,
-    Voce::MnuImpostazioniTrasfSimm3,
-    Voce::MnuImpostazioniTrasfSimm4,
-    Voce::MnuImpostazioniTrasfOmot,
-    Voce::MnuImpostazioniTrasfStir1,
-    Voce::MnuImpostazioniTrasfStir2,
+    Voce::MnuFiguraCoordinate,       Voce::MnuImpostazioniTrasfTraslOriz, Voce::MnuImpostazioniTrasfTraslVert,
+    Voce::MnuImpostazioniTrasfTrasl, Voce::MnuImpostazioniTrasfRotazione, Voce::MnuImpostazioniTrasfSimm1,
+    Voce::MnuImpostazioniTrasfSimm2, Voce::MnuImpostazioniTrasfSimm3,     Voce::MnuImpostazioniTrasfSimm4,
+    Voce::MnuImpostazioniTrasfOmot,  Voce::MnuImpostazioniTrasfStir1,     Voce::MnuImpostazioniTrasfStir2,
     Voce::MnuVisualizzaCommento,
 };
 
