@@ -9,17 +9,16 @@
 
 namespace vellora {
 
-namespace {
-
-constexpr std::string_view Blanchi = " \t\r";
-
 std::string_view Rifila(std::string_view s)
 {
-    const auto inizio = s.find_first_not_of(Blanchi);
+    constexpr std::string_view blanchi = " \t\r";
+    const auto inizio = s.find_first_not_of(blanchi);
     if (inizio == std::string_view::npos)
         return {};
-    return s.substr(inizio, s.find_last_not_of(Blanchi) - inizio + 1);
+    return s.substr(inizio, s.find_last_not_of(blanchi) - inizio + 1);
 }
+
+namespace {
 
 // The text of a number without blanks and without a plus sign.
 std::string_view Cifre(std::string_view campo)

@@ -19,6 +19,9 @@ std::string TestoNumeroFile(float v);
 std::optional<float> SingolaDaCampo(std::string_view campo);
 std::optional<double> NumeroDaCampo(std::string_view campo);
 
+// The text without the blanks, tabs and CRs around it.
+std::string_view Rifila(std::string_view s);
+
 // Fields separated by commas or line ends (CR LF or LF). An empty line is one
 // empty field, so that a value deleted by hand does not shift the following
 // ones; the line end after the last line opens no further field.

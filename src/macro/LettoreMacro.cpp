@@ -9,16 +9,6 @@ namespace vellora {
 
 namespace {
 
-constexpr std::string_view Blanchi = " \t\r";
-
-std::string_view Rifila(std::string_view s)
-{
-    const auto inizio = s.find_first_not_of(Blanchi);
-    if (inizio == std::string_view::npos)
-        return {};
-    return s.substr(inizio, s.find_last_not_of(Blanchi) - inizio + 1);
-}
-
 // A line of a damaged file may be long or hold any byte: the message quotes
 // a readable start of it, in plain ASCII whatever the file's code page.
 std::string Citazione(std::string_view testo)

@@ -37,10 +37,8 @@ void FrmPrinc::CollegaMenuMacro()
         if (pulsante->VocePulsante() != Voce::Macro)
             continue;
         connect(pulsante, &PulsanteLaterale::Rilasciato, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
-            const int codice = b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
-            const bool shift = tasti & Qt::ShiftModifier;
-            const bool altri = tasti & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-            PulsanteMacro(p, codice, shift, altri);
+            const ClicLaterale c = DecodificaClic(b, tasti);
+            PulsanteMacro(p, c.pulsante, c.shift, c.altri);
             Aggiorna();
         });
     }

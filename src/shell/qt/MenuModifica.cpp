@@ -8,22 +8,6 @@
 
 namespace vellora {
 
-namespace {
-int CodicePulsante(Qt::MouseButton b)
-{
-    switch (b) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-} // namespace
-
 void FrmPrinc::CollegaMenuModifica()
 {
     const auto collega = [this](Voce v, void (*comando)(Programma&)) {
@@ -53,9 +37,8 @@ void FrmPrinc::CollegaBarraLaterale()
                 continue;
             connect(pulsante, &PulsanteLaterale::Rilasciato, this,
                     [this, t](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
-                        const bool shift = tasti & Qt::ShiftModifier;
-                        const bool altri = tasti & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-                        ClicTrasformazione(p, t, GestoDaMouse(t, CodicePulsante(b), shift, altri));
+                        const ClicLaterale c = DecodificaClic(b, tasti);
+                        ClicTrasformazione(p, t, GestoDaMouse(t, c.pulsante, c.shift, c.altri));
                     });
         }
     }

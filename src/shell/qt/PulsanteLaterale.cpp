@@ -4,6 +4,16 @@
 
 namespace vellora {
 
+ClicLaterale DecodificaClic(Qt::MouseButton pulsante, Qt::KeyboardModifiers tasti)
+{
+    const int codice = pulsante == Qt::LeftButton     ? 1
+                       : pulsante == Qt::RightButton  ? 2
+                       : pulsante == Qt::MiddleButton ? 4
+                                                      : 0;
+    return {codice, tasti.testFlag(Qt::ShiftModifier),
+            (tasti & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0};
+}
+
 PulsanteLaterale::PulsanteLaterale(vellora::Voce voce, QWidget* parent) : QToolButton(parent), voce_(voce)
 {
     setObjectName(QString::fromUtf8(vellora::NomeVoce(voce)));

@@ -8,6 +8,15 @@
 
 namespace vellora {
 
+// A release as the core reads it: pulsante 1 left, 2 right, 4 middle, 0 any
+// other; shift; altri when Ctrl, Alt or Meta is held too.
+struct ClicLaterale {
+    int pulsante;
+    bool shift;
+    bool altri;
+};
+ClicLaterale DecodificaClic(Qt::MouseButton pulsante, Qt::KeyboardModifiers tasti);
+
 class PulsanteLaterale : public QToolButton {
     Q_OBJECT
 public:
