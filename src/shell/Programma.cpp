@@ -72,6 +72,13 @@ void Programma::AggiornaDati()
                             : static_cast<int>(std::lround(m.PosizioneDati * LunghezzaTesto(testi.TestoDati)));
 }
 
+void Programma::AlternaOpzioneVista(Voce v)
+{
+    voci.Spunta(v, !voci.Spuntata(v));
+    Ridisegna();
+    Mostra();
+}
+
 void Programma::AbilitaVociFigure(bool si)
 {
     voci.Abilita(Voce::MnuVisualizzaDati, si);

@@ -76,6 +76,8 @@ public:
     void AzzeraTotali();             // status reset
     void AggiornaDati();             // data panel refresh (only while the panel is shown)
     void AbilitaVociFigure(bool si); // delete, replicate, data panel
+    // The view options "Righello" and "Assi per O": check mark, then redraw.
+    void AlternaOpzioneVista(Voce v);
     void Mostra() { vista.Aggiorna(); }
 
     Risposta Messaggio(const std::string& testo, Icona icona = Icona::Stop, Pulsanti pulsanti = Pulsanti::Ok)

@@ -65,7 +65,6 @@ private:
     void MnuFileEsci_Click();
     void InserisciFigura(Voce v);
     void InserisciCerchio(Voce v);
-    void SpuntaERidisegna(Voce v);
     void MnuVisualizzaCalcolatrice_Click();
     void MostraGuida(const char* pagina);
     void MnuInfoInfo_Click();

@@ -20,16 +20,9 @@ bool InEsecuzione(qint64 pid)
 void FrmPrinc::CollegaMenuMostra()
 {
     for (Voce v : {Voce::MnuVisualizzaRighello, Voce::MnuVisualizzaAssiSimm})
-        connect(Azione(v), &QAction::triggered, this, [this, v] { SpuntaERidisegna(v); });
+        connect(Azione(v), &QAction::triggered, this, [this, v] { p.AlternaOpzioneVista(v); });
     connect(Azione(Voce::MnuVisualizzaCalcolatrice), &QAction::triggered, this,
             &FrmPrinc::MnuVisualizzaCalcolatrice_Click);
-}
-
-void FrmPrinc::SpuntaERidisegna(Voce v)
-{
-    p.voci.Spunta(v, !p.voci.Spuntata(v));
-    p.Ridisegna();
-    Aggiorna();
 }
 
 void FrmPrinc::MnuVisualizzaCalcolatrice_Click()
