@@ -43,7 +43,8 @@ TEST(Catalogo, OgniVoceCreaLaSuaFiguraESelezionaTutto)
         EXPECT_FALSE(b.schermo.operazioni.empty());
         EXPECT_TRUE(b.dialoghi.messaggi.empty());
 
-        // From five sides on the polygons are regular: every side and every short diagonal the same.
+        // Every ready-made figure starts at (1, 1); from five sides on the polygons are regular: every side and every short diagonal the same.
+        EXPECT_TRUE(f.x[0] == 1.0f && f.y[0] == 1.0f);
         const auto d = [&](int i, int j) { return std::hypot(f.x[i] - f.x[j], f.y[i] - f.y[j]); };
         for (int k = 1; k < f.n && f.n >= 5; ++k) {
             EXPECT_NEAR(d(k, (k + 1) % f.n), d(0, 1), 1e-4) << "lato " << k;
