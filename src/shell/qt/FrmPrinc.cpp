@@ -72,6 +72,14 @@ FrmPrinc::FrmPrinc(Dialoghi& dialoghi, QWidget* parent) : QMainWindow(parent), p
 
 FrmPrinc::~FrmPrinc() = default;
 
+void FrmPrinc::Collega(Voce v, std::function<void(Programma&)> comando)
+{
+    connect(Azione(v), &QAction::triggered, this, [this, comando = std::move(comando)] {
+        comando(p);
+        Aggiorna();
+    });
+}
+
 void FrmPrinc::CreaAzioni()
 {
     for (const DefinizioneAzione& d : TabellaAzioni()) {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -52,6 +53,9 @@ private:
     QAction* Azione(Voce v) const { return azioni_[static_cast<size_t>(v)]; }
 
     // Handlers, one file per menu.
+    // An action that runs one core command, after which the window shows
+    // what the core now says (also when the command refused and said nothing).
+    void Collega(Voce v, std::function<void(Programma&)> comando);
     void CollegaMenuFile();
     void CollegaMenuInserisci();
     void CollegaMenuMostra();

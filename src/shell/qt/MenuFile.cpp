@@ -13,15 +13,12 @@ void FrmPrinc::CollegaMenuFile()
 {
     connect(Azione(Voce::MnuFileNuovo), &QAction::triggered, this, &FrmPrinc::MnuFileNuovo_Click);
     connect(Azione(Voce::MnuFileEsci), &QAction::triggered, this, &FrmPrinc::MnuFileEsci_Click);
-    const auto collega = [this](Voce v, auto comando) {
-        connect(Azione(v), &QAction::triggered, this, [this, comando] { comando(p); });
-    };
-    collega(Voce::MnuFileApri, ApriDisegno);
-    collega(Voce::MnuFileSalva, [](Programma& p) { SalvaDisegno(p); });
-    collega(Voce::MnuFileSalvaNome, [](Programma& p) { SalvaDisegnoConNome(p); });
-    collega(Voce::MnuFileSalvaFiguraNome, SalvaFiguraConNome);
-    collega(Voce::MnuFileUltimoDisegno, ApriUltimoDisegno);
-    collega(Voce::MnuFiguraFile, InserisciFiguraDaFile);
+    Collega(Voce::MnuFileApri, ApriDisegno);
+    Collega(Voce::MnuFileSalva, [](Programma& p) { SalvaDisegno(p); });
+    Collega(Voce::MnuFileSalvaNome, [](Programma& p) { SalvaDisegnoConNome(p); });
+    Collega(Voce::MnuFileSalvaFiguraNome, SalvaFiguraConNome);
+    Collega(Voce::MnuFileUltimoDisegno, ApriUltimoDisegno);
+    Collega(Voce::MnuFiguraFile, InserisciFiguraDaFile);
     connect(Azione(Voce::MnuFileSalvaBitmap), &QAction::triggered, this,
             [this] { SalvaBitmap(p, piano_->Schermo().Immagine()); });
     connect(Azione(Voce::MnuFileStampa), &QAction::triggered, this, [this] { StampaDisegno(p, this); });

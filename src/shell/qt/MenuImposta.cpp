@@ -8,28 +8,19 @@ namespace vellora {
 
 void FrmPrinc::CollegaMenuImposta()
 {
-    connect(Azione(Voce::MnuImpostazioniRange), &QAction::triggered, this, [this] {
-        ApriFrmRange(p, this);
-        Aggiorna();
-    });
-    connect(Azione(Voce::MnuImpostazioniScala), &QAction::triggered, this, [this] {
-        ApriFrmScala(p, this);
-        Aggiorna();
-    });
-    const auto collega = [this](Voce v, auto comando) {
-        connect(Azione(v), &QAction::triggered, this, [this, comando] { comando(p); });
-    };
-    collega(Voce::PrimoQuadrante, PrimoQuadrante);
-    collega(Voce::SecondoQuadrante, SecondoQuadrante);
-    collega(Voce::TerzoQuadrante, TerzoQuadrante);
-    collega(Voce::QuartoQuadrante, QuartoQuadrante);
-    collega(Voce::ResettaPiano, ResettaPiano);
+    Collega(Voce::MnuImpostazioniRange, [this](Programma& p) { ApriFrmRange(p, this); });
+    Collega(Voce::MnuImpostazioniScala, [this](Programma& p) { ApriFrmScala(p, this); });
+    Collega(Voce::PrimoQuadrante, PrimoQuadrante);
+    Collega(Voce::SecondoQuadrante, SecondoQuadrante);
+    Collega(Voce::TerzoQuadrante, TerzoQuadrante);
+    Collega(Voce::QuartoQuadrante, QuartoQuadrante);
+    Collega(Voce::ResettaPiano, ResettaPiano);
     const std::pair<Voce, DirezionePiano> spostamenti[] = {{Voce::TraslaPiano1, DirezionePiano::Destra},
                                                            {Voce::TraslaPiano2, DirezionePiano::Sinistra},
                                                            {Voce::TraslaPiano3, DirezionePiano::Alto},
                                                            {Voce::TraslaPiano4, DirezionePiano::Basso}};
     for (const auto& [v, d] : spostamenti)
-        connect(Azione(v), &QAction::triggered, this, [this, d = d] { TraslaPiano(p, d); });
+        Collega(v, [d = d](Programma& p) { TraslaPiano(p, d); });
 }
 
 } // namespace vellora

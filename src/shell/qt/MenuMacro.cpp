@@ -15,18 +15,12 @@ void FrmPrinc::CollegaMenuMacro()
     pompa_ = std::make_unique<PompaQt>();
     p.pompa = pompa_.get();
 
-    const auto collega = [this](Voce v, void (*comando)(Programma&)) {
-        connect(Azione(v), &QAction::triggered, this, [this, comando] {
-            comando(p);
-            Aggiorna();
-        });
-    };
-    collega(Voce::MnuMacroInizio, IniziaRegistrazione);
-    collega(Voce::MnuMacroFine, TerminaRegistrazione);
-    collega(Voce::MnuMacroInserisciPausa, InserisciPausa);
-    collega(Voce::MnuMacroApri, ApriMacro);
-    collega(Voce::MnuMacroEsegui, EseguiMacro);
-    collega(Voce::MnuMacroInterrompi, InterrompiEsecuzione);
+    Collega(Voce::MnuMacroInizio, IniziaRegistrazione);
+    Collega(Voce::MnuMacroFine, TerminaRegistrazione);
+    Collega(Voce::MnuMacroInserisciPausa, InserisciPausa);
+    Collega(Voce::MnuMacroApri, ApriMacro);
+    Collega(Voce::MnuMacroEsegui, EseguiMacro);
+    Collega(Voce::MnuMacroInterrompi, InterrompiEsecuzione);
     connect(Azione(Voce::MnuMacroEdita), &QAction::triggered, this, [this] {
         ApriFrmEditorMacro(p, this);
         Aggiorna();

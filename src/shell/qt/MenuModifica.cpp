@@ -10,23 +10,20 @@ namespace vellora {
 
 void FrmPrinc::CollegaMenuModifica()
 {
-    const auto collega = [this](Voce v, void (*comando)(Programma&)) {
-        connect(Azione(v), &QAction::triggered, this, [this, comando] { comando(p); });
-    };
-    collega(Voce::MnuModificaElimina, [](Programma& p) { EliminaFiguraAttiva(p); });
-    collega(Voce::MnuFiguraReplica, [](Programma& p) { ReplicaFiguraAttiva(p); });
-    collega(Voce::MnuVisualizzaDati, AlternaDati);
-    collega(Voce::CmdElimina, CmdElimina_Click);
-    collega(Voce::CmdReplica, CmdReplica_Click);
-    collega(Voce::FigAvanti, FiguraSuccessiva);
-    collega(Voce::FigIndietro, FiguraPrecedente);
-    collega(Voce::VerticeAvanti, VerticeSuccessivo);
-    collega(Voce::VerticeIndietro, VerticePrecedente);
+    Collega(Voce::MnuModificaElimina, [](Programma& p) { EliminaFiguraAttiva(p); });
+    Collega(Voce::MnuFiguraReplica, [](Programma& p) { ReplicaFiguraAttiva(p); });
+    Collega(Voce::MnuVisualizzaDati, AlternaDati);
+    Collega(Voce::CmdElimina, CmdElimina_Click);
+    Collega(Voce::CmdReplica, CmdReplica_Click);
+    Collega(Voce::FigAvanti, FiguraSuccessiva);
+    Collega(Voce::FigIndietro, FiguraPrecedente);
+    Collega(Voce::VerticeAvanti, VerticeSuccessivo);
+    Collega(Voce::VerticeIndietro, VerticePrecedente);
     const Voce tavolozza[] = {Voce::TavolozzaFigure0, Voce::TavolozzaFigure1, Voce::TavolozzaFigure2,
                               Voce::TavolozzaFigure3, Voce::TavolozzaFigure4, Voce::TavolozzaFigure5,
                               Voce::TavolozzaFigure6, Voce::TavolozzaFigure7};
     for (int i = 0; i < 8; ++i)
-        connect(Azione(tavolozza[i]), &QAction::triggered, this, [this, i] { ApplicaTavolozza(p, i); });
+        Collega(tavolozza[i], [i](Programma& p) { ApplicaTavolozza(p, i); });
 }
 
 void FrmPrinc::CollegaBarraLaterale()
