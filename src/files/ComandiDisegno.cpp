@@ -78,14 +78,6 @@ void Nomina(Programma& p, const std::string& percorso)
     p.testi.DidascaliaPiano = NomeDaPercorso(percorso);
 }
 
-bool ContieneCerchi(const Modello& m)
-{
-    for (int f = 1; f <= m.NumeroFigure; ++f)
-        if (IsCerchio(m, f))
-            return true;
-    return false;
-}
-
 // What a new drawing shows: no figure texts, no data panel, the figure items
 // off, the plane alone.
 void MostraSenzaFigure(Programma& p)
@@ -172,7 +164,7 @@ void LeggiDisegno(Programma& p, const ContenutoDisegno& c, bool controllaCerchi)
 {
     ApplicaContenuto(c, p.m, p.parametri);
     p.m.PassoPixel = Arrotonda(p.m.SemiAmpiezza / static_cast<float>(RangeGriglia(p.m)));
-    if (controllaCerchi && ContieneCerchi(p.m) && !ControllaMonometrico(p)) {
+    if (controllaCerchi && EsisteCerchio(p.m) && !ControllaMonometrico(p)) {
         // Modificato keeps its value: the drawing on screen was replaced,
         // but nothing was loaded in its place.
         p.m.NumeroFigure = 0;

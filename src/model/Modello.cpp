@@ -1,5 +1,6 @@
 #include "model/Modello.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vellora {
@@ -12,6 +13,14 @@ int NumeroPunti(const Modello& m, int f)
 bool IsCerchio(const Modello& m, int f)
 {
     return m.Figure.Y(f, 0) == CodiceCerchio;
+}
+
+bool EsisteCerchio(const Modello& m)
+{
+    for (int f = 1; f <= std::min<int>(m.NumeroFigure, MaxFigure); ++f)
+        if (IsCerchio(m, f))
+            return true;
+    return false;
 }
 
 void ChiudiFigura(Modello& m, int f)

@@ -60,6 +60,8 @@ inline const std::string ACapo = "\r\n";
 // Point count n of figure f (the whole value stored in slot 0).
 int NumeroPunti(const Modello& m, int f);
 bool IsCerchio(const Modello& m, int f);
+// True when any figure of the drawing is a circle.
+bool EsisteCerchio(const Modello& m);
 
 // Writes the closing copy of point 1 into slot n+1, so that a scan over the
 // edges k..k+1, k = 1..n, includes the closing edge.

@@ -18,14 +18,6 @@ bool NellIntervallo(float s)
 
 } // namespace
 
-bool EsisteCerchio(const Modello& m)
-{
-    for (int f = 1; f <= std::min<int>(m.NumeroFigure, MaxFigure); ++f)
-        if (IsCerchio(m, f))
-            return true;
-    return false;
-}
-
 bool ControllaScala(Programma& p)
 {
     const Modello& m = p.m;

@@ -19,8 +19,6 @@ inline const std::string MessaggioNumeriGrandi =
 inline const std::string MessaggioMonometrico =
     std::string("Se esistono circonferenze è necessario") + " un sistema monometrico (stessa scala sui due assi)";
 
-bool EsisteCerchio(const Modello& m);
-
 // Checks the current ScalaX and ScalaY; shows the first reason for refusing
 // them and returns true when refused.
 bool ControllaScala(Programma& p);
