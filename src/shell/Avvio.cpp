@@ -36,15 +36,24 @@ bool SchermoSufficiente(int larghezza, int altezza)
 void Inizializza(Programma& p, const std::string& cartellaProgramma, const std::string& cartellaDati,
                  const std::string& rigaComando)
 {
-    std::error_code e;
+    // Every initial value, in a fresh state: plane settings, name tables,
+    // transformation parameters and totals, flags.
+    p.m = Modello{};
     p.m.RigaComando = rigaComando;
     p.m.PercorsoProgramma = cartellaProgramma;
     p.CartellaDati = cartellaDati;
+    p.PausaMacro = 50;
+    p.PausaAutomatica = true;
+    p.parametri = ParametriTrasformazione{};
+    p.AzzeraTotali();
+    p.testi.DidascaliaPiano = SenzaNome;
+    p.testi.DatiVisibili = false;
+    p.voci.Abilita(Voce::MnuVisualizzaDati, false);
 
+    std::error_code e;
     if (fs::is_regular_file(fs::path(cartellaProgramma) / "esempi" / "pitagora1.geo", e))
         fs::current_path(fs::path(cartellaProgramma) / "esempi", e);
 
-    p.m.UltimoDisegno.clear();
     if (auto r = LeggiRecenti(cartellaDati + NomeFileRecenti)) {
         p.m.UltimoDisegno = r->UltimoDisegno;
         std::string cartella = r->Cartella;
@@ -53,21 +62,6 @@ void Inizializza(Programma& p, const std::string& cartellaProgramma, const std::
         if (!cartella.empty() && ContieneDisegni(cartella))
             fs::current_path(cartella, e);
     }
-
-    // Every initial value, in a fresh state: plane settings, name tables,
-    // transformation parameters and totals, flags.
-    const std::string percorso = p.m.PercorsoProgramma, riga = p.m.RigaComando, ultimo = p.m.UltimoDisegno;
-    p.m = Modello{};
-    p.m.PercorsoProgramma = percorso;
-    p.m.RigaComando = riga;
-    p.m.UltimoDisegno = ultimo;
-    p.PausaMacro = 50;
-    p.PausaAutomatica = true;
-    p.parametri = ParametriTrasformazione{};
-    p.AzzeraTotali();
-    p.testi.DidascaliaPiano = SenzaNome;
-    p.testi.DatiVisibili = false;
-    p.voci.Abilita(Voce::MnuVisualizzaDati, false);
 }
 
 bool MostraTitoloAllAvvio(const Programma& p)
