@@ -4,10 +4,10 @@
 // window reading it back. The second takes the first 1000 lines only, so
 // that a run stays short; both report lines per second.
 #include "macro/Macro.h"
-#include "macro/RigaMacro.h"
 #include "plane/Mappatura.h"
 #include "plane/qt/SuperficieImmagine.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
+#include "state/Registratore.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -48,7 +48,7 @@ float Centro(int f, bool y)
 }
 
 // 128 regular 20-gons over the visible plane.
-void Riempi(Modello& m)
+void Riempi(Disegno& m)
 {
     for (int f = 1; f <= MaxFigure; ++f) {
         float xs[MaxPunti], ys[MaxPunti];
@@ -107,18 +107,18 @@ void Esegui(benchmark::State& stato, bool schermo, int righe)
     std::ofstream(PercorsoCopiaLavoro(p), std::ios::binary) << MacroLunga(righe);
     p.voci.Abilita(Voce::MnuMacroEsegui, true);
 
-    Riempi(p.m);
+    Riempi(p.d);
     // The mapping the first redraw would make: the overflow guard reads it.
-    CalcolaMappatura(p.m, 800, 600);
+    CalcolaMappatura(p.d, p.mappa, 800, 600);
     SuperficieImmagine superficie(QSize(800, 600));
     if (schermo) {
         p.ImpostaSchermo(&superficie, 800, 600);
         vista.superficie = &superficie;
     }
-    const Modello inizio = p.m;
+    const Disegno inizio = p.d;
     for (auto _ : stato) {
         stato.PauseTiming();
-        p.m = inizio;
+        p.d = inizio;
         stato.ResumeTiming();
         EseguiMacro(p);
     }

@@ -2,8 +2,9 @@
 // move, and a right press redraws the whole plane before its preview.
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
+#include "plane/Schermo.h"
 #include "plane/qt/SuperficieImmagine.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -33,7 +34,7 @@ struct PianoPeggiore {
 
     PianoPeggiore()
     {
-        Modello& m = p.m;
+        Disegno& m = p.d;
         m.Range = 30;
         m.TipoGriglia = 3;
         m.CentroX = 2.0f;
@@ -55,7 +56,7 @@ struct PianoPeggiore {
         p.voci.Spunta(Voce::MnuVisualizzaRighello, true);
         p.voci.Spunta(Voce::MnuVisualizzaAssiSimm, true);
         p.ImpostaSchermo(&schermo, 1920, 1080);
-        p.Ridisegna();
+        Ridisegna(p);
     }
 };
 
@@ -64,7 +65,7 @@ struct PianoPeggiore {
 void BM_Hover_Peggiore(benchmark::State& stato)
 {
     PianoPeggiore piano;
-    const PuntoPixel q = PianoInPixel(piano.p.m, -24.5f, 0.0f);
+    const PuntoPixel q = PianoInPixel(piano.p.d, piano.p.mappa, -24.5f, 0.0f);
     MouseMosso(piano.p, 0, q.x, q.y);
     if (piano.p.mouse.FiguraPresa != 0)
         stato.SkipWithError("the pointer is on a figure");
@@ -79,7 +80,7 @@ BENCHMARK(BM_Hover_Peggiore)->Unit(benchmark::kMicrosecond);
 void BM_Trascinamento(benchmark::State& stato)
 {
     PianoPeggiore piano;
-    const PuntoPixel q = PianoInPixel(piano.p.m, 12.0f, 9.0f);
+    const PuntoPixel q = PianoInPixel(piano.p.d, piano.p.mappa, 12.0f, 9.0f);
     for (auto _ : stato) {
         MousePremuto(piano.p, PulsanteDestro, 0, q.x, q.y);
         // The window reads the canvas after the press, which ends the painter.

@@ -1,6 +1,6 @@
 // The full redraw as the user feels it: every command and every mouse move
 // while dragging runs it, from clearing the canvas to the last selection mark.
-#include "model/Modello.h"
+#include "model/Disegno.h"
 #include "plane/Ridisegno.h"
 #include "plane/qt/SuperficieImmagine.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 using namespace vellora;
 
-void AggiungiPoligono(Modello& m, int lati, float cx, float cy, float raggio)
+void AggiungiPoligono(Disegno& m, int lati, float cx, float cy, float raggio)
 {
     std::vector<float> xs(lati), ys(lati);
     for (int k = 0; k < lati; ++k) {
@@ -23,12 +23,13 @@ void AggiungiPoligono(Modello& m, int lati, float cx, float cy, float raggio)
     AggiungiFigura(m, lati, xs.data(), ys.data());
 }
 
-void Ridisegna(benchmark::State& stato, Modello& m, int w, int h, const OpzioniPiano& opzioni)
+void Ridisegna(benchmark::State& stato, Disegno& m, int w, int h, const OpzioniPiano& opzioni)
 {
     SuperficieImmagine s(QSize(w, h));
+    Mappa mp;
     for (auto _ : stato) {
-        DisegnaPiano(m, w, h, opzioni, s);
-        DisegnaFigure(m, s);
+        DisegnaPiano(m, mp, w, h, opzioni, s);
+        DisegnaFigure(m, mp, s);
         // The window reads the canvas after every redraw, which ends the painter.
         benchmark::DoNotOptimize(s.Immagine().constBits());
     }
@@ -38,7 +39,7 @@ void Ridisegna(benchmark::State& stato, Modello& m, int w, int h, const OpzioniP
 // axes through O on: the most a redraw can be asked to do.
 void BM_Ridisegno_Peggiore(benchmark::State& stato)
 {
-    Modello m;
+    Disegno m;
     m.Range = 30;
     m.TipoGriglia = 3;
     m.CentroX = 2.0f;
@@ -57,7 +58,7 @@ BENCHMARK(BM_Ridisegno_Peggiore)->Unit(benchmark::kMillisecond);
 // The plane as the program opens it, with a few triangles on it.
 void BM_Ridisegno_Predefinito(benchmark::State& stato)
 {
-    Modello m;
+    Disegno m;
     for (int i = 0; i < 10; ++i)
         AggiungiPoligono(m, 3, -10.0f + 2.2f * static_cast<float>(i), i % 2 ? 3.0f : -3.0f, 1.0f);
     Ridisegna(stato, m, 800, 600, {});

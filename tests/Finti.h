@@ -2,10 +2,10 @@
 // Test doubles of the core's ports: dialogs that record every message and
 // answer from a script, a view that counts refreshes, a surface that records
 // every drawing call.
-#include "model/Dialoghi.h"
-#include "plane/Superficie.h"
-#include "shell/Programma.h"
-#include "shell/Vista.h"
+#include "state/Dialoghi.h"
+#include "state/Programma.h"
+#include "state/Superficie.h"
+#include "state/Vista.h"
 
 #include <deque>
 #include <string>

@@ -1,5 +1,8 @@
 #include "figures/Catalogo.h"
 
+#include "measures/DatiFigura.h"
+#include "plane/Schermo.h"
+
 #include <algorithm>
 
 namespace vellora {
@@ -65,12 +68,13 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
                                   [voce](const FiguraPredefinita& f) { return f.voce == voce; });
     if (it == std::end(Catalogo))
         return false;
-    if (!AggiungiFigura(p.m, it->n, it->x, it->y))
+    if (!AggiungiFigura(p.d, it->n, it->x, it->y))
         return true; // a full table refuses silently
-    p.Ridisegna();
+    p.sessione.Modificato = true;
+    Ridisegna(p);
     p.TestiFigura();
     p.AzzeraTotali();
-    p.AggiornaDati();
+    AggiornaDati(p);
     p.AbilitaVociFigure(true);
     p.Mostra();
     return true;
@@ -78,7 +82,7 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
 
 bool ControllaMonometrico(Programma& p)
 {
-    if (p.m.ScalaX == p.m.ScalaY)
+    if (p.d.ScalaX == p.d.ScalaY)
         return true;
     p.Messaggio("Non è possibile inserire circonferenze"
                 " se il sistema non è monometrico (stessa scala sui due assi)");

@@ -1,6 +1,6 @@
 #pragma once
 // The ready-made figures of the Insert menu and the circle items' check.
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <span>
 

@@ -1,10 +1,13 @@
 #include "files/ComandiDisegno.h"
 
 #include "figures/Catalogo.h"
+#include "figures/ComandiSelezione.h"
+#include "measures/DatiFigura.h"
 #include "model/Nomi.h"
 #include "model/NumeriTesto.h"
 #include "plane/Mappatura.h"
-#include "shell/Selezione.h"
+#include "plane/Schermo.h"
+#include "state/Selezione.h"
 
 #include <filesystem>
 #include <optional>
@@ -21,26 +24,26 @@ enum class Esito { Salvato, Annullato, Fallito };
 bool Scrivi(Programma& p, const std::string& percorso)
 {
     std::string motivo;
-    if (!ScriviFileSicuro(percorso, TestoDisegno(EstraiContenuto(p.m, p.parametri)), motivo)) {
+    if (!ScriviFileSicuro(percorso, TestoDisegno(p.d), motivo)) {
         p.Messaggio("Impossibile salvare il disegno in «" + percorso + "»: " + motivo);
         return false;
     }
-    p.m.Modificato = false;
+    p.sessione.Modificato = false;
     return true;
 }
 
 Esito SalvaConNome(Programma& p)
 {
     const auto scelto =
-        p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva disegno con nome", p.m.NomeDisegno, FiltroDisegno});
-    if (!scelto || p.m.NumeroFigure == 0)
+        p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva disegno con nome", p.sessione.NomeDisegno, FiltroDisegno});
+    if (!scelto || p.d.NumeroFigure == 0)
         return Esito::Annullato;
     // The names change only once the file is there, so that a failed write
     // does not leave the drawing named after a file that does not hold it.
     if (!Scrivi(p, *scelto))
         return Esito::Fallito;
-    p.m.NomeDisegno = *scelto;
-    p.m.UltimoDisegno = *scelto;
+    p.sessione.NomeDisegno = *scelto;
+    p.sessione.UltimoDisegno = *scelto;
     p.testi.DidascaliaPiano = NomeDaPercorso(*scelto);
     p.Mostra();
     return Esito::Salvato;
@@ -48,24 +51,24 @@ Esito SalvaConNome(Programma& p)
 
 Esito Salva(Programma& p)
 {
-    if (p.m.NomeDisegno.empty())
+    if (p.sessione.NomeDisegno.empty())
         return SalvaConNome(p);
-    if (!Scrivi(p, p.m.NomeDisegno))
+    if (!Scrivi(p, p.sessione.NomeDisegno))
         return Esito::Fallito;
-    p.m.UltimoDisegno = p.m.NomeDisegno;
+    p.sessione.UltimoDisegno = p.sessione.NomeDisegno;
     p.Mostra();
     return Esito::Salvato;
 }
 
 // The drawing in the file read over the current one, or a message.
-std::optional<ContenutoDisegno> Carica(Programma& p, const std::string& percorso)
+std::optional<Disegno> Carica(Programma& p, const std::string& percorso)
 {
     std::string testo, motivo;
     if (!LeggiFileIntero(percorso, testo, motivo)) {
         p.Messaggio("Impossibile aprire il disegno «" + percorso + "»: " + motivo);
         return std::nullopt;
     }
-    auto c = LeggiTestoDisegno(testo, EstraiContenuto(p.m, p.parametri));
+    auto c = LeggiTestoDisegno(testo, p.d);
     if (!c)
         p.Messaggio(NonEUnDisegno);
     return c;
@@ -73,8 +76,8 @@ std::optional<ContenutoDisegno> Carica(Programma& p, const std::string& percorso
 
 void Nomina(Programma& p, const std::string& percorso)
 {
-    p.m.NomeDisegno = percorso;
-    p.m.UltimoDisegno = percorso;
+    p.sessione.NomeDisegno = percorso;
+    p.sessione.UltimoDisegno = percorso;
     p.testi.DidascaliaPiano = NomeDaPercorso(percorso);
 }
 
@@ -84,7 +87,7 @@ void MostraSenzaFigure(Programma& p)
 {
     p.TestiSenzaFigure();
     p.AzzeraTotali();
-    p.RidisegnaPiano();
+    RidisegnaPiano(p);
     p.Mostra();
 }
 
@@ -102,7 +105,7 @@ bool SalvaDisegno(Programma& p)
 
 bool ChiediDiSalvare(Programma& p)
 {
-    if (!p.m.Modificato)
+    if (!p.sessione.Modificato)
         return true;
     const Risposta r = p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
     if (r == Risposta::Annulla)
@@ -114,7 +117,8 @@ void ApriDisegno(Programma& p)
 {
     if (!ChiediDiSalvare(p))
         return;
-    const auto scelto = p.dialoghi.ScegliFile({RichiestaFile::Apri, "Apre disegno", p.m.NomeDisegno, FiltroDisegno});
+    const auto scelto =
+        p.dialoghi.ScegliFile({RichiestaFile::Apri, "Apre disegno", p.sessione.NomeDisegno, FiltroDisegno});
     if (!scelto)
         return;
     const auto c = Carica(p, *scelto);
@@ -126,9 +130,9 @@ void ApriDisegno(Programma& p)
 
 void ApriUltimoDisegno(Programma& p)
 {
-    if (p.m.UltimoDisegno.empty() || !EsisteFile(p.m.UltimoDisegno))
+    if (p.sessione.UltimoDisegno.empty() || !EsisteFile(p.sessione.UltimoDisegno))
         return;
-    const std::string percorso = p.m.UltimoDisegno;
+    const std::string percorso = p.sessione.UltimoDisegno;
     const auto c = Carica(p, percorso);
     if (!c)
         return;
@@ -138,7 +142,7 @@ void ApriUltimoDisegno(Programma& p)
 
 void CaricaDisegnoAvvio(Programma& p)
 {
-    std::string percorso = p.m.RigaComando;
+    std::string percorso = p.sessione.RigaComando;
     if (!percorso.empty() && percorso.front() == '"')
         percorso.erase(0, 1);
     if (!percorso.empty() && percorso.back() == '"')
@@ -160,31 +164,31 @@ void CaricaDisegnoAvvio(Programma& p)
     LeggiDisegno(p, *c, false);
 }
 
-void LeggiDisegno(Programma& p, const ContenutoDisegno& c, bool controllaCerchi)
+void LeggiDisegno(Programma& p, const Disegno& c, bool controllaCerchi)
 {
-    ApplicaContenuto(c, p.m, p.parametri);
-    p.m.PassoPixel = Arrotonda(p.m.SemiAmpiezza / static_cast<float>(RangeGriglia(p.m)));
-    if (controllaCerchi && EsisteCerchio(p.m) && !ControllaMonometrico(p)) {
+    p.d = c;
+    p.mappa.PassoPixel = Arrotonda(p.mappa.SemiAmpiezza / static_cast<float>(RangeGriglia(p.d)));
+    if (controllaCerchi && EsisteCerchio(p.d) && !ControllaMonometrico(p)) {
         // Modificato keeps its value: the drawing on screen was replaced,
         // but nothing was loaded in its place.
-        p.m.NumeroFigure = 0;
-        p.m.NomeDisegno.clear();
+        p.d.NumeroFigure = 0;
+        p.sessione.NomeDisegno.clear();
         p.testi.DidascaliaPiano = SenzaNome;
         MostraSenzaFigure(p);
         return;
     }
-    p.m.Modificato = false;
-    if (p.m.NumeroFigure == 0) {
+    p.sessione.Modificato = false;
+    if (p.d.NumeroFigure == 0) {
         MostraSenzaFigure(p);
         return;
     }
-    const int f = p.m.FiguraAttiva;
-    p.testi.CampoFigura = DescrizioneFigura(p.m, f);
-    p.testi.CampoVertice = NumeroPunti(p.m, f) == 1 && !IsCerchio(p.m, f) ? "" : TestoVertice(p);
+    const int f = p.d.FiguraAttiva;
+    p.testi.CampoFigura = DescrizioneFigura(p.d, f);
+    p.testi.CampoVertice = NumeroPunti(p.d, f) == 1 && !IsCerchio(p.d, f) ? "" : TestoVertice(p);
     p.AzzeraTotali();
-    p.AggiornaDati();
+    AggiornaDati(p);
     p.AbilitaVociFigure(true);
-    p.Ridisegna();
+    Ridisegna(p);
     p.Mostra();
 }
 

@@ -2,7 +2,7 @@
 // The File menu commands that open and save drawings, and the start-up load.
 #include "files/AccessoFile.h"
 #include "files/FileDisegno.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <string>
 
@@ -35,6 +35,6 @@ void CaricaDisegnoAvvio(Programma& p);
 // With the circle check, circles under unequal scales empty the drawing and
 // take its name away, so that a later Save cannot write the empty drawing
 // over the file.
-void LeggiDisegno(Programma& p, const ContenutoDisegno& c, bool controllaCerchi);
+void LeggiDisegno(Programma& p, const Disegno& c, bool controllaCerchi);
 
 } // namespace vellora

@@ -9,13 +9,14 @@ namespace vellora {
 
 namespace {
 
-bool RispettaIlModello(ContenutoDisegno& c)
+bool RispettaIlModello(Disegno& c)
 {
     for (int f = 1; f <= c.NumeroFigure; ++f)
         if (!RecordValido(EstraiRecord(c.Figure, f)))
             return false;
-    for (float v : {c.TraslX, c.TraslY, c.AngoloRotazione, c.CoeffOmotetia, c.StirOriz, c.StirVert, c.CentroX,
-                    c.CentroY, c.PuntoPX, c.PuntoPY})
+    const ParametriTrasformazione& par = c.Parametri;
+    for (float v : {par.TraslX, par.TraslY, par.AngoloRotazione, par.CoeffOmotetia, par.StirOriz, par.StirVert,
+                    c.CentroX, c.CentroY, par.PuntoPX, par.PuntoPY})
         if (!std::isfinite(v))
             return false;
     // Every pixel position divides by the scales.
@@ -37,57 +38,7 @@ bool RispettaIlModello(ContenutoDisegno& c)
 
 } // namespace
 
-ContenutoDisegno EstraiContenuto(const Modello& m, const ParametriTrasformazione& par)
-{
-    ContenutoDisegno c;
-    c.Figure = m.Figure;
-    c.NumeroFigure = m.NumeroFigure;
-    c.FiguraAttiva = m.FiguraAttiva;
-    c.VerticeAttivo = m.VerticeAttivo;
-    c.TipoGriglia = m.TipoGriglia;
-    c.Range = m.Range;
-    c.ScalaX = m.ScalaX;
-    c.ScalaY = m.ScalaY;
-    c.TraslPianoX = m.TraslPianoX;
-    c.TraslPianoY = m.TraslPianoY;
-    c.TraslX = par.TraslX;
-    c.TraslY = par.TraslY;
-    c.AngoloRotazione = par.AngoloRotazione;
-    c.CoeffOmotetia = par.CoeffOmotetia;
-    c.StirOriz = par.StirOriz;
-    c.StirVert = par.StirVert;
-    c.CentroX = m.CentroX;
-    c.CentroY = m.CentroY;
-    c.PuntoPX = par.PuntoPX;
-    c.PuntoPY = par.PuntoPY;
-    return c;
-}
-
-void ApplicaContenuto(const ContenutoDisegno& c, Modello& m, ParametriTrasformazione& par)
-{
-    m.Figure = c.Figure;
-    m.NumeroFigure = c.NumeroFigure;
-    m.FiguraAttiva = c.FiguraAttiva;
-    m.VerticeAttivo = c.VerticeAttivo;
-    m.TipoGriglia = c.TipoGriglia;
-    m.Range = c.Range;
-    m.ScalaX = c.ScalaX;
-    m.ScalaY = c.ScalaY;
-    m.TraslPianoX = c.TraslPianoX;
-    m.TraslPianoY = c.TraslPianoY;
-    par.TraslX = c.TraslX;
-    par.TraslY = c.TraslY;
-    par.ImpostaAngolo(c.AngoloRotazione);
-    par.CoeffOmotetia = c.CoeffOmotetia;
-    par.StirOriz = c.StirOriz;
-    par.StirVert = c.StirVert;
-    m.CentroX = c.CentroX;
-    m.CentroY = c.CentroY;
-    par.PuntoPX = c.PuntoPX;
-    par.PuntoPY = c.PuntoPY;
-}
-
-std::string TestoDisegno(const ContenutoDisegno& c)
+std::string TestoDisegno(const Disegno& c)
 {
     std::string t = IntestazioneDisegno + "\r\n";
     t += " " + std::to_string(c.NumeroFigure) + " \r\n";
@@ -98,18 +49,19 @@ std::string TestoDisegno(const ContenutoDisegno& c)
     t += std::to_string(c.Range) + "\r\n";
     t += TestoNumeroFile(c.ScalaX) + "\r\n" + TestoNumeroFile(c.ScalaY) + "\r\n";
     t += std::to_string(c.TraslPianoX) + "\r\n" + std::to_string(c.TraslPianoY) + "\r\n";
-    for (float v : {c.TraslX, c.TraslY, c.AngoloRotazione, c.CoeffOmotetia, c.StirOriz, c.StirVert, c.CentroX,
-                    c.CentroY, c.PuntoPX, c.PuntoPY})
+    const ParametriTrasformazione& par = c.Parametri;
+    for (float v : {par.TraslX, par.TraslY, par.AngoloRotazione, par.CoeffOmotetia, par.StirOriz, par.StirVert,
+                    c.CentroX, c.CentroY, par.PuntoPX, par.PuntoPY})
         t += TestoNumeroFile(v) + "\r\n";
     return t;
 }
 
-std::optional<ContenutoDisegno> LeggiTestoDisegno(std::string_view testo, ContenutoDisegno base)
+std::optional<Disegno> LeggiTestoDisegno(std::string_view testo, Disegno base)
 {
     CampiFile campi(testo);
     if (campi.Prossimo() != std::optional<std::string_view>(IntestazioneDisegno))
         return std::nullopt;
-    ContenutoDisegno& c = base;
+    Disegno& c = base;
     campi.Leggi(c.NumeroFigure);
     // The count fixes where everything after it lies: past 128 no reading
     // of the rest could make sense.
@@ -128,9 +80,11 @@ std::optional<ContenutoDisegno> LeggiTestoDisegno(std::string_view testo, Conten
     campi.Leggi(c.ScalaY);
     campi.Leggi(c.TraslPianoX);
     campi.Leggi(c.TraslPianoY);
-    for (float* v : {&c.TraslX, &c.TraslY, &c.AngoloRotazione, &c.CoeffOmotetia, &c.StirOriz, &c.StirVert, &c.CentroX,
-                     &c.CentroY, &c.PuntoPX, &c.PuntoPY})
+    ParametriTrasformazione& par = c.Parametri;
+    for (float* v : {&par.TraslX, &par.TraslY, &par.AngoloRotazione, &par.CoeffOmotetia, &par.StirOriz, &par.StirVert,
+                     &c.CentroX, &c.CentroY, &par.PuntoPX, &par.PuntoPY})
         campi.Leggi(*v);
+    par.ImpostaAngolo(par.AngoloRotazione);
     if (!RispettaIlModello(c))
         return std::nullopt;
     return c;

@@ -3,7 +3,9 @@
 #include "figures/Catalogo.h"
 #include "files/AccessoFile.h"
 #include "files/CampiFile.h"
+#include "measures/DatiFigura.h"
 #include "model/Nomi.h"
+#include "plane/Schermo.h"
 
 namespace vellora {
 
@@ -25,13 +27,13 @@ std::optional<RecordFigura> LeggiTestoFigura(std::string_view testo, RecordFigur
 
 bool SalvaFiguraConNome(Programma& p)
 {
-    if (p.m.NumeroFigure == 0)
+    if (p.d.NumeroFigure == 0)
         return false;
     const auto scelto = p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva figura con nome", "", FiltroFigura});
     if (!scelto)
         return false;
     std::string motivo;
-    if (!ScriviFileSicuro(*scelto, TestoFigura(EstraiRecord(p.m.Figure, p.m.FiguraAttiva)), motivo)) {
+    if (!ScriviFileSicuro(*scelto, TestoFigura(EstraiRecord(p.d.Figure, p.d.FiguraAttiva)), motivo)) {
         p.Messaggio("Impossibile salvare la figura in «" + *scelto + "»: " + motivo);
         return false;
     }
@@ -40,7 +42,7 @@ bool SalvaFiguraConNome(Programma& p)
 
 bool InserisciFiguraDaFile(Programma& p)
 {
-    if (p.m.NumeroFigure >= MaxFigure) {
+    if (p.d.NumeroFigure >= MaxFigure) {
         p.Messaggio("Non è possibile inserire altre figure");
         return false;
     }
@@ -54,25 +56,25 @@ bool InserisciFiguraDaFile(Programma& p)
     }
     // Read over the stale record of the slot the figure goes into: what the
     // file lacks comes from there, as it would when reading in place.
-    const int n = p.m.NumeroFigure + 1;
-    const auto r = LeggiTestoFigura(testo, EstraiRecord(p.m.Figure, n));
+    const int n = p.d.NumeroFigure + 1;
+    const auto r = LeggiTestoFigura(testo, EstraiRecord(p.d.Figure, n));
     if (!r) {
         p.Messaggio(NonEUnaFigura);
         return false;
     }
-    p.m.Modificato = true;
-    PosaRecord(p.m.Figure, n, *r);
+    p.sessione.Modificato = true;
+    PosaRecord(p.d.Figure, n, *r);
     // The record stays behind as a stale one when the circle is refused.
-    if (IsCerchio(p.m, n) && !ControllaMonometrico(p))
+    if (IsCerchio(p.d, n) && !ControllaMonometrico(p))
         return false;
-    p.m.NumeroFigure = static_cast<uint8_t>(n);
-    p.m.FiguraAttiva = static_cast<uint8_t>(n);
-    p.m.VerticeAttivo = 0;
-    p.Ridisegna();
+    p.d.NumeroFigure = static_cast<uint8_t>(n);
+    p.d.FiguraAttiva = static_cast<uint8_t>(n);
+    p.d.VerticeAttivo = 0;
+    Ridisegna(p);
     p.TestiFigura();
     p.AbilitaVociFigure(true);
     p.AzzeraTotali();
-    p.AggiornaDati();
+    AggiornaDati(p);
     p.Mostra();
     return true;
 }

@@ -2,7 +2,7 @@
 // The figure file (.fgr): one figure's 23 lines, without header, and the two
 // commands that write the selected figure and add a figure from a file.
 #include "files/RecordFigura.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <optional>
 #include <string>

@@ -2,8 +2,8 @@
 
 #include "files/AccessoFile.h"
 #include "macro/Macro.h"
-#include "macro/RigaMacro.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
+#include "state/Registratore.h"
 
 namespace vellora {
 

@@ -1,6 +1,6 @@
 #include "macro/DialogoPausa.h"
 
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <algorithm>
 

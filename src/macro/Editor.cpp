@@ -2,7 +2,7 @@
 
 #include "files/AccessoFile.h"
 #include "macro/Macro.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <filesystem>
 #include <optional>

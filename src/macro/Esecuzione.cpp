@@ -7,7 +7,7 @@
 #include "macro/LettoreMacro.h"
 #include "macro/Macro.h"
 #include "macro/ParoleMacro.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <exception>
 #include <optional>
@@ -49,7 +49,7 @@ void Abilita(Programma& p, std::initializer_list<Voce> voci, bool si)
 void IniziaEsecuzione(Programma& p)
 {
     p.InterrompiMacro = false;
-    p.m.EsecuzioneMacro = true;
+    p.sessione.EsecuzioneMacro = true;
     p.NumeriTroppoGrandi = false;
     Abilita(p,
             {Voce::MnuFile, Voce::MnuFigura, Voce::MnuModifica, Voce::MnuMacroEdita, Voce::MnuMacroApri,
@@ -65,9 +65,9 @@ void FinisciEsecuzione(Programma& p, const ParametriSalvati& salvati)
 {
     Abilita(p, {Voce::MnuMacroEdita, Voce::MnuMacroApri, Voce::MnuMacroInizio, Voce::MnuMacroEsegui}, true);
     Abilita(p, {Voce::MnuMacroFine, Voce::MnuMacroInterrompi}, false);
-    p.m.EsecuzioneMacro = false;
+    p.sessione.EsecuzioneMacro = false;
     Abilita(p, {Voce::MnuFile, Voce::MnuFigura, Voce::MnuModifica}, true);
-    salvati.Ripristina(p.parametri);
+    salvati.Ripristina(p.d.Parametri);
     p.Mostra();
 }
 
@@ -116,7 +116,7 @@ std::optional<std::string> EseguiRighe(Programma& p)
 
 void Riproduci(Programma& p)
 {
-    const ParametriSalvati salvati(p.parametri);
+    const ParametriSalvati salvati(p.d.Parametri);
     IniziaEsecuzione(p);
     std::optional<std::string> errore;
     try {
@@ -141,7 +141,7 @@ void EseguiMacro(Programma& p)
 {
     // The pump of a pause may deliver a second start: the flag refuses it
     // even if a menu state were out of date.
-    if (p.m.EsecuzioneMacro || !p.voci.Abilitata(Voce::MnuMacroEsegui))
+    if (p.sessione.EsecuzioneMacro || !p.voci.Abilitata(Voce::MnuMacroEsegui))
         return;
     Riproduci(p);
 }
@@ -158,7 +158,7 @@ std::string NomeMacroInversa(const std::string& nomeMacro)
 
 void EseguiMacroInversa(Programma& p)
 {
-    if (p.NomeMacro.empty() || !p.voci.Abilitata(Voce::MnuMacroEsegui) || p.m.EsecuzioneMacro) {
+    if (p.NomeMacro.empty() || !p.voci.Abilitata(Voce::MnuMacroEsegui) || p.sessione.EsecuzioneMacro) {
         p.Messaggio("Impossibile eseguire la macro inversa per uno dei seguenti motivi: "
                     "(1) Non è aperta alcuna macro; "
                     "(2) E' in corso la registrazione di una macro; "
@@ -186,7 +186,7 @@ void EseguiMacroInversa(Programma& p)
 
 void InterrompiEsecuzione(Programma& p)
 {
-    if (p.m.EsecuzioneMacro && p.voci.Abilitata(Voce::MnuMacroInterrompi))
+    if (p.sessione.EsecuzioneMacro && p.voci.Abilitata(Voce::MnuMacroInterrompi))
         p.InterrompiMacro = true;
 }
 
@@ -205,7 +205,7 @@ void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificator
         EseguiMacroInversa(p);
         return;
     }
-    if (p.voci.Abilitata(Voce::MnuMacroEsegui) && !p.m.EsecuzioneMacro)
+    if (p.voci.Abilitata(Voce::MnuMacroEsegui) && !p.sessione.EsecuzioneMacro)
         EseguiMacro(p);
     else
         p.Messaggio("Impossibile eseguire la macro per uno dei seguenti motivi: "

@@ -1,8 +1,11 @@
 #include "macro/ParoleMacro.h"
 
+#include "figures/ComandiSelezione.h"
+#include "measures/DatiFigura.h"
 #include "plane/Quadranti.h"
-#include "shell/Programma.h"
-#include "shell/Selezione.h"
+#include "plane/Schermo.h"
+#include "state/Programma.h"
+#include "state/Selezione.h"
 #include "transform/Trasformazioni.h"
 
 #include <algorithm>
@@ -56,7 +59,7 @@ const FormaRiga& FormaDi(T t)
 
 float& Valore(Programma& p, Posto posto)
 {
-    ParametriTrasformazione& par = p.parametri;
+    ParametriTrasformazione& par = p.d.Parametri;
     switch (posto) {
     case Posto::TraslX:
         return par.TraslX;
@@ -71,9 +74,9 @@ float& Valore(Programma& p, Posto posto)
     case Posto::StirVert:
         return par.StirVert;
     case Posto::CentroX:
-        return p.m.CentroX;
+        return p.d.CentroX;
     case Posto::CentroY:
-        return p.m.CentroY;
+        return p.d.CentroY;
     case Posto::PuntoPX:
         return par.PuntoPX;
     case Posto::PuntoPY:
@@ -99,13 +102,13 @@ EsitoComando FiguraZero()
 // A new selection as a click on the plane makes it, without a macro line.
 void Seleziona(Programma& p, int f, int v)
 {
-    p.m.FiguraAttiva = static_cast<uint8_t>(f);
-    p.m.VerticeAttivo = static_cast<uint8_t>(v);
+    p.d.FiguraAttiva = static_cast<uint8_t>(f);
+    p.d.VerticeAttivo = static_cast<uint8_t>(v);
     p.AzzeraTotali();
-    p.Ridisegna();
+    Ridisegna(p);
     p.TestiFigura();
     p.testi.CampoVertice = TestoVertice(p);
-    p.AggiornaDati();
+    AggiornaDati(p);
     p.Mostra();
 }
 
@@ -114,7 +117,7 @@ EsitoComando FiguraAttiva(Programma& p, const ValoriRiga& v)
     const int f = static_cast<int>(v[0]);
     if (f == 0)
         return FiguraZero();
-    if (f > p.m.NumeroFigure)
+    if (f > p.d.NumeroFigure)
         return Fine(p, NonCompatibile);
     Seleziona(p, f, 0);
     return {};
@@ -126,12 +129,12 @@ EsitoComando VerticeAttivo(Programma& p, const ValoriRiga& v)
     const int k = static_cast<int>(v[1]);
     if (f == 0)
         return FiguraZero();
-    if (f > p.m.NumeroFigure)
+    if (f > p.d.NumeroFigure)
         return Fine(p, NonCompatibile);
-    if (k > NumeroPunti(p.m, f)) {
+    if (k > NumeroPunti(p.d, f)) {
         // The figure stays selected, as a whole: the vertex of another
         // figure would name a point this one may not have.
-        if (f != p.m.FiguraAttiva)
+        if (f != p.d.FiguraAttiva)
             Seleziona(p, f, 0);
         return Fine(p, NonCompatibile);
     }
@@ -157,7 +160,7 @@ EsitoComando PausaLunga(Programma& p, const ValoriRiga& v)
 
 EsitoComando Replica(Programma& p, const ValoriRiga&)
 {
-    if (p.m.NumeroFigure >= MaxFigure)
+    if (p.d.NumeroFigure >= MaxFigure)
         return Fine(p, "Impossibile eseguire la macro: non si possono inserire altre figure");
     ReplicaFiguraAttiva(p);
     return {};
@@ -165,7 +168,7 @@ EsitoComando Replica(Programma& p, const ValoriRiga&)
 
 EsitoComando Elimina(Programma& p, const ValoriRiga&)
 {
-    if (p.m.NumeroFigure == 0)
+    if (p.d.NumeroFigure == 0)
         return Fine(p, "Impossibile eseguire la macro: non ci sono figure da eliminare");
     EliminaFiguraAttiva(p);
     return {};
@@ -174,7 +177,7 @@ EsitoComando Elimina(Programma& p, const ValoriRiga&)
 EsitoComando Trasforma(Programma& p, T t, const ValoriRiga& v)
 {
     ParametriDaRiga(p, t, v);
-    if (t == T::Omotetia && p.parametri.CoeffOmotetia == 0.0f)
+    if (t == T::Omotetia && p.d.Parametri.CoeffOmotetia == 0.0f)
         return Fine(p, "Impossibile eseguire la macro: il coefficiente di omotetia non può essere nullo");
     ClicTrasformazione(p, t, Gesto::Applica);
     return {};
@@ -220,7 +223,7 @@ void ParametriDaRiga(Programma& p, Trasformazione t, const ValoriRiga& valori)
     for (size_t i = 0; i < forma.numero; ++i)
         Valore(p, forma.posti[i]) = static_cast<float>(valori[i]);
     if (t == T::Ruota)
-        p.parametri.ImpostaAngolo(p.parametri.AngoloRotazione);
+        p.d.Parametri.ImpostaAngolo(p.d.Parametri.AngoloRotazione);
 }
 
 void Attendi(Programma& p, int64_t lunghezza)

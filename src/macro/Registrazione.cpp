@@ -5,8 +5,8 @@
 #include "macro/CopiaLavoro.h"
 #include "macro/Editor.h"
 #include "macro/Macro.h"
-#include "macro/RigaMacro.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
+#include "state/Registratore.h"
 
 #include <fstream>
 
@@ -33,9 +33,9 @@ void ScriviRiga(const Programma& p, const std::string& riga, std::ios::openmode 
 
 void IniziaRegistrazione(Programma& p)
 {
-    if (!p.voci.Abilitata(Voce::MnuMacroInizio) || p.m.RegistraMacro || p.m.EsecuzioneMacro)
+    if (!p.voci.Abilitata(Voce::MnuMacroInizio) || p.sessione.RegistraMacro || p.sessione.EsecuzioneMacro)
         return;
-    p.m.RegistraMacro = true;
+    p.sessione.RegistraMacro = true;
     p.NomeMacro.clear();
     p.testi.Pannello7Visibile = true;
     Abilita(p, {Voce::MnuMacroFine, Voce::MnuMacroEdita, Voce::MnuMacroInserisciPausa}, true);
@@ -47,9 +47,9 @@ void IniziaRegistrazione(Programma& p)
 
 void TerminaRegistrazione(Programma& p)
 {
-    if (!p.m.RegistraMacro)
+    if (!p.sessione.RegistraMacro)
         return;
-    p.m.RegistraMacro = false;
+    p.sessione.RegistraMacro = false;
     p.testi.Pannello7Visibile = false;
     Abilita(p, {Voce::MnuMacroInizio, Voce::MnuMacroEsegui, Voce::MnuMacroApri, Voce::MnuFile}, true);
     Abilita(p, {Voce::MnuMacroFine, Voce::MnuMacroInserisciPausa}, false);
@@ -75,12 +75,12 @@ void TerminaRegistrazione(Programma& p)
 
 void InserisciPausa(Programma& p)
 {
-    AccodaRigaMacro(p, "Pausa");
+    p.AccodaRigaMacro("Pausa");
 }
 
 void ApriMacro(Programma& p)
 {
-    if (!p.voci.Abilitata(Voce::MnuMacroApri) || p.m.RegistraMacro || p.m.EsecuzioneMacro)
+    if (!p.voci.Abilitata(Voce::MnuMacroApri) || p.sessione.RegistraMacro || p.sessione.EsecuzioneMacro)
         return;
     const auto scelto = p.dialoghi.ScegliFile({RichiestaFile::Apri, "Apri file macro", "", FiltroMacro});
     if (scelto)

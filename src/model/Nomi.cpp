@@ -51,7 +51,7 @@ const std::string& NomeColore(float codice)
 }
 } // namespace
 
-std::string DescrizioneFigura(const Modello& m, int f)
+std::string DescrizioneFigura(const Disegno& m, int f)
 {
     const std::string testa = "Figura " + NumeroConSegno(f) + ": ";
     const int n = NumeroPunti(m, f);

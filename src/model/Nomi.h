@@ -1,6 +1,6 @@
 #pragma once
 // Name tables and the descriptive texts of a figure.
-#include "model/Modello.h"
+#include "model/Disegno.h"
 
 #include <array>
 #include <cstdint>
@@ -36,6 +36,6 @@ inline constexpr int CodiceBianco = 15;
 ColoreRgb ColoreDaCodice(float codice);
 
 // "Figura  3: triangolo giallo", "Figura  1: punto", "Figura  2: circonf. in  azzurro".
-std::string DescrizioneFigura(const Modello& m, int f);
+std::string DescrizioneFigura(const Disegno& m, int f);
 
 } // namespace vellora

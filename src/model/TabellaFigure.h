@@ -27,6 +27,11 @@ public:
     float X(int f, int k) const { return x_[Indice(f, k)]; }
     float Y(int f, int k) const { return y_[Indice(f, k)]; }
 
+    // The 23 slots of figure f side by side, for scans that must not check
+    // every index (the hover runs on every mouse move).
+    const float* RigaX(int f) const { return &x_[Indice(f, 0)]; }
+    const float* RigaY(int f) const { return &y_[Indice(f, 0)]; }
+
     // Copies all 23 slots of both rows of figure `da` onto figure `a`.
     void CopiaRecord(int da, int a);
 

@@ -1,8 +1,10 @@
 // Clicks on the plane: selection, point O, and the dispatch of the buttons.
+#include "measures/DatiFigura.h"
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
-#include "shell/Programma.h"
-#include "shell/Selezione.h"
+#include "plane/Schermo.h"
+#include "state/Programma.h"
+#include "state/Selezione.h"
 
 namespace vellora {
 
@@ -10,14 +12,14 @@ namespace {
 
 PuntoPiano Piano(const Programma& p, double px, double py)
 {
-    return PixelInPiano(p.m, px, py);
+    return PixelInPiano(p.d, p.mappa, px, py);
 }
 
 } // namespace
 
 void SelezionaPresa(Programma& p)
 {
-    Modello& m = p.m;
+    Disegno& m = p.d;
     const int f = p.mouse.FiguraPresa;
     const int k = p.mouse.VerticePreso;
     // The hover result may be older than a deletion made from the keyboard.
@@ -30,16 +32,16 @@ void SelezionaPresa(Programma& p)
         RegistraSelezione(p);
         p.AzzeraTotali();
     }
-    p.Ridisegna();
-    p.AggiornaDati();
+    Ridisegna(p);
+    AggiornaDati(p);
     p.Mostra();
 }
 
 void PosizionaO(Programma& p, float x, float y)
 {
-    p.m.CentroX = x;
-    p.m.CentroY = y;
-    p.Ridisegna();
+    p.d.CentroX = x;
+    p.d.CentroY = y;
+    Ridisegna(p);
     p.Mostra();
 }
 
@@ -52,7 +54,7 @@ void MousePremuto(Programma& p, int pulsante, int tasti, double px, double py)
         SelezionaPresa(p);
     else if (pulsante == PulsanteSinistro && tasti == TastoShift)
         PosizionaO(p, x, y);
-    else if (pulsante == PulsanteDestro && tasti == 0 && p.m.NumeroFigure > 0)
+    else if (pulsante == PulsanteDestro && tasti == 0 && p.d.NumeroFigure > 0)
         PreparaSpostamento(p, x, y);
 }
 
@@ -79,7 +81,7 @@ float PosizioneDaClic(double s, double lunghezza)
 
 void ClicDati(Programma& p, int posizione, int lunghezza)
 {
-    p.m.PosizioneDati = PosizioneDaClic(posizione, lunghezza);
+    p.sessione.PosizioneDati = PosizioneDaClic(posizione, lunghezza);
 }
 
 } // namespace vellora

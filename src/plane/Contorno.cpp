@@ -4,18 +4,18 @@
 
 namespace vellora {
 
-Proiezione ProiezioneSchermo(const Modello& m)
+Proiezione ProiezioneSchermo(const Disegno& m, const Mappa& mp)
 {
-    return {static_cast<double>(m.PassoPixel), static_cast<double>(m.OrigineX), static_cast<double>(m.OrigineY),
+    return {static_cast<double>(mp.PassoPixel), static_cast<double>(mp.OrigineX), static_cast<double>(mp.OrigineY),
             static_cast<double>(m.ScalaX), static_cast<double>(m.ScalaY)};
 }
 
-int PuntiDisegnabili(const Modello& m, int f)
+int PuntiDisegnabili(const Disegno& m, int f)
 {
     return std::clamp(NumeroPunti(m, f), 1, MaxPunti);
 }
 
-void TracciaContorno(const Modello& m, int f, const Proiezione& pr, ColoreRgb colore, StileLinea stile,
+void TracciaContorno(const Disegno& m, int f, const Proiezione& pr, ColoreRgb colore, StileLinea stile,
                      Chiusura chiusura, Superficie& s)
 {
     const TabellaFigure& t = m.Figure;

@@ -1,9 +1,9 @@
 #pragma once
 // The outline of a figure through a plane-to-device mapping: the window draws
 // it in pixels and the printed page in twips, from this one piece of code.
-#include "model/Modello.h"
+#include "model/Disegno.h"
 #include "plane/Mappatura.h"
-#include "plane/Superficie.h"
+#include "state/Superficie.h"
 
 namespace vellora {
 
@@ -23,11 +23,11 @@ struct Proiezione {
 };
 
 // The window's mapping as the last redraw computed it.
-Proiezione ProiezioneSchermo(const Modello& m);
+Proiezione ProiezioneSchermo(const Disegno& m, const Mappa& mp);
 
 // The point count of figure f kept within 1..20: a damaged table may hold any
 // count, and drawing never reads past point 20.
-int PuntiDisegnabili(const Modello& m, int f);
+int PuntiDisegnabili(const Disegno& m, int f);
 
 // Whether a two-point figure gets its closing edge too. The window leaves it
 // out; the page retraces the segment, which changes nothing on paper.
@@ -35,7 +35,7 @@ enum class Chiusura { SoloPoligoni, Sempre };
 
 // A circle figure: the hollow circle centred on point 1 through point 2.
 // Any other figure: the edges 1-2 .. (n-1)-n, then the closing edge n-1.
-void TracciaContorno(const Modello& m, int f, const Proiezione& pr, ColoreRgb colore, StileLinea stile,
+void TracciaContorno(const Disegno& m, int f, const Proiezione& pr, ColoreRgb colore, StileLinea stile,
                      Chiusura chiusura, Superficie& s);
 
 } // namespace vellora

@@ -3,6 +3,7 @@
 #include "model/NumeriTesto.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -20,41 +21,48 @@ int16_t Satura(int v)
 
 } // namespace
 
-int RangeGriglia(const Modello& m)
+int RangeGriglia(const Disegno& m)
 {
     return std::clamp<int>(m.Range, 1, 30);
 }
 
-void CalcolaMappatura(Modello& m, int w, int h)
+void CalcolaMappatura(const Disegno& m, Mappa& mp, int w, int h)
 {
     const int range = RangeGriglia(m);
     const int16_t halfW = Arrotonda(static_cast<float>(w) / 2.0f);
     const int16_t halfH = Arrotonda(static_cast<float>(h) / 2.0f);
     float semi = halfH > halfW ? halfH : halfW;
     semi = Arrotonda(semi + static_cast<float>(range) / 2.0f);
-    m.SemiAmpiezza = semi;
-    m.PassoPixel = Arrotonda(semi / static_cast<float>(range));
-    m.OrigineX = Satura(m.TraslPianoX * m.PassoPixel + halfW);
-    m.OrigineY = Satura(m.TraslPianoY * m.PassoPixel + halfH);
+    mp.SemiAmpiezza = semi;
+    mp.PassoPixel = Arrotonda(semi / static_cast<float>(range));
+    mp.OrigineX = Satura(m.TraslPianoX * mp.PassoPixel + halfW);
+    mp.OrigineY = Satura(m.TraslPianoY * mp.PassoPixel + halfH);
 }
 
-CorniceGriglia Cornice(const Modello& m)
+CorniceGriglia Cornice(const Disegno& m, const Mappa& mp)
 {
     const int range = RangeGriglia(m);
-    const int p = m.PassoPixel;
-    return {m.OrigineX - (m.TraslPianoX + range) * p, m.OrigineX + (range - m.TraslPianoX) * p,
-            m.OrigineY - (m.TraslPianoY + range) * p, m.OrigineY + (range - m.TraslPianoY) * p};
+    const int p = mp.PassoPixel;
+    return {mp.OrigineX - (m.TraslPianoX + range) * p, mp.OrigineX + (range - m.TraslPianoX) * p,
+            mp.OrigineY - (m.TraslPianoY + range) * p, mp.OrigineY + (range - m.TraslPianoY) * p};
 }
 
-PuntoPixel PianoInPixel(const Modello& m, float x, float y)
+PuntoPixel PianoInPixel(const Disegno& m, const Mappa& mp, float x, float y)
 {
-    return {m.OrigineX + static_cast<double>(x) * m.PassoPixel / m.ScalaX,
-            m.OrigineY - static_cast<double>(y) * m.PassoPixel / m.ScalaY};
+    return {mp.OrigineX + static_cast<double>(x) * mp.PassoPixel / m.ScalaX,
+            mp.OrigineY - static_cast<double>(y) * mp.PassoPixel / m.ScalaY};
 }
 
-PuntoPiano PixelInPiano(const Modello& m, double px, double py)
+PuntoPiano PixelInPiano(const Disegno& m, const Mappa& mp, double px, double py)
 {
-    return {(px - m.OrigineX) * m.ScalaX / m.PassoPixel, (m.OrigineY - py) * m.ScalaY / m.PassoPixel};
+    return {(px - mp.OrigineX) * m.ScalaX / mp.PassoPixel, (mp.OrigineY - py) * m.ScalaY / mp.PassoPixel};
+}
+
+bool EntroLimiti(const Disegno& m, const Mappa& mp, float x, float y)
+{
+    const float a = static_cast<float>(std::fabs(mp.PassoPixel * static_cast<double>(x) / m.ScalaX));
+    const float b = static_cast<float>(std::fabs(mp.PassoPixel * static_cast<double>(y) / m.ScalaY));
+    return a <= LimitePixel && b <= LimitePixel;
 }
 
 } // namespace vellora

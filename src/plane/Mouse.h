@@ -4,9 +4,10 @@
 // (Shift: places O there); a right press prepares moving the selection to the
 // pointer and previews it, the right release applies the move. The window
 // only forwards its events here and shows what comes back.
-#include "model/Modello.h"
-#include "plane/StatoMouse.h"
-#include "plane/Superficie.h"
+#include "model/Disegno.h"
+#include "state/Mappa.h"
+#include "state/StatoMouse.h"
+#include "state/Superficie.h"
 
 #include <string>
 
@@ -30,13 +31,12 @@ struct Tolleranze {
 };
 Tolleranze TolleranzeDi(float scalaX);
 
-// The hover test at the plane point (x, y). Writes the closing copy of every
-// figure it scans. A hit on the active figure lets the scan go on, so that
-// another figure under the pointer wins and a click can reach it.
-void TestPassaggio(Modello& m, float x, float y, StatoMouse& presa);
+// The hover test at the plane point (x, y); it only reads the drawing. A hit on the active figure lets the scan go on,
+// so that another figure under the pointer wins and a click can reach it.
+void TestPassaggio(const Disegno& m, float x, float y, StatoMouse& presa);
 
 // The hover label for figure f and its point k (0: the whole figure).
-std::string TestoPassaggio(const Modello& m, int f, int k);
+std::string TestoPassaggio(const Disegno& m, int f, int k);
 // The label of a Shift move: " 1,5;   -2 ".
 std::string TestoCoordinate(float x, float y);
 
@@ -63,7 +63,7 @@ void ApplicaSpostamento(Programma& p);                   // right release
 
 // The white preview of a move from anchor (ax, ay) to (x, y): an horizontal
 // then a vertical dotted leg, each with an arrowhead six pixels long.
-void DisegnaAnteprima(const Modello& m, float ax, float ay, float x, float y, Superficie& s);
+void DisegnaAnteprima(const Disegno& m, const Mappa& mp, float ax, float ay, float x, float y, Superficie& s);
 
 // A click in the data panel: where the caret landed (s of a text of length
 // L) becomes 0, 2/3 or 1, so that the panel keeps showing that part.

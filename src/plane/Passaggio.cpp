@@ -3,7 +3,7 @@
 #include "model/NumeriTesto.h"
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,17 +18,17 @@ constexpr int EtichettaCoordinateX = 10;
 constexpr int EtichettaY = 10;
 
 // A damaged drawing may hold any point count; the scan never leaves the table.
-int QuantiPunti(const Modello& m, int f)
+int QuantiPunti(const Disegno& m, int f)
 {
     return std::clamp(NumeroPunti(m, f), 1, MaxPunti);
 }
 
-int Figure(const Modello& m)
+int Figure(const Disegno& m)
 {
     return std::min<int>(m.NumeroFigure, MaxFigure);
 }
 
-const std::string& Colore(const Modello& m, int f)
+const std::string& Colore(const Disegno& m, int f)
 {
     static const std::string nessuno;
     const long c = std::lround(m.Figure.X(f, SlotColore));
@@ -36,7 +36,7 @@ const std::string& Colore(const Modello& m, int f)
 }
 
 // Pass 1: circles only. Returns true when the test is over.
-bool PassaCerchi(const Modello& m, float x, float y, float tolleranza, StatoMouse& presa)
+bool PassaCerchi(const Disegno& m, float x, float y, float tolleranza, StatoMouse& presa)
 {
     for (int f = 1; f <= Figure(m); ++f) {
         if (!IsCerchio(m, f))
@@ -70,9 +70,9 @@ struct Punti {
     const float* y;
 };
 
-Punti PuntiDi(Modello& m, int f)
+Punti PuntiDi(const Disegno& m, int f)
 {
-    return {&m.Figure.X(f, 0), &m.Figure.Y(f, 0)};
+    return {m.Figure.RigaX(f), m.Figure.RigaY(f)};
 }
 
 // True when (x, y) lies far outside the box of the points of f, where no
@@ -99,15 +99,17 @@ bool LontanoDaiLati(Punti p, int n, float x, float y, float tolleranza)
 }
 
 // True when an edge of the figure passes within the edge tolerance of
-// (x, y). Each distance to a point serves two edges, so it is computed once.
+// (x, y); the last edge closes on point 1. Each distance to a point serves
+// two edges, so it is computed once.
 bool SuUnLato(Punti p, int n, float x, float y, float tolleranza)
 {
     if (LontanoDaiLati(p, n, x, y, tolleranza))
         return false;
     float da = Distanza(x, y, p.x[1], p.y[1]);
     for (int k = 1; k <= n; ++k) {
-        const float db = Distanza(x, y, p.x[k + 1], p.y[k + 1]);
-        if (std::fabs(da + db - Distanza(p.x[k], p.y[k], p.x[k + 1], p.y[k + 1])) < tolleranza)
+        const int j = k < n ? k + 1 : 1;
+        const float db = Distanza(x, y, p.x[j], p.y[j]);
+        if (std::fabs(da + db - Distanza(p.x[k], p.y[k], p.x[j], p.y[j])) < tolleranza)
             return true;
         da = db;
     }
@@ -121,7 +123,7 @@ Tolleranze TolleranzeDi(float scalaX)
     return {0.1f * scalaX, 0.02f * scalaX, 0.2f * scalaX};
 }
 
-void TestPassaggio(Modello& m, float x, float y, StatoMouse& presa)
+void TestPassaggio(const Disegno& m, float x, float y, StatoMouse& presa)
 {
     const Tolleranze t = TolleranzeDi(m.ScalaX);
     presa.FiguraPresa = 0;
@@ -131,8 +133,6 @@ void TestPassaggio(Modello& m, float x, float y, StatoMouse& presa)
 
     for (int f = 1; f <= Figure(m); ++f) {
         const int n = QuantiPunti(m, f);
-        m.Figure.X(f, n + 1) = m.Figure.X(f, 1);
-        m.Figure.Y(f, n + 1) = m.Figure.Y(f, 1);
         const Punti punti = PuntiDi(m, f);
         const bool cerchio = IsCerchio(m, f);
         if (n == 1 && !cerchio && Distanza(x, y, punti.x[1], punti.y[1]) < t.punto) {
@@ -161,7 +161,7 @@ void TestPassaggio(Modello& m, float x, float y, StatoMouse& presa)
     }
 }
 
-std::string TestoPassaggio(const Modello& m, int f, int k)
+std::string TestoPassaggio(const Disegno& m, int f, int k)
 {
     const int n = QuantiPunti(m, f);
     const std::string& colore = Colore(m, f);
@@ -191,7 +191,7 @@ Servizio MouseMosso(Programma& p, int tasti, double px, double py)
     Servizio s;
     if (tasti != 0 && tasti != TastoShift)
         return s;
-    const PuntoPiano q = PixelInPiano(p.m, px, py);
+    const PuntoPiano q = PixelInPiano(p.d, p.mappa, px, py);
     const auto x = static_cast<float>(q.x);
     const auto y = static_cast<float>(q.y);
     const int ix = static_cast<int>(std::lround(px));
@@ -203,7 +203,7 @@ Servizio MouseMosso(Programma& p, int tasti, double px, double py)
         s.testo = TestoCoordinate(x, y);
         return s;
     }
-    TestPassaggio(p.m, x, y, p.mouse);
+    TestPassaggio(p.d, x, y, p.mouse);
     s.x = ix + EtichettaPassaggioX;
     if (p.mouse.FiguraPresa == 0) {
         s.etichetta = Servizio::Etichetta::Nascosta;
@@ -212,7 +212,7 @@ Servizio MouseMosso(Programma& p, int tasti, double px, double py)
     }
     s.etichetta = Servizio::Etichetta::Visibile;
     s.puntatore = Servizio::Puntatore::Freccia;
-    s.testo = TestoPassaggio(p.m, p.mouse.FiguraPresa, p.mouse.VerticePreso);
+    s.testo = TestoPassaggio(p.d, p.mouse.FiguraPresa, p.mouse.VerticePreso);
     return s;
 }
 

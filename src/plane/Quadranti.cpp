@@ -1,8 +1,9 @@
 #include "plane/Quadranti.h"
 
-#include "macro/RigaMacro.h"
 #include "model/NumeriTesto.h"
-#include "shell/Programma.h"
+#include "plane/Schermo.h"
+#include "state/Programma.h"
+#include "state/Registratore.h"
 
 #include <array>
 #include <limits>
@@ -13,9 +14,9 @@ namespace {
 
 constexpr float Margine = 50.0f;
 
-void Ridisegna(Programma& p)
+void RidisegnaEMostra(Programma& p)
 {
-    p.Ridisegna();
+    Ridisegna(p);
     p.Mostra();
 }
 
@@ -38,7 +39,7 @@ const std::string& ParolaTraslaPiano(DirezionePiano d)
 
 void TraslaPiano(Programma& p, DirezionePiano d)
 {
-    Modello& m = p.m;
+    Disegno& m = p.d;
     switch (d) {
     case DirezionePiano::Destra:
         m.TraslPianoX = Passo(m.TraslPianoX, 1);
@@ -53,15 +54,15 @@ void TraslaPiano(Programma& p, DirezionePiano d)
         m.TraslPianoY = Passo(m.TraslPianoY, 1);
         break;
     }
-    AccodaRigaMacro(p, ParolaTraslaPiano(d));
-    Ridisegna(p);
+    p.AccodaRigaMacro(ParolaTraslaPiano(d));
+    RidisegnaEMostra(p);
 }
 
 void ResettaPiano(Programma& p)
 {
-    p.m.TraslPianoX = 0;
-    p.m.TraslPianoY = 0;
-    Ridisegna(p);
+    p.d.TraslPianoX = 0;
+    p.d.TraslPianoY = 0;
+    RidisegnaEMostra(p);
 }
 
 TraslazionePiano TraslazioneQuadrante(Quadrante q, int w, int h, int passoPixel)
@@ -87,10 +88,10 @@ TraslazionePiano TraslazioneQuadrante(Quadrante q, int w, int h, int passoPixel)
 
 void MostraQuadrante(Programma& p, Quadrante q)
 {
-    const TraslazionePiano t = TraslazioneQuadrante(q, p.Larghezza(), p.Altezza(), p.m.PassoPixel);
-    p.m.TraslPianoX = t.x;
-    p.m.TraslPianoY = t.y;
-    Ridisegna(p);
+    const TraslazionePiano t = TraslazioneQuadrante(q, p.Larghezza(), p.Altezza(), p.mappa.PassoPixel);
+    p.d.TraslPianoX = t.x;
+    p.d.TraslPianoY = t.y;
+    RidisegnaEMostra(p);
 }
 
 } // namespace vellora

@@ -1,7 +1,8 @@
 #include "plane/Range.h"
 
-#include "model/LeggiNumero.h"
-#include "shell/Programma.h"
+#include "plane/Schermo.h"
+#include "state/LeggiNumero.h"
+#include "state/Programma.h"
 
 #include <cmath>
 
@@ -35,19 +36,19 @@ std::optional<int> RangeDaTesto(const std::string& testo)
 }
 
 DialogoRange::DialogoRange(Programma& p)
-    : Testo(std::to_string(p.m.Range)), p_(p), rangeIniziale_(p.m.Range), grigliaIniziale_(p.m.TipoGriglia)
+    : Testo(std::to_string(p.d.Range)), p_(p), rangeIniziale_(p.d.Range), grigliaIniziale_(p.d.TipoGriglia)
 {
 }
 
 void DialogoRange::Ridisegna()
 {
-    p_.Ridisegna();
+    vellora::Ridisegna(p_);
     p_.Mostra();
 }
 
 void DialogoRange::Imposta(int range)
 {
-    p_.m.Range = static_cast<int16_t>(range);
+    p_.d.Range = static_cast<int16_t>(range);
     Testo = std::to_string(range);
     Ridisegna();
 }
@@ -57,15 +58,15 @@ bool DialogoRange::Applica()
     const std::optional<int> r = RangeDaTesto(Testo);
     if (!r) {
         p_.Messaggio(MessaggioRange);
-        const bool cambiato = p_.m.Range != rangeIniziale_;
-        p_.m.Range = rangeIniziale_;
+        const bool cambiato = p_.d.Range != rangeIniziale_;
+        p_.d.Range = rangeIniziale_;
         Testo = std::to_string(rangeIniziale_);
         // The plane may show a range the buttons set since the opening.
         if (cambiato)
             Ridisegna();
         return false;
     }
-    p_.m.Range = static_cast<int16_t>(*r);
+    p_.d.Range = static_cast<int16_t>(*r);
     Ridisegna();
     return true;
 }
@@ -77,20 +78,20 @@ bool DialogoRange::Ok()
 
 void DialogoRange::Incrementa()
 {
-    if (p_.m.Range >= RangeMassimo) {
+    if (p_.d.Range >= RangeMassimo) {
         p_.Messaggio(MessaggioRangeMassimo);
         return;
     }
-    Imposta(p_.m.Range + 1);
+    Imposta(p_.d.Range + 1);
 }
 
 void DialogoRange::Decrementa()
 {
-    if (p_.m.Range <= RangeMinimo) {
+    if (p_.d.Range <= RangeMinimo) {
         p_.Messaggio(MessaggioRangeMinimo);
         return;
     }
-    Imposta(p_.m.Range - 1);
+    Imposta(p_.d.Range - 1);
 }
 
 void DialogoRange::Predefinito()
@@ -100,20 +101,20 @@ void DialogoRange::Predefinito()
 
 void DialogoRange::Griglia(int tipo)
 {
-    p_.m.TipoGriglia = static_cast<uint8_t>(tipo);
+    p_.d.TipoGriglia = static_cast<uint8_t>(tipo);
     Ridisegna();
 }
 
 void DialogoRange::Intensita(int valore)
 {
-    p_.m.IntensitaGriglia = static_cast<uint8_t>(valore);
+    p_.sessione.IntensitaGriglia = static_cast<uint8_t>(valore);
     Ridisegna();
 }
 
 void DialogoRange::Annulla()
 {
-    p_.m.Range = rangeIniziale_;
-    p_.m.TipoGriglia = grigliaIniziale_;
+    p_.d.Range = rangeIniziale_;
+    p_.d.TipoGriglia = grigliaIniziale_;
     Ridisegna();
 }
 

@@ -54,20 +54,20 @@ ColoreRgb Codice(int c)
 // The label takes the marker's colour: setting the outline colour sets the
 // text colour too, which is also why the ruler-off tick values come out white
 // right after point O.
-void Marca(const Modello& m, float x, float y, ColoreRgb c, const std::string& etichetta, int pieno, double scarto,
-           Superficie& s)
+void Marca(const Disegno& m, const Mappa& mp, float x, float y, ColoreRgb c, const std::string& etichetta, int pieno,
+           double scarto, Superficie& s)
 {
-    const PuntoPixel p = PianoInPixel(m, x, y);
+    const PuntoPixel p = PianoInPixel(m, mp, x, y);
     s.Cerchio(p.x, p.y, 2.0, c, pieno == 0 ? &c : nullptr);
     if (!etichetta.empty())
         s.Testo(p.x + scarto, p.y, etichetta, c);
 }
 
-void Griglia(const Modello& m, int range, const CorniceGriglia& g, Superficie& s)
+void Griglia(const Disegno& m, const Mappa& mp, int range, const CorniceGriglia& g, uint8_t intensita, Superficie& s)
 {
-    const int p = m.PassoPixel;
-    const int ox = m.OrigineX;
-    const int oy = m.OrigineY;
+    const int p = mp.PassoPixel;
+    const int ox = mp.OrigineX;
+    const int oy = mp.OrigineY;
     const ColoreRgb grigio = Codice(CodiceGrigio);
     const auto tacche = [&](int i) {
         const double x = ox + (i - m.TraslPianoX) * p;
@@ -77,8 +77,8 @@ void Griglia(const Modello& m, int range, const CorniceGriglia& g, Superficie& s
     };
     switch (m.TipoGriglia) {
     case 1: {
-        const ColoreRgb righe{0, m.IntensitaGriglia, 170};
-        const ColoreRgb colonne{0, static_cast<uint8_t>(std::min(255, m.IntensitaGriglia + 15)), 170};
+        const ColoreRgb righe{0, intensita, 170};
+        const ColoreRgb colonne{0, static_cast<uint8_t>(std::min(255, intensita + 15)), 170};
         for (int i = -range; i <= range; ++i) {
             const double y = oy - (m.TraslPianoY + i) * p;
             s.Linea(g.xSinistra, y, g.xDestra, y, righe, StileLinea::Continuo);
@@ -106,11 +106,11 @@ void Griglia(const Modello& m, int range, const CorniceGriglia& g, Superficie& s
     }
 }
 
-void ValoriTacche(const Modello& m, int range, const OpzioniPiano& opzioni, Superficie& s)
+void ValoriTacche(const Disegno& m, const Mappa& mp, int range, const OpzioniPiano& opzioni, Superficie& s)
 {
-    const int p = m.PassoPixel;
-    const int ox = m.OrigineX;
-    const int oy = m.OrigineY;
+    const int p = mp.PassoPixel;
+    const int ox = mp.OrigineX;
+    const int oy = mp.OrigineY;
     if (!opzioni.Righello) {
         const ColoreRgb bianco = Codice(CodiceBianco);
         s.Testo(ox + p - 7, oy, FormattaNumero(m.ScalaX, FormatoTacche()), bianco);
@@ -131,88 +131,89 @@ void ValoriTacche(const Modello& m, int range, const OpzioniPiano& opzioni, Supe
     }
 }
 
-void AssiPerO(const Modello& m, const CorniceGriglia& g, Superficie& s)
+void AssiPerO(const Disegno& m, const Mappa& mp, const CorniceGriglia& g, Superficie& s)
 {
     const ColoreRgb verde = Codice(CodiceVerdeChiaro);
-    const PuntoPixel o = PianoInPixel(m, m.CentroX, m.CentroY);
+    const PuntoPixel o = PianoInPixel(m, mp, m.CentroX, m.CentroY);
     if (m.CentroX != 0.0f)
         s.Linea(o.x, g.yAlto, o.x, g.yBasso + 1, verde, StileLinea::Punteggiato);
     if (m.CentroY != 0.0f)
         s.Linea(g.xSinistra, o.y, g.xDestra + 1, o.y, verde, StileLinea::Punteggiato);
 }
 
-void SegniSelezione(const Modello& m, int f, int n, Superficie& s)
+void SegniSelezione(const Disegno& m, const Mappa& mp, int f, int n, Superficie& s)
 {
     const int fa = m.FiguraAttiva;
     const int va = m.VerticeAttivo;
     if (va > 0) {
         if (fa >= 1 && fa <= MaxFigure && va <= MaxPunti)
-            SegnaVertice(m, m.Figure.X(fa, va), m.Figure.Y(fa, va), CodiceRosso, Lettera(va), 0, s);
+            SegnaVertice(m, mp, m.Figure.X(fa, va), m.Figure.Y(fa, va), CodiceRosso, Lettera(va), 0, s);
         return;
     }
     if (f != fa)
         return;
     for (int k = 1; k <= n; ++k)
-        SegnaVertice(m, m.Figure.X(f, k), m.Figure.Y(f, k), CodiceRosso, Lettera(k), 1, s);
+        SegnaVertice(m, mp, m.Figure.X(f, k), m.Figure.Y(f, k), CodiceRosso, Lettera(k), 1, s);
 }
 
 } // namespace
 
-void SegnaVertice(const Modello& m, float x, float y, int colore, const std::string& etichetta, int pieno,
-                  Superficie& s)
+void SegnaVertice(const Disegno& m, const Mappa& mp, float x, float y, int colore, const std::string& etichetta,
+                  int pieno, Superficie& s)
 {
-    Marca(m, x, y, Codice(colore), etichetta, pieno, ScartoVertice, s);
+    Marca(m, mp, x, y, Codice(colore), etichetta, pieno, ScartoVertice, s);
 }
 
-void SegnaPunto(const Modello& m, float x, float y, int colore, const std::string& etichetta, int pieno, Superficie& s)
+void SegnaPunto(const Disegno& m, const Mappa& mp, float x, float y, int colore, const std::string& etichetta,
+                int pieno, Superficie& s)
 {
-    Marca(m, x, y, Codice(colore), etichetta, pieno, ScartoPunto, s);
+    Marca(m, mp, x, y, Codice(colore), etichetta, pieno, ScartoPunto, s);
 }
 
-void DisegnaPiano(Modello& m, int w, int h, const OpzioniPiano& opzioni, Superficie& s)
+void DisegnaPiano(const Disegno& m, Mappa& mp, int w, int h, const OpzioniPiano& opzioni, Superficie& s)
 {
-    CalcolaMappatura(m, w, h);
+    CalcolaMappatura(m, mp, w, h);
     s.Pulisci(SfondoPiano);
     const int range = RangeGriglia(m);
-    const CorniceGriglia g = Cornice(m);
-    Griglia(m, range, g, s);
+    const CorniceGriglia g = Cornice(m, mp);
+    Griglia(m, mp, range, g, opzioni.IntensitaGriglia, s);
 
     const ColoreRgb bianco = Codice(CodiceBianco);
-    s.Linea(g.xSinistra, m.OrigineY, g.xDestra + 1, m.OrigineY, bianco, StileLinea::Continuo);
-    s.Linea(m.OrigineX, g.yAlto, m.OrigineX, g.yBasso + 1, bianco, StileLinea::Continuo);
+    s.Linea(g.xSinistra, mp.OrigineY, g.xDestra + 1, mp.OrigineY, bianco, StileLinea::Continuo);
+    s.Linea(mp.OrigineX, g.yAlto, mp.OrigineX, g.yBasso + 1, bianco, StileLinea::Continuo);
 
-    SegnaPunto(m, m.CentroX, m.CentroY, CodiceBianco, EtichettaO(), 0, s);
-    ValoriTacche(m, range, opzioni, s);
+    SegnaPunto(m, mp, m.CentroX, m.CentroY, CodiceBianco, EtichettaO(), 0, s);
+    ValoriTacche(m, mp, range, opzioni, s);
     if (opzioni.AssiPerO)
-        AssiPerO(m, g, s);
+        AssiPerO(m, mp, g, s);
 }
 
-void DisegnaFigura(const Modello& m, int f, Superficie& s)
+void DisegnaFigura(const Disegno& m, const Mappa& mp, int f, Superficie& s)
 {
     const int n = PuntiDisegnabili(m, f);
     const bool attiva = f == m.FiguraAttiva;
     if (n == 1) {
-        SegnaVertice(m, m.Figure.X(f, 1), m.Figure.Y(f, 1), CodiceRosso, attiva ? Lettera(1) : Nessuna(),
+        SegnaVertice(m, mp, m.Figure.X(f, 1), m.Figure.Y(f, 1), CodiceRosso, attiva ? Lettera(1) : Nessuna(),
                      attiva ? 0 : 1, s);
         return;
     }
     const StileLinea stile = m.Figure.Y(f, SlotColore) != TrattoPieno ? StileLinea::Punteggiato : StileLinea::Continuo;
     const ColoreRgb c = ColoreDaCodice(m.Figure.X(f, SlotColore));
-    TracciaContorno(m, f, ProiezioneSchermo(m), c, stile, Chiusura::SoloPoligoni, s);
+    TracciaContorno(m, f, ProiezioneSchermo(m, mp), c, stile, Chiusura::SoloPoligoni, s);
     if (IsCerchio(m, f)) {
-        Marca(m, m.Figure.X(f, 1), m.Figure.Y(f, 1), c, Nessuna(), 1, ScartoVertice, s);
-        Marca(m, m.Figure.X(f, 2), m.Figure.Y(f, 2), c, Nessuna(), 1, ScartoVertice, s);
+        Marca(m, mp, m.Figure.X(f, 1), m.Figure.Y(f, 1), c, Nessuna(), 1, ScartoVertice, s);
+        Marca(m, mp, m.Figure.X(f, 2), m.Figure.Y(f, 2), c, Nessuna(), 1, ScartoVertice, s);
     }
-    SegniSelezione(m, f, n, s);
+    SegniSelezione(m, mp, f, n, s);
 }
 
-void DisegnaFigure(const Modello& m, Superficie& s)
+void DisegnaFigure(const Disegno& m, const Mappa& mp, Superficie& s)
 {
     const int numero = std::min<int>(m.NumeroFigure, MaxFigure);
     for (int f = 1; f <= numero; ++f)
-        DisegnaFigura(m, f, s);
+        DisegnaFigura(m, mp, f, s);
     if (numero > 0 && m.FiguraAttiva >= 1 && m.FiguraAttiva <= numero)
-        DisegnaFigura(m, m.FiguraAttiva, s);
+        DisegnaFigura(m, mp, m.FiguraAttiva, s);
 }
 
 } // namespace vellora

@@ -2,9 +2,11 @@
 // The full redraw: DisegnaPiano (clear, mapping, grid, axes, O, tick values,
 // axes through O) then DisegnaFigure (every figure, the active one again on
 // top, the selection marks). Nothing is ever drawn incrementally.
-#include "model/Modello.h"
-#include "plane/Superficie.h"
+#include "model/Disegno.h"
+#include "state/Mappa.h"
+#include "state/Superficie.h"
 
+#include <cstdint>
 #include <string>
 
 namespace vellora {
@@ -15,17 +17,20 @@ inline constexpr ColoreRgb SfondoPiano{0, 0, 192};
 struct OpzioniPiano {
     bool Righello = true;  // MnuVisualizzaRighello checked
     bool AssiPerO = false; // MnuVisualizzaAssiSimm checked
+    uint8_t IntensitaGriglia = 100;
 };
 
-void DisegnaPiano(Modello& m, int w, int h, const OpzioniPiano& opzioni, Superficie& s);
-void DisegnaFigure(const Modello& m, Superficie& s);
-void DisegnaFigura(const Modello& m, int f, Superficie& s);
+// The plane computes its mapping into `mp`; the drawing is only read.
+void DisegnaPiano(const Disegno& m, Mappa& mp, int w, int h, const OpzioniPiano& opzioni, Superficie& s);
+void DisegnaFigure(const Disegno& m, const Mappa& mp, Superficie& s);
+void DisegnaFigura(const Disegno& m, const Mappa& mp, int f, Superficie& s);
 
 // Vertex marker: radius 2 pixels, solid when pieno == 0, hollow when 1; the
 // label stands 10 pixels left of the point.
-void SegnaVertice(const Modello& m, float x, float y, int colore, const std::string& etichetta, int pieno,
-                  Superficie& s);
+void SegnaVertice(const Disegno& m, const Mappa& mp, float x, float y, int colore, const std::string& etichetta,
+                  int pieno, Superficie& s);
 // The same marker with the label 5 pixels right of the point (point O, pickers).
-void SegnaPunto(const Modello& m, float x, float y, int colore, const std::string& etichetta, int pieno, Superficie& s);
+void SegnaPunto(const Disegno& m, const Mappa& mp, float x, float y, int colore, const std::string& etichetta,
+                int pieno, Superficie& s);
 
 } // namespace vellora

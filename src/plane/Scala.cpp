@@ -1,9 +1,10 @@
 #include "plane/Scala.h"
 
-#include "model/LeggiNumero.h"
 #include "model/NumeriTesto.h"
-#include "shell/Programma.h"
-#include "transform/Trasformazioni.h"
+#include "plane/Mappatura.h"
+#include "plane/Schermo.h"
+#include "state/LeggiNumero.h"
+#include "state/Programma.h"
 
 #include <algorithm>
 
@@ -20,14 +21,14 @@ bool NellIntervallo(float s)
 
 bool ControllaScala(Programma& p)
 {
-    const Modello& m = p.m;
+    const Disegno& m = p.d;
     if (!NellIntervallo(m.ScalaX) || !NellIntervallo(m.ScalaY)) {
         p.Messaggio(MessaggioScala);
         return true;
     }
     if (m.NumeroFigure == 0) {
         // One unit of each axis may not exceed the limit either.
-        if (!EntroLimiti(m, 1.0f, 1.0f)) {
+        if (!EntroLimiti(m, p.mappa, 1.0f, 1.0f)) {
             p.Messaggio(MessaggioNonEseguibile);
             return true;
         }
@@ -36,7 +37,7 @@ bool ControllaScala(Programma& p)
     for (int f = 1; f <= std::min<int>(m.NumeroFigure, MaxFigure); ++f) {
         const int n = std::clamp(NumeroPunti(m, f), 1, MaxPunti);
         for (int k = 1; k <= n; ++k) {
-            if (!EntroLimiti(m, m.Figure.X(f, k), m.Figure.Y(f, k))) {
+            if (!EntroLimiti(m, p.mappa, m.Figure.X(f, k), m.Figure.Y(f, k))) {
                 p.Messaggio(MessaggioNumeriGrandi);
                 return true;
             }
@@ -51,21 +52,21 @@ std::string TestoScala(float scala)
 }
 
 DialogoScala::DialogoScala(Programma& p)
-    : TestoX(TestoScala(p.m.ScalaX)), TestoY(TestoScala(p.m.ScalaY)), p_(p), inizialeX_(p.m.ScalaX),
-      inizialeY_(p.m.ScalaY), accettataX_(p.m.ScalaX), accettataY_(p.m.ScalaY)
+    : TestoX(TestoScala(p.d.ScalaX)), TestoY(TestoScala(p.d.ScalaY)), p_(p), inizialeX_(p.d.ScalaX),
+      inizialeY_(p.d.ScalaY), accettataX_(p.d.ScalaX), accettataY_(p.d.ScalaY)
 {
 }
 
 void DialogoScala::Ridisegna()
 {
-    p_.Ridisegna();
+    vellora::Ridisegna(p_);
     p_.Mostra();
 }
 
 void DialogoScala::Ripristina()
 {
-    p_.m.ScalaX = accettataX_;
-    p_.m.ScalaY = accettataY_;
+    p_.d.ScalaX = accettataX_;
+    p_.d.ScalaY = accettataY_;
     TestoX = TestoScala(accettataX_);
     TestoY = TestoScala(accettataY_);
 }
@@ -74,13 +75,14 @@ void DialogoScala::Ripristina()
 // saying about the value it returned, so one message is shown, not two.
 bool DialogoScala::Leggi()
 {
-    Modello& m = p_.m;
-    m.ErroreInput = false;
+    Disegno& m = p_.d;
+    bool& errore = p_.sessione.ErroreInput;
+    errore = false;
     std::string x = TestoX;
     std::string y = TestoY;
-    m.ScalaX = LeggiNumero(x, m.ErroreInput, p_.dialoghi);
-    m.ScalaY = LeggiNumero(y, m.ErroreInput, p_.dialoghi);
-    if (m.ErroreInput || ControllaScala(p_)) {
+    m.ScalaX = LeggiNumero(x, errore, p_.dialoghi);
+    m.ScalaY = LeggiNumero(y, errore, p_.dialoghi);
+    if (errore || ControllaScala(p_)) {
         Ripristina();
         return false;
     }
@@ -104,25 +106,25 @@ bool DialogoScala::Applica()
 {
     if (!Leggi())
         return false;
-    inizialeX_ = accettataX_ = p_.m.ScalaX;
-    inizialeY_ = accettataY_ = p_.m.ScalaY;
+    inizialeX_ = accettataX_ = p_.d.ScalaX;
+    inizialeY_ = accettataY_ = p_.d.ScalaY;
     Ridisegna();
     return true;
 }
 
 void DialogoScala::Cambia(float x, float y)
 {
-    p_.m.ScalaX = x;
-    p_.m.ScalaY = y;
+    p_.d.ScalaX = x;
+    p_.d.ScalaY = y;
     const bool rifiutata = ControllaScala(p_);
     if (rifiutata)
         Ripristina();
-    TestoX = TestoScala(p_.m.ScalaX);
-    TestoY = TestoScala(p_.m.ScalaY);
+    TestoX = TestoScala(p_.d.ScalaX);
+    TestoY = TestoScala(p_.d.ScalaY);
     if (rifiutata)
         return;
-    accettataX_ = p_.m.ScalaX;
-    accettataY_ = p_.m.ScalaY;
+    accettataX_ = p_.d.ScalaX;
+    accettataY_ = p_.d.ScalaY;
     Ridisegna();
 }
 
@@ -133,18 +135,18 @@ void DialogoScala::Preimposta(float scala)
 
 void DialogoScala::Ingrandisce()
 {
-    Cambia(p_.m.ScalaX / 2.0f, p_.m.ScalaY / 2.0f);
+    Cambia(p_.d.ScalaX / 2.0f, p_.d.ScalaY / 2.0f);
 }
 
 void DialogoScala::Riduce()
 {
-    Cambia(p_.m.ScalaX * 2.0f, p_.m.ScalaY * 2.0f);
+    Cambia(p_.d.ScalaX * 2.0f, p_.d.ScalaY * 2.0f);
 }
 
 void DialogoScala::Annulla()
 {
-    p_.m.ScalaX = inizialeX_;
-    p_.m.ScalaY = inizialeY_;
+    p_.d.ScalaX = inizialeX_;
+    p_.d.ScalaY = inizialeY_;
     Ridisegna();
 }
 

@@ -1,9 +1,11 @@
 // Moving the selection with the right button: the press measures the move
 // and previews it over a fresh redraw, the release applies it.
+#include "measures/DatiFigura.h"
 #include "model/Nomi.h"
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
-#include "shell/Programma.h"
+#include "plane/Schermo.h"
+#include "state/Programma.h"
 
 #include <algorithm>
 
@@ -21,7 +23,7 @@ struct Bersaglio {
 
 // The stale active figure of an emptied drawing is never touched: a press on
 // an empty drawing prepares nothing.
-Bersaglio Attiva(const Modello& m)
+Bersaglio Attiva(const Disegno& m)
 {
     const int f = std::clamp<int>(m.FiguraAttiva, 1, std::min<int>(m.NumeroFigure, MaxFigure));
     const int n = std::clamp(NumeroPunti(m, f), 1, MaxPunti);
@@ -30,31 +32,32 @@ Bersaglio Attiva(const Modello& m)
 
 class Tratto {
 public:
-    Tratto(const Modello& m, Superficie& s) : m_(m), s_(s) {}
+    Tratto(const Disegno& m, const Mappa& mp, Superficie& s) : m_(m), mp_(mp), s_(s) {}
     void operator()(float x1, float y1, float x2, float y2, StileLinea stile) const
     {
-        const PuntoPixel a = PianoInPixel(m_, x1, y1);
-        const PuntoPixel b = PianoInPixel(m_, x2, y2);
+        const PuntoPixel a = PianoInPixel(m_, mp_, x1, y1);
+        const PuntoPixel b = PianoInPixel(m_, mp_, x2, y2);
         s_.Linea(a.x, a.y, b.x, b.y, Tavolozza[CodiceBianco], stile);
     }
 
 private:
-    const Modello& m_;
+    const Disegno& m_;
+    const Mappa& mp_;
     Superficie& s_;
 };
 
 } // namespace
 
-void DisegnaAnteprima(const Modello& m, float ax, float ay, float x, float y, Superficie& s)
+void DisegnaAnteprima(const Disegno& m, const Mappa& mp, float ax, float ay, float x, float y, Superficie& s)
 {
-    const Tratto tratto(m, s);
+    const Tratto tratto(m, mp, s);
     tratto(ax, ay, x, ay, StileLinea::Punteggiato);
     tratto(x, ay, x, y, StileLinea::Punteggiato);
-    if (m.PassoPixel <= 0)
+    if (mp.PassoPixel <= 0)
         return;
     // The same length in plane units on both axes: six pixels when the two
     // scales are equal.
-    const float h = PuntaPixel * m.ScalaX / m.PassoPixel;
+    const float h = PuntaPixel * m.ScalaX / mp.PassoPixel;
     if (x != ax) {
         const float indietro = x > ax ? x - h : x + h;
         tratto(x, ay, indietro, ay + h, StileLinea::Continuo);
@@ -69,24 +72,24 @@ void DisegnaAnteprima(const Modello& m, float ax, float ay, float x, float y, Su
 
 void PreparaSpostamento(Programma& p, float x, float y)
 {
-    if (p.m.NumeroFigure == 0)
+    if (p.d.NumeroFigure == 0)
         return;
-    const Bersaglio sel = Attiva(p.m);
+    const Bersaglio sel = Attiva(p.d);
     const int k = sel.k > 0 ? sel.k : 1;
-    const float ax = p.m.Figure.X(sel.f, k);
-    const float ay = p.m.Figure.Y(sel.f, k);
+    const float ax = p.d.Figure.X(sel.f, k);
+    const float ay = p.d.Figure.Y(sel.f, k);
     p.mouse.ScartoX = x - ax;
     p.mouse.ScartoY = y - ay;
     p.mouse.SpostamentoPronto = true;
-    p.Ridisegna();
+    Ridisegna(p);
     if (Superficie* s = p.Schermo(); s && p.Larghezza() > 0 && p.Altezza() > 0)
-        DisegnaAnteprima(p.m, ax, ay, x, y, *s);
+        DisegnaAnteprima(p.d, p.mappa, ax, ay, x, y, *s);
     p.Mostra();
 }
 
 void ApplicaSpostamento(Programma& p)
 {
-    Modello& m = p.m;
+    Disegno& m = p.d;
     if (m.NumeroFigure == 0)
         return;
     const Bersaglio sel = Attiva(m);
@@ -103,11 +106,11 @@ void ApplicaSpostamento(Programma& p)
         p.totali.TotTraslX += dx;
         p.totali.TotTraslY += dy;
         const auto pannelli = TestiPannelli(p.totali);
-        p.testi.Pannelli[1] = pannelli[1];
-        p.testi.Pannelli[2] = pannelli[2];
+        p.testi.Pannelli[PannelloTraslX] = pannelli[PannelloTraslX];
+        p.testi.Pannelli[PannelloTraslY] = pannelli[PannelloTraslY];
     }
-    p.Ridisegna();
-    p.AggiornaDati();
+    Ridisegna(p);
+    AggiornaDati(p);
     p.Mostra();
 }
 

@@ -1,8 +1,9 @@
 #include "print/DialogoStampa.h"
 
-#include "model/LeggiNumero.h"
+#include "plane/Schermo.h"
 #include "print/PaginaStampa.h"
-#include "shell/Programma.h"
+#include "state/LeggiNumero.h"
+#include "state/Programma.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,16 +75,16 @@ bool DialogoStampa::Stampa()
     std::string percorso;
     if (stampante_.ScriveFile()) {
         const auto scelto =
-            p_.dialoghi.ScegliFile({RichiestaFile::Salva, TitoloSalvaPdf, NomePdf(p_.m.NomeDisegno), FiltroPdf});
+            p_.dialoghi.ScegliFile({RichiestaFile::Salva, TitoloSalvaPdf, NomePdf(p_.sessione.NomeDisegno), FiltroPdf});
         if (!scelto)
             return false;
         percorso = *scelto;
         stampante_.ImpostaFile(percorso);
     }
-    const bool righello = p_.Opzioni().Righello;
+    const bool righello = Opzioni(p_).Righello;
     bool riuscito = true;
     for (int copia = 1; copia <= CopieStampa && riuscito; ++copia)
-        riuscito = StampaDocumento(p_.m, righello, FattoreStampa, OrientamentoStampa, stampante_);
+        riuscito = StampaDocumento(p_.d, righello, FattoreStampa, OrientamentoStampa, stampante_);
     riuscito = stampante_.Conclude() && riuscito;
     if (!riuscito) {
         p_.dialoghi.Messaggio(stampante_.ScriveFile()

@@ -26,7 +26,7 @@ const std::string FormatoValori = "0.###";
 
 } // namespace
 
-MappaturaStampa CalcolaMappaturaStampa(const Modello& m, float larghezza, float altezza, float fattore)
+MappaturaStampa CalcolaMappaturaStampa(const Disegno& m, float larghezza, float altezza, float fattore)
 {
     const int range = RangeGriglia(m);
     const int16_t pw = Arrotonda(larghezza / 2.0f);
@@ -40,7 +40,7 @@ MappaturaStampa CalcolaMappaturaStampa(const Modello& m, float larghezza, float 
     return r;
 }
 
-PaginaStampa::PaginaStampa(const Modello& m, Superficie& s, float larghezza, float altezza, float fattore,
+PaginaStampa::PaginaStampa(const Disegno& m, Superficie& s, float larghezza, float altezza, float fattore,
                            bool righello)
     : m_(m), s_(s), larghezza_(larghezza), altezza_(altezza), fattore_(fattore), righello_(righello)
 {
@@ -192,7 +192,7 @@ void PaginaStampa::StTracciaFigure()
             StTracciaFigura(f);
 }
 
-bool StampaDocumento(const Modello& m, bool righello, float fattore, Orientamento orientamento, Stampante& stampante)
+bool StampaDocumento(const Disegno& m, bool righello, float fattore, Orientamento orientamento, Stampante& stampante)
 {
     stampante.ImpostaOrientamento(orientamento);
     Superficie* pagina = stampante.IniziaDocumento();

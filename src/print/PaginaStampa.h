@@ -3,9 +3,9 @@
 // window's range, scale, plane shift and grid style, scaled to the page by the
 // chosen factor, then the figures; everything in black. Point figures, point
 // O, the selection marks and the vertex labels stay off the paper.
-#include "model/Modello.h"
-#include "plane/Superficie.h"
+#include "model/Disegno.h"
 #include "print/Stampante.h"
+#include "state/Superficie.h"
 
 namespace vellora {
 
@@ -19,13 +19,13 @@ struct MappaturaStampa {
 
 // The plane is always sized from half the printable width, whatever the
 // orientation: in portrait it may stay shorter than the page.
-MappaturaStampa CalcolaMappaturaStampa(const Modello& m, float larghezza, float altezza, float fattore);
+MappaturaStampa CalcolaMappaturaStampa(const Disegno& m, float larghezza, float altezza, float fattore);
 
 class PaginaStampa {
 public:
     // larghezza x altezza: the printable area in twips; righello: tick values
     // on every other tick rather than on the unit ticks only.
-    PaginaStampa(const Modello& m, Superficie& s, float larghezza, float altezza, float fattore, bool righello);
+    PaginaStampa(const Disegno& m, Superficie& s, float larghezza, float altezza, float fattore, bool righello);
 
     // One copy: the plane, the circles, the plane again, the other figures.
     void Stampa();
@@ -48,7 +48,7 @@ private:
     double ColonnaX(int i) const;
     double RigaY(int i) const;
 
-    const Modello& m_;
+    const Disegno& m_;
     Superficie& s_;
     float larghezza_;
     float altezza_;
@@ -59,6 +59,6 @@ private:
 
 // One document: the orientation set again, the page drawn and sent. False,
 // with nothing sent, when the printer refuses the document.
-bool StampaDocumento(const Modello& m, bool righello, float fattore, Orientamento orientamento, Stampante& stampante);
+bool StampaDocumento(const Disegno& m, bool righello, float fattore, Orientamento orientamento, Stampante& stampante);
 
 } // namespace vellora

@@ -3,7 +3,7 @@
 // inch); x grows to the right and y downwards from the top-left corner of the
 // printable area. The page orientation belongs to the printer, not to the
 // dialog: whoever sets it last wins.
-#include "plane/Superficie.h"
+#include "state/Superficie.h"
 
 #include <cstdint>
 #include <string>

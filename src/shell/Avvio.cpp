@@ -2,6 +2,7 @@
 
 #include "files/ComandiDisegno.h"
 #include "files/Recenti.h"
+#include "plane/Schermo.h"
 #include "shell/NuovoDisegno.h"
 
 #include <filesystem>
@@ -38,13 +39,14 @@ void Inizializza(Programma& p, const std::string& cartellaProgramma, const std::
 {
     // Every initial value, in a fresh state: plane settings, name tables,
     // transformation parameters and totals, flags.
-    p.m = Modello{};
-    p.m.RigaComando = rigaComando;
-    p.m.PercorsoProgramma = cartellaProgramma;
+    p.d = Disegno{};
+    p.mappa = Mappa{};
+    p.sessione = Sessione{};
+    p.sessione.RigaComando = rigaComando;
+    p.sessione.PercorsoProgramma = cartellaProgramma;
     p.CartellaDati = cartellaDati;
-    p.PausaMacro = 50;
+    p.PausaMacro = PausaPredefinita;
     p.PausaAutomatica = true;
-    p.parametri = ParametriTrasformazione{};
     p.AzzeraTotali();
     p.testi.DidascaliaPiano = SenzaNome;
     p.testi.DatiVisibili = false;
@@ -55,7 +57,7 @@ void Inizializza(Programma& p, const std::string& cartellaProgramma, const std::
         fs::current_path(fs::path(cartellaProgramma) / "esempi", e);
 
     if (auto r = LeggiRecenti(cartellaDati + NomeFileRecenti)) {
-        p.m.UltimoDisegno = r->UltimoDisegno;
+        p.sessione.UltimoDisegno = r->UltimoDisegno;
         std::string cartella = r->Cartella;
         if (!cartella.empty() && (cartella.back() == '\\' || cartella.back() == '/'))
             cartella.pop_back();
@@ -66,31 +68,31 @@ void Inizializza(Programma& p, const std::string& cartellaProgramma, const std::
 
 bool MostraTitoloAllAvvio(const Programma& p)
 {
-    return p.m.RigaComando.empty();
+    return p.sessione.RigaComando.empty();
 }
 
 void AvviaFinestra(Programma& p)
 {
-    p.RidisegnaPiano();
+    RidisegnaPiano(p);
     p.testi.CampoFigura = NonCiSonoFigure;
     p.Mostra();
     // The empty plane comes first, so that a command line naming no usable
     // drawing still leaves a complete window.
-    if (!p.m.RigaComando.empty())
+    if (!p.sessione.RigaComando.empty())
         CaricaDisegnoAvvio(p);
 }
 
 bool ChiusuraPrincipale(Programma& p)
 {
-    if (p.m.EsecuzioneMacro || p.voci.Abilitata(Voce::MnuMacroFine))
+    if (p.sessione.EsecuzioneMacro || p.voci.Abilitata(Voce::MnuMacroFine))
         return true;
     // A drawing the user wanted saved and that was not written (the save
     // failed, or its dialog was cancelled) keeps the program open.
-    if (p.voci.Abilitata(Voce::MnuFile) && p.m.Modificato &&
+    if (p.voci.Abilitata(Voce::MnuFile) && p.sessione.Modificato &&
         p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si && !SalvaDisegno(p) &&
-        p.m.NumeroFigure > 0)
+        p.d.NumeroFigure > 0)
         return false;
-    p.m.InChiusura = true;
+    p.sessione.InChiusura = true;
     return true;
 }
 
@@ -100,13 +102,13 @@ bool ChiusuraPiano(Programma& p)
         p.Messaggio("E' in corso la registrazione di una macro");
         return false;
     }
-    if (p.m.EsecuzioneMacro) {
+    if (p.sessione.EsecuzioneMacro) {
         p.Messaggio("E' in corso l'esecuzione di una macro");
         return false;
     }
     if (!p.voci.Abilitata(Voce::MnuFile))
         return false;
-    if (!p.m.InChiusura) {
+    if (!p.sessione.InChiusura) {
         NuovoDisegno(p);
         return false;
     }
@@ -117,13 +119,13 @@ bool RichiestaChiusura(Programma& p)
 {
     if (ChiusuraPrincipale(p) && ChiusuraPiano(p))
         return true;
-    p.m.InChiusura = false;
+    p.sessione.InChiusura = false;
     return false;
 }
 
 void Termina(Programma& p)
 {
-    ScriviRecenti(p.CartellaDati + NomeFileRecenti, {p.m.UltimoDisegno, CartellaCorrente()});
+    ScriviRecenti(p.CartellaDati + NomeFileRecenti, {p.sessione.UltimoDisegno, CartellaCorrente()});
 }
 
 } // namespace vellora

@@ -1,6 +1,6 @@
 #pragma once
 // Start-up and orderly shutdown of the program.
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <string>
 

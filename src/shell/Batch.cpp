@@ -1,11 +1,11 @@
 #include "shell/Batch.h"
 
-#include "figures/DatiFigura.h"
 #include "files/AccessoFile.h"
 #include "files/ComandiDisegno.h"
 #include "files/FileDisegno.h"
 #include "macro/Macro.h"
-#include "shell/Programma.h"
+#include "measures/DatiFigura.h"
+#include "state/Programma.h"
 
 #include <charconv>
 #include <filesystem>
@@ -136,22 +136,22 @@ int CaricaDisegnoBatch(Programma& p, const std::string& percorso)
         p.Messaggio("Impossibile aprire il disegno «" + percorso + "»: " + motivo);
         return EsitoUsoErrato;
     }
-    const auto contenuto = LeggiTestoDisegno(testo, EstraiContenuto(p.m, p.parametri));
+    const auto contenuto = LeggiTestoDisegno(testo, p.d);
     if (!contenuto) {
         p.Messaggio(NonEUnDisegno);
         return EsitoUsoErrato;
     }
-    p.m.NomeDisegno = percorso;
+    p.sessione.NomeDisegno = percorso;
     LeggiDisegno(p, *contenuto, false);
     return EsitoRiuscito;
 }
 
 std::string TestoDatiBatch(Programma& p)
 {
-    if (p.m.NumeroFigure == 0)
+    if (p.d.NumeroFigure == 0)
         return "";
     std::string testo;
-    for (char c : TestoDatiFigura(p.m))
+    for (char c : TestoDatiFigura(p.d))
         if (c != '\r')
             testo += c;
     if (!testo.empty() && testo.back() != '\n')
@@ -184,7 +184,7 @@ int EseguiMacroBatch(Programma& p, const std::string& percorso)
 bool SalvaDisegnoBatch(Programma& p, const std::string& percorso)
 {
     std::string motivo;
-    if (ScriviFileSicuro(percorso, TestoDisegno(EstraiContenuto(p.m, p.parametri)), motivo))
+    if (ScriviFileSicuro(percorso, TestoDisegno(p.d), motivo))
         return true;
     p.Messaggio("Impossibile salvare il disegno in «" + percorso + "»: " + motivo);
     return false;

@@ -5,8 +5,8 @@
 //           [--salva FILE.geo] DISEGNO.geo
 // It runs the same commands as the window and writes its messages to the
 // error stream instead of showing them.
-#include "model/Dialoghi.h"
-#include "shell/Vista.h"
+#include "state/Dialoghi.h"
+#include "state/Vista.h"
 
 #include <optional>
 #include <ostream>

@@ -1,6 +1,7 @@
 #include "shell/NuovoDisegno.h"
 
 #include "files/ComandiDisegno.h"
+#include "plane/Schermo.h"
 
 namespace vellora {
 
@@ -8,11 +9,13 @@ bool NuovoDisegno(Programma& p)
 {
     if (!ChiediDiSalvare(p))
         return false;
-    AzzeraDisegno(p.m);
+    AzzeraDisegno(p.d);
+    p.sessione.NomeDisegno.clear();
+    p.sessione.Modificato = false;
     p.TestiSenzaFigure();
     p.AzzeraTotali();
     p.testi.DidascaliaPiano = SenzaNome;
-    p.RidisegnaPiano();
+    RidisegnaPiano(p);
     p.Mostra();
     return true;
 }

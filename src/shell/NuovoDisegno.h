@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 namespace vellora {
 

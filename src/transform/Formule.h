@@ -2,7 +2,7 @@
 // The eleven plane transformations as values, and the point formulas. Pure:
 // the toolbar click, the settings dialogs, the macro writer and the macro
 // player all describe a transformation with the same small value.
-#include "transform/Parametri.h"
+#include "model/Parametri.h"
 
 namespace vellora {
 

@@ -1,7 +1,10 @@
 #include "transform/Trasformazioni.h"
 
-#include "macro/RigaMacro.h"
-#include "shell/Programma.h"
+#include "measures/DatiFigura.h"
+#include "plane/Mappatura.h"
+#include "plane/Schermo.h"
+#include "state/Programma.h"
+#include "state/Registratore.h"
 
 #include <algorithm>
 #include <array>
@@ -128,14 +131,14 @@ struct Istantanea {
     int n = 0;
     std::array<PuntoF, MaxPunti + 1> punti{};
 
-    explicit Istantanea(const Modello& m)
+    explicit Istantanea(const Disegno& m)
         : f(m.FiguraAttiva), n(std::clamp(NumeroPunti(m, m.FiguraAttiva), 0, MaxPunti))
     {
         for (int k = 1; k <= n; ++k)
             punti[k] = {m.Figure.X(f, k), m.Figure.Y(f, k)};
     }
 
-    void Ripristina(Modello& m) const
+    void Ripristina(Disegno& m) const
     {
         for (int k = 1; k <= n; ++k) {
             m.Figure.X(f, k) = punti[k].x;
@@ -148,7 +151,7 @@ struct Istantanea {
 // the transformation's own total back to 1, nothing recorded, no redraw.
 void FuoriIntervallo(Programma& p, Trasformazione t, const Istantanea& prima)
 {
-    prima.Ripristina(p.m);
+    prima.Ripristina(p.d);
     p.Messaggio(TestoFuoriIntervallo, Icona::Stop);
     size_t pannello = 3;
     if (t == Trasformazione::Omotetia) {
@@ -167,7 +170,7 @@ void FuoriIntervallo(Programma& p, Trasformazione t, const Istantanea& prima)
 // Steps 4 to 6 of a click: false when the click ends there.
 bool Applica(Programma& p, const Applicazione& a, const Istantanea& prima)
 {
-    Modello& m = p.m;
+    Disegno& m = p.d;
     const Formula formula(a);
     const bool moltiplicativa = IsMoltiplicativa(a.tipo);
 
@@ -183,9 +186,9 @@ bool Applica(Programma& p, const Applicazione& a, const Istantanea& prima)
             FuoriIntervallo(p, a.tipo, prima);
             return false;
         }
-        if (!EntroLimiti(m, q.x, q.y)) {
+        if (!EntroLimiti(m, p.mappa, q.x, q.y)) {
             p.Messaggio(TestoTroppoGrandi, Icona::Stop);
-            if (m.EsecuzioneMacro)
+            if (p.sessione.EsecuzioneMacro)
                 p.NumeriTroppoGrandi = true;
             prima.Ripristina(m);
             return false;
@@ -202,7 +205,7 @@ bool Applica(Programma& p, const Applicazione& a, const Istantanea& prima)
         totali = *nuovi;
     }
     std::optional<std::string> riga;
-    if (m.RegistraMacro && !(riga = RigaMacroDi(a))) {
+    if (p.sessione.RegistraMacro && !(riga = RigaMacroDi(a))) {
         FuoriIntervallo(p, a.tipo, prima);
         return false;
     }
@@ -212,7 +215,7 @@ bool Applica(Programma& p, const Applicazione& a, const Istantanea& prima)
         p.testi.Pannelli = TestiPannelli(totali);
     }
     if (riga)
-        AccodaRigaMacro(p, *riga);
+        p.AccodaRigaMacro(*riga);
     return true;
 }
 
@@ -243,7 +246,7 @@ Gesto GestoDaMouse(Trasformazione t, int pulsante, bool shift, bool altriModific
 
 Applicazione ApplicazioneCorrente(const Programma& p, Trasformazione t, bool inversa)
 {
-    return {t, inversa && !IsSimmetria(t), p.m.CentroX, p.m.CentroY, p.parametri};
+    return {t, inversa && !IsSimmetria(t), p.d.CentroX, p.d.CentroY, p.d.Parametri};
 }
 
 std::optional<std::string> RigaMacroDi(const Applicazione& a)
@@ -286,18 +289,10 @@ std::optional<std::string> RigaMacroDi(const Applicazione& a)
     return std::nullopt;
 }
 
-bool EntroLimiti(const Modello& m, float x, float y)
-{
-    const float a = static_cast<float>(std::fabs(m.PassoPixel * static_cast<double>(x) / m.ScalaX));
-    const float b = static_cast<float>(std::fabs(m.PassoPixel * static_cast<double>(y) / m.ScalaY));
-    // Written so that a NaN fails too.
-    return a <= LimitePixel && b <= LimitePixel;
-}
-
 void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g)
 {
-    const Istantanea prima(p.m);
-    if ((t == Trasformazione::Stir1 || t == Trasformazione::Stir2) && IsCerchio(p.m, prima.f)) {
+    const Istantanea prima(p.d);
+    if ((t == Trasformazione::Stir1 || t == Trasformazione::Stir2) && IsCerchio(p.d, prima.f)) {
         p.Messaggio(TestoCerchio, Icona::Stop);
         return;
     }
@@ -307,9 +302,9 @@ void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g)
     }
     // Gesto::Impostazioni: the settings dialog of the button opens here, and
     // the refresh below follows it once it has closed, whatever the answer.
-    p.AggiornaDati();
-    p.Ridisegna();
-    p.m.Modificato = true;
+    AggiornaDati(p);
+    Ridisegna(p);
+    p.sessione.Modificato = true;
     p.Mostra();
 }
 

@@ -2,8 +2,8 @@
 // The eleven buttons of the side toolbar: which gesture does what, the click
 // procedure shared by the toolbar, the settings menu and the macro player,
 // and the line each application leaves in a recorded macro.
-#include "model/Modello.h"
-#include "shell/Voci.h"
+#include "model/Disegno.h"
+#include "state/Voci.h"
 #include "transform/Formule.h"
 
 #include <optional>
@@ -35,12 +35,6 @@ Applicazione ApplicazioneCorrente(const Programma& p, Trasformazione t, bool inv
 // precision), so that playback needs forward actions only. Empty when that
 // reciprocal is not a finite float (a zero coefficient).
 std::optional<std::string> RigaMacroDi(const Applicazione& a);
-
-// A point may stand at most this many pixels from the origin on either axis.
-inline constexpr float LimitePixel = 16000.0f;
-
-// True when (x, y) lies within the pixel limit at the current mapping.
-bool EntroLimiti(const Modello& m, float x, float y);
 
 // A click on a transformation button with its gesture: transforms the active
 // figure (or its active vertex), updates the totals and their panels, records

@@ -16,7 +16,7 @@ namespace {
 // Everything a refused command must leave alone.
 auto Stato(const Programma& p)
 {
-    return std::tuple(p.m, p.parametri, p.totali, p.testi, p.voci);
+    return std::tuple(p.d, p.sessione, p.totali, p.testi, p.voci);
 }
 
 // A program with one point, modified.
@@ -29,12 +29,16 @@ protected:
     // A point, a light-blue circle and a yellow triangle; angle 30.
     std::string ScriviDisegno(const std::string& nome, uint8_t attiva = 3, uint8_t vertice = 0, float scalaY = 1)
     {
-        Modello m;
+        Disegno m;
         const float x[] = {0, 4, 0}, y[] = {0, 0, 3};
         for (int n = 1; n <= 3; ++n)
             AggiungiFigura(m, n, x, y, n == 2);
         m.Figure.X(2, SlotColore) = 11;
-        Scrivi(radice / nome, TestoDisegno({m.Figure, 3, attiva, vertice, 1, 12, 1, scalaY, 0, 0, 1, 1, 30}));
+        m.FiguraAttiva = attiva;
+        m.VerticeAttivo = vertice;
+        m.ScalaY = scalaY;
+        m.Parametri.ImpostaAngolo(30);
+        Scrivi(radice / nome, TestoDisegno(m));
         return Percorso(nome);
     }
 };
@@ -46,10 +50,10 @@ TEST_F(ComandiDisegno, SalvaSenzaNomeChiedeIlNome)
     b.dialoghi.fileScelti = {Percorso("classe.geo")};
     EXPECT_TRUE(SalvaDisegno(b.p));
     EXPECT_EQ(b.dialoghi.richiesteFile.at(0).filtro, "Disegno di Vellora (*.geo)|*.geo");
-    EXPECT_EQ(b.p.m.UltimoDisegno, Percorso("classe.geo"));
+    EXPECT_EQ(b.p.sessione.UltimoDisegno, Percorso("classe.geo"));
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "classe.geo");
-    EXPECT_FALSE(b.p.m.Modificato);
-    EXPECT_EQ(Leggi(radice / "classe.geo"), TestoDisegno(EstraiContenuto(b.p.m, b.p.parametri)));
+    EXPECT_FALSE(b.p.sessione.Modificato);
+    EXPECT_EQ(Leggi(radice / "classe.geo"), TestoDisegno(b.p.d));
     EXPECT_EQ(std::distance(fs::directory_iterator(radice), {}), 1); // no temporary left behind
 }
 
@@ -69,8 +73,8 @@ TEST_F(ComandiDisegno, UnComandoRifiutatoNonCambiaNulla)
     };
     for (const auto& [file, comando, messaggi] : casi) {
         ConPunto b;
-        b.p.m.NomeDisegno = b.p.m.UltimoDisegno = file;
-        b.p.m.Modificato = false;
+        b.p.sessione.NomeDisegno = b.p.sessione.UltimoDisegno = file;
+        b.p.sessione.Modificato = false;
         b.dialoghi.fileScelti = {file};
         const auto prima = Stato(b.p);
         comando(b.p);
@@ -91,14 +95,14 @@ TEST_F(ComandiDisegno, ApreEAggiornaICampi)
     EXPECT_EQ(b.p.testi.CampoFigura, "Figura  2: circonf. in  azzurro");
     EXPECT_EQ(b.p.testi.CampoVertice, "Punto B");
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "tre.geo");
-    EXPECT_DOUBLE_EQ(b.p.parametri.AngoloRadianti, 30 * 3.14159265 / 180);
+    EXPECT_DOUBLE_EQ(b.p.d.Parametri.AngoloRadianti, 30 * 3.14159265 / 180);
     EXPECT_EQ(b.p.totali, Totali{});
     // Pixels per tick rounded half up: 402 / 12 = 33.5; no canvas redraws over it.
     b.p.ImpostaSchermo(nullptr, 0, 0);
-    b.p.m.SemiAmpiezza = 402;
-    b.p.m.RigaComando = b.p.m.NomeDisegno;
+    b.p.mappa.SemiAmpiezza = 402;
+    b.p.sessione.RigaComando = b.p.sessione.NomeDisegno;
     CaricaDisegnoAvvio(b.p);
-    EXPECT_EQ(b.p.m.PassoPixel, 34);
+    EXPECT_EQ(b.p.mappa.PassoPixel, 34);
 }
 
 TEST_F(ComandiDisegno, DomandaPrimaDiAprire)
@@ -113,7 +117,7 @@ TEST_F(ComandiDisegno, DomandaPrimaDiAprire)
     };
     for (const auto& [risposta, nome, dialoghi, figure] : casi) {
         ConPunto b;
-        b.p.m.NomeDisegno = nome;
+        b.p.sessione.NomeDisegno = nome;
         b.dialoghi.risposte = {risposta};
         b.dialoghi.fileScelti = {std::nullopt, percorso};
         if (risposta != Risposta::Si)
@@ -125,7 +129,7 @@ TEST_F(ComandiDisegno, DomandaPrimaDiAprire)
         for (const auto& r : b.dialoghi.richiesteFile)
             titoli.push_back(r.titolo);
         EXPECT_EQ(titoli, dialoghi);
-        EXPECT_EQ(b.p.m.NumeroFigure, figure);
+        EXPECT_EQ(b.p.d.NumeroFigure, figure);
     }
 }
 
@@ -133,18 +137,18 @@ TEST_F(ComandiDisegno, CerchiConScaleDiverseSvuotanoIlDisegnoETolgonoIlNome)
 {
     const std::string percorso = ScriviDisegno("cerchio.geo", 2, 0, 2.0f);
     ConPunto b;
-    b.p.m.NomeDisegno = "/scuola/prima.geo";
+    b.p.sessione.NomeDisegno = "/scuola/prima.geo";
     b.dialoghi.risposte = {Risposta::No};
     b.dialoghi.fileScelti = {percorso};
     ApriDisegno(b.p);
     EXPECT_EQ(b.dialoghi.messaggi.size(), 2u); // the question and why the drawing was refused
-    EXPECT_EQ(b.p.m.NumeroFigure, 0);
-    EXPECT_EQ(b.p.m.NomeDisegno, "");
+    EXPECT_EQ(b.p.d.NumeroFigure, 0);
+    EXPECT_EQ(b.p.sessione.NomeDisegno, "");
     EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
-    EXPECT_TRUE(b.p.m.Modificato);
-    b.p.m.RigaComando = percorso; // on the command line the circle loads
+    EXPECT_TRUE(b.p.sessione.Modificato);
+    b.p.sessione.RigaComando = percorso; // on the command line the circle loads
     CaricaDisegnoAvvio(b.p);
-    EXPECT_EQ(b.p.m.NumeroFigure, 3);
+    EXPECT_EQ(b.p.d.NumeroFigure, 3);
 }
 
 TEST_F(ComandiDisegno, RigaDiComando)
@@ -161,7 +165,7 @@ TEST_F(ComandiDisegno, RigaDiComando)
         Inizializza(b.p, Percorso("prog/"), Percorso("prog/"), riga);
         AvviaFinestra(b.p);
         EXPECT_TRUE(b.dialoghi.messaggi.empty()) << riga;
-        EXPECT_EQ(b.p.m.NomeDisegno, caricato ? percorso : "") << riga;
+        EXPECT_EQ(b.p.sessione.NomeDisegno, caricato ? percorso : "") << riga;
         EXPECT_EQ(fs::current_path(), caricato ? radice / "con spazio" : radice) << riga;
         EXPECT_EQ(b.p.testi.CampoVertice, "") << riga; // a point has no vertex to name
     }

@@ -1,5 +1,6 @@
 #include "files/FileDisegno.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace vellora;
@@ -7,15 +8,39 @@ using namespace vellora;
 namespace {
 
 // One yellow triangle with a dotted outline, its second vertex selected.
-ContenutoDisegno Triangolo()
+// The drawing with the settings in the order the file writes them.
+Disegno Con(const TabellaFigure& figure, int numero, int attiva, int vertice, int griglia, int range, float scalaX,
+            float scalaY, int traslPianoX, int traslPianoY, std::array<float, 10> v)
 {
-    ContenutoDisegno c;
+    Disegno c;
+    c.Figure = figure;
+    c.NumeroFigure = static_cast<uint8_t>(numero);
+    c.FiguraAttiva = static_cast<uint8_t>(attiva);
+    c.VerticeAttivo = static_cast<uint8_t>(vertice);
+    c.TipoGriglia = static_cast<uint8_t>(griglia);
+    c.Range = static_cast<int16_t>(range);
+    c.ScalaX = scalaX;
+    c.ScalaY = scalaY;
+    c.TraslPianoX = static_cast<int16_t>(traslPianoX);
+    c.TraslPianoY = static_cast<int16_t>(traslPianoY);
+    ParametriTrasformazione& par = c.Parametri;
+    par.TraslX = v[0], par.TraslY = v[1];
+    par.ImpostaAngolo(v[2]);
+    par.CoeffOmotetia = v[3], par.StirOriz = v[4], par.StirVert = v[5];
+    c.CentroX = v[6], c.CentroY = v[7];
+    par.PuntoPX = v[8], par.PuntoPY = v[9];
+    return c;
+}
+
+Disegno Triangolo()
+{
+    Disegno c;
     const float x[] = {3, .5f, 1e8f, -1.5e-7f}, y[] = {0, -.25f, 3, 1234567};
     for (int k = 0; k <= 3; ++k)
         c.Figure.X(1, k) = x[k], c.Figure.Y(1, k) = y[k];
     c.Figure.X(1, SlotColore) = 14;
     c.Figure.Y(1, SlotColore) = TrattoPunteggiato;
-    return {c.Figure, 1, 1, 2, 3, 12, .5f, 2, -3, 4, 1, -1, 10, 2, .25f};
+    return Con(c.Figure, 1, 1, 2, 3, 12, .5f, 2, -3, 4, {1, -1, 10, 2, .25f, 2, 0, 0, 1, 1});
 }
 
 std::string TestoTriangolo()
@@ -41,18 +66,18 @@ TEST(FileDisegno, TestoEsattoELetturaConLfEZeriIniziali)
     EXPECT_EQ(TestoDisegno(Triangolo()), TestoTriangolo());
     std::string lf = CambiaRiga(TestoTriangolo(), 4, " 0.5 , -0.25 ");
     std::erase(lf, '\r');
-    EXPECT_EQ(LeggiTestoDisegno(lf, ContenutoDisegno{}), Triangolo());
+    EXPECT_EQ(LeggiTestoDisegno(lf, Disegno{}), Triangolo());
 }
 
 // A full table, and every setting with a value of its own, come back in place.
 TEST(FileDisegno, ScritturaELetturaRiproduconoOgniValore)
 {
-    ContenutoDisegno c = Triangolo();
+    Disegno c = Triangolo();
     for (int f = 2; f <= MaxFigure; ++f)
         c.Figure.CopiaRecord(1, f);
-    c = {c.Figure, MaxFigure, 77,   3,     2,    29,    1e-5f, 1000,  -32768, 32767,
-         1.5f,     -2.5f,     3.5f, -4.5f, 5.5f, -6.5f, 7.5f,  -8.5f, 9.5f,   -10.5f};
-    EXPECT_EQ(LeggiTestoDisegno(TestoDisegno(c), ContenutoDisegno{}), c);
+    c = Con(c.Figure, MaxFigure, 77, 3, 2, 29, 1e-5f, 1000, -32768, 32767,
+            {1.5f, -2.5f, 3.5f, -4.5f, 5.5f, -6.5f, 7.5f, -8.5f, 9.5f, -10.5f});
+    EXPECT_EQ(LeggiTestoDisegno(TestoDisegno(c), Disegno{}), c);
 }
 
 TEST(FileDisegno, RifiutaQuelloCheIlModelloNonPuoTenere)
@@ -73,7 +98,7 @@ TEST(FileDisegno, RifiutaQuelloCheIlModelloNonPuoTenere)
 TEST(FileDisegno, UnFileCheFiniscePrimaTieneIValoriDiPrima)
 {
     // The file stops after the triangle's third point: what follows stays.
-    ContenutoDisegno prima;
+    Disegno prima;
     prima.NumeroFigure = 1;
     prima.Figure.X(1, 4) = 40;
     prima.Range = 20;

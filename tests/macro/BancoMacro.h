@@ -3,7 +3,7 @@
 // and whose event pump counts its turns and can act on any of them.
 #include "Finti.h"
 #include "macro/Macro.h"
-#include "macro/Pompa.h"
+#include "state/Pompa.h"
 
 #include <filesystem>
 #include <fstream>

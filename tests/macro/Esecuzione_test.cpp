@@ -1,8 +1,8 @@
 #include "BancoMacro.h"
 #include "figures/Catalogo.h"
-#include "figures/DatiFigura.h"
+#include "figures/ComandiSelezione.h"
+#include "measures/DatiFigura.h"
 #include "shell/Avvio.h"
-#include "shell/Selezione.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@ const std::string Impossibile = "Impossibile eseguire la macro: ";
 const std::string Prefisso = "Si è verificato un errore nell'esecuzione della macro. Errore: ";
 
 // The drawings the exits need.
-enum Disegno { Vuoto, Tri, Due, Piena, Cerchio };
-void Disegna(Programma& p, Disegno d)
+enum Partenza { Vuoto, Tri, Due, Piena, Cerchio };
+void Disegna(Programma& p, Partenza d)
 {
     if (d == Tri || d == Due)
         InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuTriangoliRett);
@@ -28,7 +28,7 @@ void Disegna(Programma& p, Disegno d)
         InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuPunto);
     const float xs[] = {0, 2}, ys[] = {0, 0};
     if (d == Cerchio)
-        AggiungiFigura(p.m, 2, xs, ys, true);
+        AggiungiFigura(p.d, 2, xs, ys, true);
 }
 
 const std::string Binaria = "\177ELF\0\1\377"s;
@@ -39,7 +39,7 @@ const std::string Binaria = "\177ELF\0\1\377"s;
 TEST(Esecuzione, OgniUscita)
 {
     struct Caso {
-        Disegno disegno;
+        Partenza disegno;
         std::string riga; // line 3, after TraslaPianoDestra and before TraslaPianoAlto; "" no file
         std::vector<std::string> messaggi;
         int eseguite; // of the two plane shifts
@@ -75,11 +75,11 @@ TEST(Esecuzione, OgniUscita)
         BancoMacro b;
         Disegna(b.p, c.disegno);
         b.dialoghi.messaggi.clear();
-        ParametriTrasformazione& par = b.p.parametri;
+        ParametriTrasformazione& par = b.p.d.Parametri;
         par = {.TraslX = 7, .TraslY = 8, .CoeffOmotetia = 3, .StirOriz = 5, .StirVert = 6};
         par.ImpostaAngolo(9);
         const ParametriTrasformazione prima = par;
-        const TabellaFigure figure = b.p.m.Figure;
+        const TabellaFigure figure = b.p.d.Figure;
 
         if (c.riga.empty()) {
             b.p.voci.Abilita(Voce::MnuMacroEsegui, true);
@@ -95,12 +95,12 @@ TEST(Esecuzione, OgniUscita)
                 m.replace(at, 1, b.p.CartellaDati);
         }
         EXPECT_EQ(b.Messaggi(), attesi);
-        EXPECT_EQ(b.p.m.TraslPianoX, c.eseguite >= 1 ? 1 : 0);
-        EXPECT_EQ(b.p.m.TraslPianoY, c.eseguite == 2 ? -1 : 0);
+        EXPECT_EQ(b.p.d.TraslPianoX, c.eseguite >= 1 ? 1 : 0);
+        EXPECT_EQ(b.p.d.TraslPianoY, c.eseguite == 2 ? -1 : 0);
         if (c.eseguite < 2)
-            EXPECT_TRUE(b.p.m.Figure == figure);
+            EXPECT_TRUE(b.p.d.Figure == figure);
         EXPECT_TRUE(par == prima);
-        EXPECT_FALSE(b.p.m.EsecuzioneMacro);
+        EXPECT_FALSE(b.p.sessione.EsecuzioneMacro);
         EXPECT_EQ(Abilitate(b.p.voci), StatoMacroAttiva);
     }
 }
@@ -113,16 +113,16 @@ TEST(Esecuzione, OEPDallUltimaRigaESelezione)
     Disegna(b.p, Due);
     b.p.voci.Spunta(Voce::MnuVisualizzaDati, true);
     b.Gioca({"Rotazione,  45,  1,  2", "Simmetria,  3,  4,  7,  8", "Vertice attivo,  1,  4"});
-    EXPECT_EQ(b.p.m.CentroX, 3);
-    EXPECT_EQ(b.p.m.CentroY, 4);
-    EXPECT_EQ(b.p.parametri.PuntoPX, 7);
-    EXPECT_EQ(b.p.parametri.PuntoPY, 8);
-    EXPECT_EQ(b.p.parametri.AngoloRotazione, ParametriTrasformazione{}.AngoloRotazione);
-    EXPECT_EQ(b.p.m.FiguraAttiva, 1);
+    EXPECT_EQ(b.p.d.CentroX, 3);
+    EXPECT_EQ(b.p.d.CentroY, 4);
+    EXPECT_EQ(b.p.d.Parametri.PuntoPX, 7);
+    EXPECT_EQ(b.p.d.Parametri.PuntoPY, 8);
+    EXPECT_EQ(b.p.d.Parametri.AngoloRotazione, ParametriTrasformazione{}.AngoloRotazione);
+    EXPECT_EQ(b.p.d.FiguraAttiva, 1);
     EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
     EXPECT_EQ(b.Messaggi(), std::vector{NonCompatibile});
     EXPECT_EQ(b.p.testi.Pannelli, TestiPannelli(Totali{})); // the totals of the rotation are gone
-    EXPECT_EQ(b.p.testi.TestoDati, TestoDatiFigura(b.p.m));
+    EXPECT_EQ(b.p.testi.TestoDati, TestoDatiFigura(b.p.d));
 }
 
 TEST(Esecuzione, PauseContateInTurni)
@@ -162,13 +162,13 @@ TEST(Esecuzione, MacroInversa)
 {
     BancoMacro b;
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
-    const float x = b.p.m.Figure.X(1, 1);
+    const float x = b.p.d.Figure.X(1, 1);
     b.Scrivi(b.Percorso("m.mcr"), b.Macro({"TraslazioneOr,  1"}));
     b.Scrivi(b.Percorso("m.inv.mcr"), b.Macro({"TraslazioneOr, -1"}));
     ASSERT_TRUE(AttivaFileMacro(b.p, b.Percorso("m.mcr")));
     const std::string copia = b.Copia(), suggerimento = b.p.testi.SuggerimentoMacro;
     PulsanteMacro(b.p, 1, true, false);
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), x - 1);
+    EXPECT_EQ(b.p.d.Figure.X(1, 1), x - 1);
     EXPECT_EQ(b.Copia(), copia);
     EXPECT_EQ(b.p.NomeMacro, b.Percorso("m.mcr"));
     EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
@@ -177,7 +177,7 @@ TEST(Esecuzione, MacroInversa)
     std::filesystem::remove(b.Percorso("m.mcr"));
     PulsanteMacro(b.p, 1, true, false);
     EXPECT_EQ(b.Messaggi(), std::vector<std::string>{"Non è stata definita una macro inversa"});
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), x - 1);
+    EXPECT_EQ(b.p.d.Figure.X(1, 1), x - 1);
 }
 
 // A pause turns the event pump in the middle of the playback, so any click
@@ -195,7 +195,7 @@ TEST(Rientro, DuranteUnaPausaNienteRientraNellaMacro)
     b.Scrivi(b.Percorso("m.inv.mcr"), b.Macro({"TraslazioneOr, -1"}));
     ASSERT_TRUE(AttivaFileMacro(p, macro));
     b.dialoghi.fileScelti.assign(5, b.Percorso("m.inv.mcr")); // any file dialog would get an answer
-    Modello atteso = p.m;
+    Disegno atteso = p.d;
     for (int k = 1; k <= 4; ++k)
         atteso.Figure.X(2, k) += 2.0f; // the macro's work alone: the square moved by 2
 
@@ -233,11 +233,11 @@ TEST(Rientro, DuranteUnaPausaNienteRientraNellaMacro)
                             }));
     EXPECT_TRUE(b.dialoghi.richiesteFile.empty());
     EXPECT_EQ(b.pompa.turni, 200); // two pauses of one playback
-    EXPECT_EQ(p.m.NumeroFigure, 2);
-    EXPECT_TRUE(p.m.Figure == atteso.Figure);
+    EXPECT_EQ(p.d.NumeroFigure, 2);
+    EXPECT_TRUE(p.d.Figure == atteso.Figure);
     EXPECT_EQ(p.NomeMacro, macro);
     EXPECT_EQ(b.Copia(), b.Leggi(macro));
-    EXPECT_FALSE(p.m.RegistraMacro);
+    EXPECT_FALSE(p.sessione.RegistraMacro);
 }
 
 } // namespace

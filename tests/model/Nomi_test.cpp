@@ -24,7 +24,7 @@ TEST(DescrizioneFigura, TestiEsatti)
         {11, 2, true, -4, "Figura  11: circonf. in "},
     };
     for (const auto& c : casi) {
-        Modello m;
+        Disegno m;
         m.NumeroFigure = static_cast<uint8_t>(c.f);
         m.Figure.X(c.f, 0) = static_cast<float>(c.n);
         m.Figure.Y(c.f, 0) = c.cerchio ? 1.0f : 0.0f;

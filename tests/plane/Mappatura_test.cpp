@@ -1,10 +1,12 @@
 #include "Finti.h"
 #include "plane/Mappatura.h"
 #include "plane/Quadranti.h"
+#include "plane/Schermo.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <tuple>
 #include <unistd.h>
 
@@ -27,21 +29,22 @@ TEST(Mappatura, ValoriDerivatiDallaFinestra)
         {800, 500, 12, 1000, -1000, 406, 34, 32767, -32768}, // stops at the 16-bit bounds
     };
     for (const auto& c : casi) {
-        Modello m;
+        Disegno m;
         m.Range = static_cast<int16_t>(c.range);
         m.TraslPianoX = static_cast<int16_t>(c.traslX);
         m.TraslPianoY = static_cast<int16_t>(c.traslY);
-        CalcolaMappatura(m, c.w, c.h);
-        EXPECT_EQ(std::tuple(m.SemiAmpiezza, m.PassoPixel, m.OrigineX, m.OrigineY),
+        Mappa mp;
+        CalcolaMappatura(m, mp, c.w, c.h);
+        EXPECT_EQ(std::tuple(mp.SemiAmpiezza, mp.PassoPixel, mp.OrigineX, mp.OrigineY),
                   std::tuple(c.semiAmpiezza, c.passo, c.origineX, c.origineY))
             << c.w << "x" << c.h << " range " << c.range;
     }
 }
 
 // The shift of the plane and the origin it gives.
-std::tuple<int, int, int, int> Piano(const Modello& m)
+std::tuple<int, int, int, int> Piano(const Programma& p)
 {
-    return {m.TraslPianoX, m.TraslPianoY, m.OrigineX, m.OrigineY};
+    return {p.d.TraslPianoX, p.d.TraslPianoY, p.mappa.OrigineX, p.mappa.OrigineY};
 }
 
 TEST(Quadranti, OrigineVicinoAUnAngolo)
@@ -55,10 +58,10 @@ TEST(Quadranti, OrigineVicinoAUnAngolo)
         {ResettaPiano, {0, 0, 400, 250}},
     };
     test::Banco b; // 800 x 500: a = 350, b = 200, 34 pixels a tick: p = 10, q = 6
-    b.p.Ridisegna();
+    Ridisegna(b.p);
     for (const auto& c : casi) {
         c.comando(b.p);
-        EXPECT_EQ(Piano(b.p.m), c.atteso);
+        EXPECT_EQ(Piano(b.p), c.atteso);
     }
     // Halves go up: 1920 x 1080 at 33 pixels gives a = 910, b = 490, p = 28 (27.58), q = 15 (14.85).
     EXPECT_EQ(TraslazioneQuadrante(Quadrante::Terzo, 1920, 1080, 33), (TraslazionePiano{28, -15}));
@@ -72,7 +75,7 @@ TEST(Quadranti, FrecceERigheDiMacro)
     std::filesystem::remove(cartella / "Macro.tmp");
     test::Banco b;
     b.p.CartellaDati = cartella.string() + "/";
-    b.p.m.RegistraMacro = true;
+    b.p.sessione.RegistraMacro = true;
     const struct {
         DirezionePiano d;
         std::tuple<int, int, int, int> atteso;
@@ -82,17 +85,36 @@ TEST(Quadranti, FrecceERigheDiMacro)
                  {DirezionePiano::Basso, {0, 0, 400, 250}}};
     for (const auto& s : passi) {
         TraslaPiano(b.p, s.d);
-        EXPECT_EQ(Piano(b.p.m), s.atteso);
+        EXPECT_EQ(Piano(b.p), s.atteso);
     }
     std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               "TraslaPianoDestra\r\nTraslaPianoAlto\r\nTraslaPianoSinistra\r\nTraslaPianoBasso\r\n");
     std::filesystem::remove_all(cartella);
 
-    b.p.m.TraslPianoX = 32767; // stops at the bound instead of wrapping round
-    b.p.m.RegistraMacro = false;
+    b.p.d.TraslPianoX = 32767; // stops at the bound instead of wrapping round
+    b.p.sessione.RegistraMacro = false;
     TraslaPiano(b.p, DirezionePiano::Destra);
-    EXPECT_EQ(b.p.m.TraslPianoX, 32767);
+    EXPECT_EQ(b.p.d.TraslPianoX, 32767);
+}
+
+TEST(Mappatura, LimiteDeiPixel)
+{
+    Disegno m;
+    Mappa mp;
+    mp.PassoPixel = 16;
+    m.ScalaX = 1.0f;
+    m.ScalaY = 2.0f;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Caso {
+        float x, y;
+        bool entro;
+    } casi[] = {
+        {1000, 2000, true},     {-1000, -2000, true}, {1000.0001f, 0, false},
+        {0, -2000.001f, false}, {nan, 0, false},      {0, std::numeric_limits<float>::infinity(), false},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(EntroLimiti(m, mp, c.x, c.y), c.entro) << c.x << ", " << c.y;
 }
 
 } // namespace

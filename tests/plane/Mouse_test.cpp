@@ -1,6 +1,7 @@
 #include "Finti.h"
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
+#include "plane/Schermo.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,22 +25,26 @@ struct BancoMouse : test::Banco {
         std::filesystem::remove(cartella / "Macro.tmp");
         p.CartellaDati = cartella.string() + "/";
         const float x[] = {1, 2, 1}, y[] = {1, 1, 2};
-        AggiungiFigura(p.m, 3, x, y);
-        p.Ridisegna();
+        AggiungiFigura(p.d, 3, x, y);
+        Ridisegna(p);
     }
     ~BancoMouse() { std::filesystem::remove_all(cartella); }
 
-    void Muovi(float x, float y) { MouseMosso(p, 0, PianoInPixel(p.m, x, y).x, PianoInPixel(p.m, x, y).y); }
+    void Muovi(float x, float y)
+    {
+        MouseMosso(p, 0, PianoInPixel(p.d, p.mappa, x, y).x, PianoInPixel(p.d, p.mappa, x, y).y);
+    }
     void Premi(int pulsante, float x, float y, int tasti = 0)
     {
-        MousePremuto(p, pulsante, tasti, PianoInPixel(p.m, x, y).x, PianoInPixel(p.m, x, y).y);
+        MousePremuto(p, pulsante, tasti, PianoInPixel(p.d, p.mappa, x, y).x, PianoInPixel(p.d, p.mappa, x, y).y);
     }
     std::string Macro() const
     {
         std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    std::tuple<Modello, TestiVista, Totali> Stato() const { return {p.m, p.testi, p.totali}; } // all a click may change
+    // all a click may change
+    std::tuple<Disegno, Sessione, TestiVista, Totali> Stato() const { return {p.d, p.sessione, p.testi, p.totali}; }
 };
 
 enum Forma { Punto, Cerchio, Quadrato, Segmento, Lungo };
@@ -49,7 +54,7 @@ enum Forma { Punto, Cerchio, Quadrato, Segmento, Lungo };
 const std::vector<float> SagomeX[] = {{1}, {0, 3}, {0, 4, 4, 0}, {-5, 5}, {0, 20}};
 const std::vector<float> SagomeY[] = {{1}, {0, 0}, {0, 0, 4, 4}, {3, 3}, {0, 0}};
 
-void Aggiungi(Modello& m, Forma forma, float scala = 1)
+void Aggiungi(Disegno& m, Forma forma, float scala = 1)
 {
     std::vector<float> x = SagomeX[forma], y = SagomeY[forma];
     for (size_t k = 0; k < x.size(); ++k)
@@ -98,7 +103,7 @@ TEST(Passaggio, TolleranzeEOrdineDiRicerca)
     for (const float scala : {1.0f, 2.0f}) {
         for (const auto& c : casi) {
             SCOPED_TRACE(testing::Message() << c.caso << ", scale " << scala);
-            Modello m;
+            Disegno m;
             m.ScalaX = scala;
             for (Forma f : c.forme)
                 Aggiungi(m, f, scala);
@@ -113,7 +118,7 @@ TEST(Passaggio, TolleranzeEOrdineDiRicerca)
 
 TEST(Passaggio, TestiDellEtichetta)
 {
-    Modello m;
+    Disegno m;
     Aggiungi(m, Punto);
     Aggiungi(m, Cerchio);
     Aggiungi(m, Quadrato);
@@ -153,14 +158,14 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
     for (const auto& c : casi) {
         SCOPED_TRACE(c.riga + " " + c.campoVertice);
         BancoMouse b;
-        AggiungiFigura(b.p.m, static_cast<int>(c.x.size()), c.x.begin(), c.y.begin(), c.cerchio);
-        b.p.m.FiguraAttiva = 1;
+        AggiungiFigura(b.p.d, static_cast<int>(c.x.size()), c.x.begin(), c.y.begin(), c.cerchio);
+        b.p.d.FiguraAttiva = 1;
         b.p.totali.TotRotazione = 30;
-        b.p.m.RegistraMacro = true;
+        b.p.sessione.RegistraMacro = true;
         b.Muovi(c.mx, c.my);
         b.schermo.operazioni.clear();
         b.Premi(PulsanteSinistro, 8, 8); // the click position plays no part
-        EXPECT_EQ(std::tie(b.p.m.FiguraAttiva, b.p.m.VerticeAttivo), std::tuple(2, c.vertice));
+        EXPECT_EQ(std::tie(b.p.d.FiguraAttiva, b.p.d.VerticeAttivo), std::tuple(2, c.vertice));
         EXPECT_EQ(std::tie(b.p.testi.CampoFigura, b.p.testi.CampoVertice), std::tie(c.campoFigura, c.campoVertice));
         EXPECT_EQ(b.p.totali, Totali{});
         EXPECT_EQ(b.Macro(), c.riga + "\r\n");
@@ -171,9 +176,9 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
 TEST(Mouse, IlClicSulVuotoRidisegnaSoltantoEConShiftSpostaO)
 {
     BancoMouse b;
-    b.p.m.VerticeAttivo = 2;
+    b.p.d.VerticeAttivo = 2;
     b.p.totali.TotTraslX = 4;
-    b.p.m.RegistraMacro = true;
+    b.p.sessione.RegistraMacro = true;
     b.Muovi(-6, -3);
     const auto prima = b.Stato();
     b.schermo.operazioni.clear();
@@ -183,19 +188,19 @@ TEST(Mouse, IlClicSulVuotoRidisegnaSoltantoEConShiftSpostaO)
     EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
 
     // Shift places O where the click falls, through unequal scales and a shifted plane.
-    b.p.m.ScalaX = 0.5f;
-    b.p.m.ScalaY = 3.0f;
-    b.p.m.TraslPianoX = 3;
-    b.p.Ridisegna();
+    b.p.d.ScalaX = 0.5f;
+    b.p.d.ScalaY = 3.0f;
+    b.p.d.TraslPianoX = 3;
+    Ridisegna(b.p);
     b.Premi(PulsanteSinistro, 2, -1, TastoShift);
-    EXPECT_EQ(std::tie(b.p.m.CentroX, b.p.m.CentroY), std::tuple(2.0f, -1.0f));
+    EXPECT_EQ(std::tie(b.p.d.CentroX, b.p.d.CentroY), std::tuple(2.0f, -1.0f));
 }
 
 TEST(Mouse, IlPulsanteDestroTrasla)
 {
     BancoMouse b;
-    b.p.m.Modificato = false;
-    b.p.m.RegistraMacro = true;
+    b.p.sessione.Modificato = false;
+    b.p.sessione.RegistraMacro = true;
     b.schermo.operazioni.clear();
     b.Premi(PulsanteDestro, 3, 2);
 
@@ -213,22 +218,22 @@ TEST(Mouse, IlPulsanteDestroTrasla)
         EXPECT_EQ(std::tie(o.stile, o.colore),
                   std::tuple(i < 2 ? StileLinea::Punteggiato : StileLinea::Continuo, ColoreRgb{255, 255, 255}));
     }
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), 1.0f); // nothing moves before the release
+    EXPECT_EQ(b.p.d.Figure.X(1, 1), 1.0f); // nothing moves before the release
 
     MouseRilasciato(b.p, PulsanteDestro, 0);
     const float x[] = {3, 4, 3}, y[] = {2, 2, 3};
     for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(std::tie(b.p.m.Figure.X(1, k), b.p.m.Figure.Y(1, k)), std::tie(x[k - 1], y[k - 1])) << k;
+        EXPECT_EQ(std::tie(b.p.d.Figure.X(1, k), b.p.d.Figure.Y(1, k)), std::tie(x[k - 1], y[k - 1])) << k;
     EXPECT_EQ(std::tie(b.p.totali.TotTraslX, b.p.totali.TotTraslY), std::tuple(2.0f, 1.0f));
     EXPECT_EQ(std::tie(b.p.testi.Pannelli[1], b.p.testi.Pannelli[2]), std::tuple("xTrasl.=2", "yTrasl.=1"));
-    EXPECT_FALSE(b.p.m.Modificato);
+    EXPECT_FALSE(b.p.sessione.Modificato);
     EXPECT_EQ(b.Macro(), "");
 
     // The active vertex alone lands on the press; the totals stay.
-    b.p.m.VerticeAttivo = 2;
+    b.p.d.VerticeAttivo = 2;
     b.Premi(PulsanteDestro, 6, -1);
     MouseRilasciato(b.p, PulsanteDestro, 0);
-    EXPECT_EQ(std::tie(b.p.m.Figure.X(1, 2), b.p.m.Figure.Y(1, 2), b.p.m.Figure.X(1, 1)),
+    EXPECT_EQ(std::tie(b.p.d.Figure.X(1, 2), b.p.d.Figure.Y(1, 2), b.p.d.Figure.X(1, 1)),
               std::tuple(6.0f, -1.0f, 3.0f));
     EXPECT_EQ(b.p.totali.TotTraslX, 2.0f);
 }
@@ -248,9 +253,9 @@ TEST(Mouse, UnRilascioNonPreparatoNonSposta)
     for (const auto& c : casi) {
         BancoMouse b;
         b.p.mouse.ScartoX = 5; // left over from an earlier move
-        b.p.m.NumeroFigure = static_cast<uint8_t>(c.figure);
+        b.p.d.NumeroFigure = static_cast<uint8_t>(c.figure);
         b.Premi(PulsanteDestro, 3, 2, c.tastiPressione);
-        b.p.m.NumeroFigure = 1;
+        b.p.d.NumeroFigure = 1;
         for (int i = 0; i < c.rilasciPrima; ++i)
             MouseRilasciato(b.p, PulsanteDestro, 0);
         const auto prima = b.Stato();

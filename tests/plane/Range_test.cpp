@@ -36,19 +36,19 @@ TEST(Range, PulsantiELimiti)
     };
     for (const auto& c : casi) {
         test::Banco b;
-        b.p.m.Range = static_cast<int16_t>(c.range);
+        b.p.d.Range = static_cast<int16_t>(c.range);
         DialogoRange d(b.p);
         d.Testo = "typed";
-        const Modello prima = b.p.m;
+        const Disegno prima = b.p.d;
         (d.*c.comando)();
         const std::string testo = c.messaggio.empty() ? std::to_string(c.atteso) : "typed";
-        EXPECT_EQ(std::tie(b.p.m.Range, b.p.m.PassoPixel, d.Testo), std::tie(c.atteso, c.passo, testo)) << c.range;
+        EXPECT_EQ(std::tie(b.p.d.Range, b.p.mappa.PassoPixel, d.Testo), std::tie(c.atteso, c.passo, testo)) << c.range;
         std::string messaggi;
         for (const auto& m : b.dialoghi.messaggi)
             messaggi += m.icona == Icona::Stop ? m.testo : "(non Stop) " + m.testo;
         EXPECT_EQ(messaggi, c.messaggio);
         if (!c.messaggio.empty())
-            EXPECT_EQ(b.p.m, prima);
+            EXPECT_EQ(b.p.d, prima);
     }
 }
 
@@ -58,28 +58,28 @@ TEST(Range, RifiutoEAnnulla)
     DialogoRange d(b.p);
     d.Testo = "7";
     EXPECT_TRUE(d.Applica());
-    EXPECT_EQ(b.p.m.PassoPixel, 58);
+    EXPECT_EQ(b.p.mappa.PassoPixel, 58);
 
     // Refused: back to the range found on opening, in the box and on the plane.
     d.Testo = "0";
     EXPECT_FALSE(d.Ok());
     ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Il range deve essere un numero intero compreso tra 1 e 30");
-    EXPECT_EQ(std::tie(b.p.m.Range, d.Testo, b.p.m.PassoPixel), std::tuple(12, "12", 34));
+    EXPECT_EQ(std::tie(b.p.d.Range, d.Testo, b.p.mappa.PassoPixel), std::tuple(12, "12", 34));
 
     // Refused right after opening: nothing changes.
     DialogoRange nuovo(b.p);
     nuovo.Testo = "31";
-    const Modello prima = b.p.m;
+    const Disegno prima = b.p.d;
     EXPECT_FALSE(nuovo.Applica());
-    EXPECT_EQ(b.p.m, prima);
+    EXPECT_EQ(b.p.d, prima);
 
     // Annulla restores the range and the grid, not the intensity.
     nuovo.Incrementa();
     nuovo.Griglia(3);
     nuovo.Intensita(150);
     nuovo.Annulla();
-    EXPECT_EQ(std::tuple(b.p.m.Range, b.p.m.TipoGriglia, b.p.m.IntensitaGriglia, b.p.m.PassoPixel),
+    EXPECT_EQ(std::tuple(b.p.d.Range, b.p.d.TipoGriglia, b.p.sessione.IntensitaGriglia, b.p.mappa.PassoPixel),
               std::tuple(12, 1, 150, 34));
 }
 

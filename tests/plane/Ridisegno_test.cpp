@@ -26,21 +26,22 @@ Coordinate Estremi(const Operazione& o)
 
 // An 800 x 500 plane: range 12 gives origin (400, 250) and 34 pixels a tick.
 struct Piano {
-    Modello m;
+    Disegno d;
+    Mappa mp;
     test::SuperficieRegistrata s;
     OpzioniPiano opzioni;
 
-    Piano() { CalcolaMappatura(m, 800, 500); }
+    Piano() { CalcolaMappatura(d, mp, 800, 500); }
     const std::vector<Operazione>& Disegna()
     {
-        DisegnaPiano(m, 800, 500, opzioni, s);
+        DisegnaPiano(d, mp, 800, 500, opzioni, s);
         return s.operazioni;
     }
     int Aggiungi(std::vector<float> xs, std::vector<float> ys, float colore = 14, bool cerchio = false)
     {
-        EXPECT_TRUE(AggiungiFigura(m, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
-        m.Figure.X(m.NumeroFigure, SlotColore) = colore;
-        return m.NumeroFigure;
+        EXPECT_TRUE(AggiungiFigura(d, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
+        d.Figure.X(d.NumeroFigure, SlotColore) = colore;
+        return d.NumeroFigure;
     }
     std::vector<Coordinate> Linee(ColoreRgb colore, StileLinea stile = StileLinea::Continuo) const
     {
@@ -55,7 +56,7 @@ struct Piano {
     {
         std::vector<std::string> r;
         for (const auto& o : s.DelTipo(Operazione::Testo))
-            if (o.colore == colore && o.testo != "O" && (o.y1 == m.OrigineY) == sullAsseX)
+            if (o.colore == colore && o.testo != "O" && (o.y1 == mp.OrigineY) == sullAsseX)
                 r.push_back(o.testo);
         return r;
     }
@@ -66,11 +67,11 @@ TEST(DisegnaPiano, OrdineEPosizioniColPianoTraslato)
 {
     Piano p;
     p.opzioni.AssiPerO = true;
-    p.m.TipoGriglia = 3;
-    p.m.TraslPianoX = 1;
-    p.m.TraslPianoY = -1;
-    p.m.CentroX = 1.0f;
-    p.m.CentroY = -0.5f;
+    p.d.TipoGriglia = 3;
+    p.d.TraslPianoX = 1;
+    p.d.TraslPianoY = -1;
+    p.d.CentroX = 1.0f;
+    p.d.CentroY = -0.5f;
     const auto& ops = p.Disegna();
     // Cleared once, then grid, axes, point O, tick values and last the axes through O.
     const auto primo = [&](auto cond) { return std::find_if(ops.begin(), ops.end(), cond) - ops.begin(); };
@@ -98,8 +99,8 @@ TEST(DisegnaPiano, OrdineEPosizioniColPianoTraslato)
     for (const auto& [attivi, cx, cy] : {std::tuple(true, 0.0f, -0.5f), {true, 1.0f, 0.0f}, {false, 1.0f, -0.5f}}) {
         Piano q;
         q.opzioni.AssiPerO = attivi;
-        q.m.CentroX = cx;
-        q.m.CentroY = cy;
+        q.d.CentroX = cx;
+        q.d.CentroY = cy;
         q.Disegna();
         EXPECT_EQ(q.Linee(VerdeChiaro, StileLinea::Punteggiato).size(), attivi ? 1u : 0u) << cx << "," << cy;
     }
@@ -138,11 +139,11 @@ TEST(DisegnaPiano, ValoriDelRighello)
     for (const auto& c : casi) {
         Piano p;
         p.opzioni.Righello = c.righello;
-        p.m.Range = static_cast<int16_t>(c.range);
-        p.m.TraslPianoX = static_cast<int16_t>(c.traslX);
-        p.m.TraslPianoY = static_cast<int16_t>(c.traslY);
-        p.m.ScalaX = c.scalaX;
-        p.m.ScalaY = c.scalaY;
+        p.d.Range = static_cast<int16_t>(c.range);
+        p.d.TraslPianoX = static_cast<int16_t>(c.traslX);
+        p.d.TraslPianoY = static_cast<int16_t>(c.traslY);
+        p.d.ScalaX = c.scalaX;
+        p.d.ScalaY = c.scalaY;
         p.Disegna();
         SCOPED_TRACE(testing::Message() << "range " << c.range << " trasl " << c.traslX << "," << c.traslY);
         const ColoreRgb colore = c.righello ? VerdeChiaro : Bianco;
@@ -169,12 +170,12 @@ TEST(DisegnaFigura, Contorni)
     };
     for (const auto& c : casi) {
         Piano d;
-        d.m.ScalaX = c.scalaX;
-        d.m.ScalaY = c.scalaY;
+        d.d.ScalaX = c.scalaX;
+        d.d.ScalaY = c.scalaY;
         const int f = d.Aggiungi(c.xs, c.ys, 11, c.cerchio);
-        d.m.Figure.Y(f, SlotColore) = c.tratto;
-        d.m.FiguraAttiva = 0; // no selection marks
-        DisegnaFigura(d.m, f, d.s);
+        d.d.Figure.Y(f, SlotColore) = c.tratto;
+        d.d.FiguraAttiva = 0; // no selection marks
+        DisegnaFigura(d.d, d.mp, f, d.s);
         std::vector<Coordinate> contorno, segni;
         for (const auto& o : d.s.operazioni) {
             const bool segno = o.tipo == Operazione::Cerchio && o.x2 == 2;
@@ -210,10 +211,10 @@ TEST(DisegnaFigura, SegniDellaSelezione)
         d.Aggiungi({0, 1, 0}, {0, 0, 1});
         d.Aggiungi({2, 3, 3, 2}, {2, 2, 3, 3});
         d.Aggiungi({1}, {-1});
-        d.m.Figure.Y(1, SlotColore) = TrattoPunteggiato; // its marks stay solid
-        d.m.FiguraAttiva = static_cast<uint8_t>(c.attiva);
-        d.m.VerticeAttivo = static_cast<uint8_t>(c.vertice);
-        DisegnaFigura(d.m, c.disegnata, d.s);
+        d.d.Figure.Y(1, SlotColore) = TrattoPunteggiato; // its marks stay solid
+        d.d.FiguraAttiva = static_cast<uint8_t>(c.attiva);
+        d.d.VerticeAttivo = static_cast<uint8_t>(c.vertice);
+        DisegnaFigura(d.d, d.mp, c.disegnata, d.s);
         SCOPED_TRACE(testing::Message() << "attiva " << c.attiva << " vertice " << c.vertice);
         std::vector<Coordinate> segni, etichette;
         std::string testi;
@@ -239,8 +240,8 @@ TEST(DisegnaFigure, LaFiguraAttivaVieneRidisegnataSopra)
     d.Aggiungi({0, 1, 0}, {0, 0, 1}, 12);
     d.Aggiungi({0, 1, 0}, {0, 0, -1}, 14);
     d.Aggiungi({0, -1, 0}, {0, 0, 1}, 11);
-    d.m.FiguraAttiva = 1;
-    DisegnaFigure(d.m, d.s);
+    d.d.FiguraAttiva = 1;
+    DisegnaFigure(d.d, d.mp, d.s);
     std::vector<ColoreRgb> colori;
     for (const auto& o : d.s.DelTipo(Operazione::Linea))
         colori.push_back(o.colore);

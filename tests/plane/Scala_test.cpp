@@ -1,5 +1,6 @@
 #include "Finti.h"
 #include "plane/Scala.h"
+#include "plane/Schermo.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -11,13 +12,13 @@ namespace {
 struct BancoScala : test::Banco {
     explicit BancoScala(float scala = 1, bool punto = false, bool cerchio = false)
     {
-        p.m.ScalaX = p.m.ScalaY = scala;
+        p.d.ScalaX = p.d.ScalaY = scala;
         const float x[] = {500, 1}, y[] = {0, 0};
         if (punto)
-            AggiungiFigura(p.m, 1, x, y);
+            AggiungiFigura(p.d, 1, x, y);
         if (cerchio)
-            AggiungiFigura(p.m, 2, x + 1, y, true);
-        p.Ridisegna();
+            AggiungiFigura(p.d, 2, x + 1, y, true);
+        Ridisegna(p);
         vista.aggiornamenti = 0;
     }
     // Every message shown, each followed by "|"; all of them must be Stop messages.
@@ -49,8 +50,8 @@ TEST(Scala, ControllaNellOrdine)
     };
     for (const auto& c : casi) {
         BancoScala b(1, c.punto);
-        b.p.m.ScalaX = c.x;
-        b.p.m.ScalaY = c.y;
+        b.p.d.ScalaX = c.x;
+        b.p.d.ScalaY = c.y;
         EXPECT_EQ(ControllaScala(b.p), !c.messaggi.empty()) << c.x << " / " << c.y;
         EXPECT_EQ(b.Messaggi(), c.messaggi) << c.x << " / " << c.y;
     }
@@ -63,24 +64,24 @@ TEST(Scala, PulsantiDellaFinestra)
     BancoScala b;
     DialogoScala d(b.p);
     d.Ingrandisce();
-    EXPECT_EQ(std::tie(b.p.m.ScalaX, b.p.m.ScalaY, d.TestoX, d.TestoY), std::tuple(0.5f, 0.5f, "0,5", "0,5"));
+    EXPECT_EQ(std::tie(b.p.d.ScalaX, b.p.d.ScalaY, d.TestoX, d.TestoY), std::tuple(0.5f, 0.5f, "0,5", "0,5"));
     EXPECT_GT(b.vista.aggiornamenti, 0);
     d.Preimposta(1.0f / 3);
-    EXPECT_EQ(std::tie(b.p.m.ScalaY, d.TestoY), std::tuple(1.0f / 3, "0,33333334"));
+    EXPECT_EQ(std::tie(b.p.d.ScalaY, d.TestoY), std::tuple(1.0f / 3, "0,33333334"));
     d.TestoX = "3";
     d.TestoY = "5";
     ASSERT_TRUE(d.Applica());
     d.Ingrandisce();
     d.Annulla();
-    EXPECT_EQ(std::tie(b.p.m.ScalaX, b.p.m.ScalaY), std::tuple(3.0f, 5.0f));
+    EXPECT_EQ(std::tie(b.p.d.ScalaX, b.p.d.ScalaY), std::tuple(3.0f, 5.0f));
 
     BancoScala conPunto(10, true);
     DialogoScala e(conPunto.p);
-    const Modello prima = conPunto.p.m;
+    const Disegno prima = conPunto.p.d;
     e.Preimposta(0.1f);
     EXPECT_EQ(conPunto.Messaggi(), "Operazione non consentita; i numeri coinvolti sono troppo grandi|");
     EXPECT_EQ(std::tie(e.TestoX, e.TestoY), std::tuple("10", "10"));
-    EXPECT_EQ(conPunto.p.m, prima);
+    EXPECT_EQ(conPunto.p.d, prima);
 }
 
 TEST(Scala, OkEApplicaLeggonoITesti)
@@ -110,14 +111,13 @@ TEST(Scala, OkEApplicaLeggonoITesti)
             d.TestoX = c.x;
             d.TestoY = c.y;
             b.dialoghi.messaggi.clear();
-            Modello prima = b.p.m;
+            Disegno prima = b.p.d;
             EXPECT_EQ(applica ? d.Applica() : d.Ok(), c.accettata);
-            EXPECT_EQ(b.p.m.ErroreInput, c.erroreInput);
-            prima.ErroreInput = c.erroreInput;
+            EXPECT_EQ(b.p.sessione.ErroreInput, c.erroreInput);
             EXPECT_EQ(b.Messaggi(), c.messaggi);
             if (!c.accettata) {
-                EXPECT_EQ(std::tie(b.p.m.ScalaX, d.TestoX, d.TestoY), std::tuple(4.0f, "4", "4"));
-                EXPECT_EQ(b.p.m, prima);
+                EXPECT_EQ(std::tie(b.p.d.ScalaX, d.TestoX, d.TestoY), std::tuple(4.0f, "4", "4"));
+                EXPECT_EQ(b.p.d, prima);
             }
         }
     }

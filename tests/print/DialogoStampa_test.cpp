@@ -73,7 +73,7 @@ TEST(DialogoStampa, CopieFileERifiuti)
         Stampa s;
         s.st.scriveFile = c.stampante == 'P';
         s.st.rifiuta = c.stampante == 'R';
-        s.b.p.m.NomeDisegno = "/home/classe/quadrati.geo";
+        s.b.p.sessione.NomeDisegno = "/home/classe/quadrati.geo";
         s.b.dialoghi.fileScelti.push_back(c.scelto);
         s.d.TestoCopie = c.testo;
         EXPECT_EQ(s.d.Stampa(), c.chiuso);

@@ -15,12 +15,12 @@ const auto Estremi = [](const Operazione& o) { return Coordinate{o.x1, o.y1, o.x
 
 // A page 15000 twips wide: range 12 in landscape puts the origin at (7500, 5000), 626 twips a tick.
 struct Pagina {
-    Modello m;
+    Disegno d;
     test::SuperficieRegistrata s;
     float altezza = 10000;
     bool righello = true;
 
-    PaginaStampa Nuova() { return PaginaStampa(m, s, 15000, altezza, 1.0f, righello); }
+    PaginaStampa Nuova() { return PaginaStampa(d, s, 15000, altezza, 1.0f, righello); }
     Valori Piano()
     {
         s.operazioni.clear();
@@ -36,7 +36,7 @@ struct Pagina {
 // its share rounded: 7516 x 0,1, then a 30th of it.
 TEST(MappaturaStampa, DallaMetaDellaLarghezzaStampabile)
 {
-    Modello m;
+    Disegno m;
     m.Range = 30;
     const MappaturaStampa r = CalcolaMappaturaStampa(m, 15001, 9999, 0.1f);
     EXPECT_FLOAT_EQ(r.SemiLatoStampa, 751.6f);
@@ -51,7 +51,7 @@ TEST(StPianoCartesiano, GrigliaEAssi)
     const std::pair<uint8_t, size_t> casi[] = {{1, 2 * 25}, {2, 2 * 25}, {3, 2 * 23 * 23 + 2 * 23}, {0, 0}};
     for (const auto& [tipo, griglia] : casi) {
         Pagina p;
-        p.m.TipoGriglia = tipo;
+        p.d.TipoGriglia = tipo;
         p.Piano();
         const auto linee = p.s.DelTipo(Operazione::Linea);
         ASSERT_EQ(linee.size(), griglia + 2) << int{tipo};
@@ -71,10 +71,10 @@ TEST(StRighello, ValoriSulleTacche)
 {
     Pagina p;
     p.altezza = 7600;
-    p.m.Range = 6;
-    p.m.TraslPianoX = p.m.TraslPianoY = 1;
-    p.m.ScalaX = 2;
-    p.m.ScalaY = 0.75f;
+    p.d.Range = 6;
+    p.d.TraslPianoX = p.d.TraslPianoY = 1;
+    p.d.ScalaX = 2;
+    p.d.ScalaY = 0.75f;
     const double sotto = 1251 + 3800 + 50, destra = 1251 + 7500 + 50; // of the shifted axes
     const Valori attesi = {
         {-5 * 1251 + 7420, sotto, "-12"}, {-3 * 1251 + 7420, sotto, "-8"}, {-1251 + 7420, sotto, "-4"},
@@ -89,18 +89,18 @@ TEST(StRighello, ValoriSulleTacche)
 TEST(PaginaStampa, FigureInNeroSenzaPuntiNeSegni)
 {
     Pagina p;
-    p.m.TipoGriglia = 0;
+    p.d.TipoGriglia = 0;
     p.righello = false;
     const auto aggiungi = [&](std::vector<float> xs, std::vector<float> ys, bool cerchio = false) {
-        EXPECT_TRUE(AggiungiFigura(p.m, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
-        p.m.Figure.X(p.m.NumeroFigure, SlotColore) = 12; // a colour on screen
+        EXPECT_TRUE(AggiungiFigura(p.d, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
+        p.d.Figure.X(p.d.NumeroFigure, SlotColore) = 12; // a colour on screen
     };
     aggiungi({1}, {1});
     aggiungi({0, 1}, {0, 0});
     aggiungi({0, 1, 0}, {0, 0, 1});
-    p.m.Figure.Y(3, SlotColore) = TrattoPunteggiato;
+    p.d.Figure.Y(3, SlotColore) = TrattoPunteggiato;
     aggiungi({0, 0}, {0, 2}, true);
-    p.m.FiguraAttiva = 2; // no selection marks on paper
+    p.d.FiguraAttiva = 2; // no selection marks on paper
     p.Nuova().Stampa();
 
     // The plane (axes L, the unit values T), the circle C, the plane again,

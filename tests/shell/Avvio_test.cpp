@@ -27,14 +27,14 @@ protected:
 TEST_F(AvvioTest, ValoriInizialiDelProgramma)
 {
     Banco b;
-    b.p.m.Range = 3;
-    b.p.m.NumeroFigure = 5;
-    b.p.parametri.TraslX = 7;
+    b.p.d.Range = 3;
+    b.p.d.NumeroFigure = 5;
+    b.p.d.Parametri.TraslX = 7;
     b.p.totali.TotRotazione = 40;
     Inizializza(b.p, Cartella(), Cartella(), "");
-    EXPECT_EQ(b.p.m.Range, 12);
-    EXPECT_EQ(b.p.m.NumeroFigure, 0);
-    EXPECT_EQ(b.p.parametri, ParametriTrasformazione{});
+    EXPECT_EQ(b.p.d.Range, 12);
+    EXPECT_EQ(b.p.d.NumeroFigure, 0);
+    EXPECT_EQ(b.p.d.Parametri, ParametriTrasformazione{});
     EXPECT_EQ(b.p.PausaMacro, 50);
     const std::array<std::string, 6> pannelli = {"Rot.=0°", "xTrasl.=0",     "yTrasl.=0",
                                                  "Omot.=1", "Stir. oriz.=1", "Stir. vert.=1"};
@@ -74,12 +74,12 @@ TEST_F(AvvioTest, RecentDatSceglieCartellaEUltimoDisegno)
         Scrivi(programma / "recent.dat", contenuto);
         Banco b;
         Inizializza(b.p, Cartella(), Cartella(), "");
-        EXPECT_EQ(b.p.m.UltimoDisegno, ultimo) << contenuto;
+        EXPECT_EQ(b.p.sessione.UltimoDisegno, ultimo) << contenuto;
         EXPECT_EQ(fs::current_path(), fs::canonical(corrente)) << contenuto;
     }
     Banco b; // and on the way out it is written back
     Inizializza(b.p, Cartella(), Cartella(), "");
-    b.p.m.UltimoDisegno = "/scuola/pitagora.geo";
+    b.p.sessione.UltimoDisegno = "/scuola/pitagora.geo";
     fs::current_path(radice);
     Termina(b.p);
     EXPECT_EQ(Leggi(programma / "recent.dat"), "/scuola/pitagora.geo\r\n" + fs::current_path().string() + "\r\n");
@@ -94,12 +94,12 @@ TEST(Chiusura, RifiutataDuranteUnaMacroOColMenuFileSpento)
     };
     for (const auto& [registra, esegue, menuFile, messaggio] : casi) {
         Banco b;
-        b.p.m.Modificato = true;
+        b.p.sessione.Modificato = true;
         b.p.voci.Abilita(Voce::MnuMacroFine, registra);
         b.p.voci.Abilita(Voce::MnuFile, menuFile);
-        b.p.m.EsecuzioneMacro = esegue;
+        b.p.sessione.EsecuzioneMacro = esegue;
         EXPECT_FALSE(RichiestaChiusura(b.p));
-        EXPECT_FALSE(b.p.m.InChiusura);
+        EXPECT_FALSE(b.p.sessione.InChiusura);
         ASSERT_EQ(b.dialoghi.messaggi.size(), messaggio.empty() ? 0u : 1u);
         if (!messaggio.empty()) {
             EXPECT_EQ(b.dialoghi.messaggi[0].testo, messaggio);
@@ -122,7 +122,7 @@ TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
         b.dialoghi.risposte = {risposta};
         b.dialoghi.fileScelti = {file};
         EXPECT_EQ(RichiestaChiusura(b.p), chiude);
-        EXPECT_EQ(b.p.m.InChiusura, chiude);
+        EXPECT_EQ(b.p.sessione.InChiusura, chiude);
         ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
         EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Salvare il disegno?");
         EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
@@ -140,25 +140,25 @@ TEST(NuovoDisegno, RiportaATuttoIlNeutro)
 {
     Banco b;
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
-    b.p.m.CentroX = 3;
+    b.p.d.CentroX = 3;
     b.p.totali.TotOmotetia = 4;
     b.p.testi.DidascaliaPiano = "prova.geo";
-    b.p.m.NomeDisegno = "/tmp/prova.geo";
-    b.p.m.Range = 20;
+    b.p.sessione.NomeDisegno = "/tmp/prova.geo";
+    b.p.d.Range = 20;
     b.schermo.operazioni.clear();
     b.dialoghi.risposte = {Risposta::No}; // Yes would save over /tmp/prova.geo
     EXPECT_FALSE(ChiusuraPiano(b.p));
     EXPECT_EQ(b.dialoghi.messaggi.at(0).pulsanti, Pulsanti::SiNoAnnulla);
-    EXPECT_EQ(b.p.m.NumeroFigure, 0);
-    EXPECT_EQ(b.p.m.CentroX, 0.0f);
+    EXPECT_EQ(b.p.d.NumeroFigure, 0);
+    EXPECT_EQ(b.p.d.CentroX, 0.0f);
     EXPECT_EQ(b.p.totali, Totali{});
     EXPECT_EQ(b.p.testi.Pannelli[3], "Omot.=1");
     EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "Senza nome");
-    EXPECT_EQ(b.p.m.NomeDisegno, "");
+    EXPECT_EQ(b.p.sessione.NomeDisegno, "");
     EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuModificaElimina));
-    EXPECT_FALSE(b.p.m.Modificato);
-    EXPECT_EQ(b.p.m.Range, 20); // the plane settings stay
+    EXPECT_FALSE(b.p.sessione.Modificato);
+    EXPECT_EQ(b.p.d.Range, 20); // the plane settings stay
     EXPECT_FALSE(b.schermo.operazioni.empty());
 }
 
@@ -166,9 +166,9 @@ TEST(NuovoDisegno, AnnullaNonCambiaNulla)
 {
     Banco b;
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
-    b.p.m.CentroY = 2;
+    b.p.d.CentroY = 2;
     b.p.totali.TotRotazione = 30;
-    const auto stato = [&] { return std::tuple(b.p.m, b.p.testi, b.p.voci, b.p.totali); };
+    const auto stato = [&] { return std::tuple(b.p.d, b.p.testi, b.p.voci, b.p.totali); };
     const auto prima = stato();
     b.dialoghi.risposte = {Risposta::Annulla};
     EXPECT_FALSE(NuovoDisegno(b.p));

@@ -117,13 +117,13 @@ TEST_F(BatchTest, MacroSulDisegno)
         v.p = &q;
         q.CartellaDati = Percorso("");
         InserisciFiguraPredefinita(q, Voce::MnuFiguraMenuSegmento);
-        const float x = q.m.Figure.X(1, 1);
+        const float x = q.d.Figure.X(1, 1);
         fs::remove(Percorso("m.mcr"));
         if (macro)
             Scrivi(Percorso("m.mcr"), *macro);
         v.cartella.clear();
         EXPECT_EQ(EseguiMacroBatch(q, Percorso("m.mcr")), esito) << errori;
-        EXPECT_EQ(q.m.Figure.X(1, 1), x + static_cast<float>(traslazioni)) << errori;
+        EXPECT_EQ(q.d.Figure.X(1, 1), x + static_cast<float>(traslazioni)) << errori;
         EXPECT_EQ(flusso.str().rfind(errori, 0), 0u) << flusso.str();
         EXPECT_EQ(flusso.str().empty(), errori.empty()) << errori;
         EXPECT_EQ(d.Messaggi() > 0, !errori.empty()) << errori;

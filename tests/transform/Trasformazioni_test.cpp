@@ -26,15 +26,15 @@ constexpr int S = 1, C = 2; // Shift, other modifier keys
 void Prepara(Banco& b, Voce figura = Voce::MnuFiguraMenuTriangoliRett)
 {
     InserisciFiguraPredefinita(b.p, figura);
-    b.p.m.CentroX = 2.0f;
-    b.p.m.CentroY = -1.0f;
-    b.p.parametri = {
+    b.p.d.CentroX = 2.0f;
+    b.p.d.CentroY = -1.0f;
+    b.p.d.Parametri = {
         .TraslX = 1.5f, .TraslY = -2.0f, .PuntoPX = 4.0f, .PuntoPY = 3.0f, .StirOriz = 4.0f, .StirVert = 0.5f};
-    b.p.parametri.ImpostaAngolo(90.0f);
+    b.p.d.Parametri.ImpostaAngolo(90.0f);
 }
 
 // The active figure's points to five decimals, "x;y x;y " (adding 0 turns a -0 into 0).
-std::string Punti(const Modello& m)
+std::string Punti(const Disegno& m)
 {
     std::ostringstream r;
     const auto cifre = [](float v) { return std::round(v * 1e5) / 1e5 + 0.0; };
@@ -62,7 +62,7 @@ struct Registrazione {
         fs::remove_all(cartella);
         fs::create_directories(cartella);
         p.CartellaDati = cartella.string() + "/";
-        p.m.RegistraMacro = true;
+        p.sessione.RegistraMacro = true;
     }
     ~Registrazione() { fs::remove_all(cartella); }
     std::string Letto() const
@@ -110,16 +110,16 @@ TEST(TrasformazioniClic, OgniPulsanteEGesto)
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.t) << " pulsante " << c.pulsante << " tasti " << c.tasti);
         Banco b;
         Prepara(b);
-        b.p.m.VerticeAttivo = c.vertice;
-        b.p.m.Modificato = false;
+        b.p.d.VerticeAttivo = c.vertice;
+        b.p.sessione.Modificato = false;
         Registrazione reg(b.p);
         const int aggiornamenti = b.vista.aggiornamenti;
         const size_t disegni = b.schermo.operazioni.size();
         ClicTrasformazione(b.p, c.t, GestoDaMouse(c.t, c.pulsante, c.tasti & S, c.tasti & C));
-        EXPECT_EQ(Punti(b.p.m), c.punti);
+        EXPECT_EQ(Punti(b.p.d), c.punti);
         EXPECT_EQ(reg.Letto(), c.riga.empty() ? "" : c.riga + "\r\n");
         EXPECT_EQ(Pannelli(b.p), c.pannelli);
-        EXPECT_TRUE(b.p.m.Modificato);
+        EXPECT_TRUE(b.p.sessione.Modificato);
         EXPECT_GT(b.schermo.operazioni.size(), disegni);
         EXPECT_EQ(b.vista.aggiornamenti, aggiornamenti + 1);
         EXPECT_TRUE(b.dialoghi.messaggi.empty());
@@ -133,11 +133,11 @@ TEST(TrasformazioniClic, Totali)
     ClicTrasformazione(b.p, T::Trasla3, A);
     EXPECT_TRUE(b.p.totali == Totali{});
     EXPECT_EQ(Pannelli(b.p), "");
-    EXPECT_TRUE(b.p.m.Modificato);
+    EXPECT_TRUE(b.p.sessione.Modificato);
 
     Prepara(b, Voce::MnuFiguraMenuPunto);
-    b.p.m.CentroX = b.p.m.CentroY = 1.0f; // the point stays put
-    b.p.parametri.ImpostaAngolo(10.0f);
+    b.p.d.CentroX = b.p.d.CentroY = 1.0f; // the point stays put
+    b.p.d.Parametri.ImpostaAngolo(10.0f);
     for (int i = 0; i < 37; ++i)
         ClicTrasformazione(b.p, T::Ruota, A);
     for (const Gesto g : {A, A, I})
@@ -166,15 +166,15 @@ TEST(TrasformazioniClic, RifiutiNonCambianoNulla)
         ClicTrasformazione(b.p, T::Trasla1, A); // totals not at rest
         const float xs[] = {0, 2}, ys[] = {1, 1};
         if (c.sulCerchio)
-            AggiungiFigura(b.p.m, 2, xs, ys, true);
-        b.p.m.CentroX = b.p.m.CentroY = 0.0f;
-        b.p.parametri.TraslY = c.traslY;
-        b.p.parametri.CoeffOmotetia = 150.0f;
-        b.p.m.Modificato = false;
-        b.p.m.EsecuzioneMacro = c.inMacro;
+            AggiungiFigura(b.p.d, 2, xs, ys, true);
+        b.p.d.CentroX = b.p.d.CentroY = 0.0f;
+        b.p.d.Parametri.TraslY = c.traslY;
+        b.p.d.Parametri.CoeffOmotetia = 150.0f;
+        b.p.sessione.Modificato = false;
+        b.p.sessione.EsecuzioneMacro = c.inMacro;
         Registrazione reg(b.p);
         const auto stato = [&] {
-            return std::tuple(b.p.m, b.p.totali, b.p.testi, b.vista.aggiornamenti, b.schermo.operazioni.size());
+            return std::tuple(b.p.d, b.p.totali, b.p.testi, b.vista.aggiornamenti, b.schermo.operazioni.size());
         };
         const auto prima = stato();
         ClicTrasformazione(b.p, c.t, c.g);
@@ -207,17 +207,17 @@ TEST(TrasformazioniClic, FuoriIntervallo)
         SCOPED_TRACE(static_cast<int>(c.t));
         Banco b;
         Prepara(b, Voce::MnuFiguraMenuPunto);
-        b.p.m.CentroX = b.p.m.CentroY = 1.0f;
+        b.p.d.CentroX = b.p.d.CentroY = 1.0f;
         ClicTrasformazione(b.p, T::Trasla1, A);
-        b.p.m.CentroX = 2.5f;            // the point lies on O: 0/0 for Stir1
+        b.p.d.CentroX = 2.5f;            // the point lies on O: 0/0 for Stir1
         ClicTrasformazione(b.p, c.t, A); // its own total at 2
-        b.p.parametri.CoeffOmotetia = b.p.parametri.StirVert = b.p.parametri.StirOriz = c.coeff;
+        b.p.d.Parametri.CoeffOmotetia = b.p.d.Parametri.StirVert = b.p.d.Parametri.StirOriz = c.coeff;
         for (int i = 0; i < c.clicRiusciti; ++i)
             ClicTrasformazione(b.p, c.t, c.g);
         EXPECT_NE(Pannelli(b.p), "xTrasl.=1,5 ");
-        b.p.m.Modificato = false;
+        b.p.sessione.Modificato = false;
         Registrazione reg(b.p);
-        const Modello prima = b.p.m;
+        const Disegno prima = b.p.d;
         const size_t disegni = b.schermo.operazioni.size();
         ClicTrasformazione(b.p, c.t, c.g);
         ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
@@ -225,7 +225,7 @@ TEST(TrasformazioniClic, FuoriIntervallo)
         EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
         EXPECT_EQ(Pannelli(b.p), "xTrasl.=1,5 ");
         EXPECT_EQ(b.p.totali.TotTraslX, 1.5f);
-        EXPECT_TRUE(b.p.m == prima);
+        EXPECT_TRUE(b.p.d == prima);
         EXPECT_EQ(b.schermo.operazioni.size(), disegni);
         EXPECT_EQ(reg.Letto(), "");
     }

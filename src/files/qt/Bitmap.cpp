@@ -1,6 +1,6 @@
 #include "files/qt/Bitmap.h"
 
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

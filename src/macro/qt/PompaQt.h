@@ -2,7 +2,7 @@
 // The event pump on screen: one turn handles the pending events of the
 // application. A turn lasts at least 0,1 ms, so that a pause of length L
 // (L x 100 turns) lasts about L hundredths of a second on any machine.
-#include "macro/Pompa.h"
+#include "state/Pompa.h"
 
 #include <chrono>
 

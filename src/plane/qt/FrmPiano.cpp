@@ -1,8 +1,8 @@
 #include "plane/qt/FrmPiano.h"
 
 #include "plane/Mouse.h"
-#include "shell/Avvio.h"
-#include "shell/Programma.h"
+#include "plane/Schermo.h"
+#include "state/Programma.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -158,7 +158,7 @@ void FrmPiano::mouseMoveEvent(QMouseEvent* e)
 // change the selection or move a figure under it.
 void FrmPiano::mousePressEvent(QMouseEvent* e)
 {
-    if (p_.m.EsecuzioneMacro)
+    if (p_.sessione.EsecuzioneMacro)
         return;
     const QPointF q = e->position();
     if (const int pulsante = Pulsante(e->button()))
@@ -169,7 +169,7 @@ void FrmPiano::mousePressEvent(QMouseEvent* e)
 void FrmPiano::mouseReleaseEvent(QMouseEvent* e)
 {
     // A move prepared before the macro started is dropped, not applied.
-    if (p_.m.EsecuzioneMacro) {
+    if (p_.sessione.EsecuzioneMacro) {
         p_.mouse.SpostamentoPronto = false;
         return;
     }
@@ -211,14 +211,14 @@ void FrmPiano::resizeEvent(QResizeEvent* e)
     DisponiDati();
     superficie_.Ridimensiona(size());
     p_.ImpostaSchermo(&superficie_, width(), height());
-    p_.Ridisegna();
+    Ridisegna(p_);
     update();
 }
 
 void FrmPiano::closeEvent(QCloseEvent* e)
 {
     // Closing the plane alone starts a new drawing and keeps the window.
-    if (ChiusuraPiano(p_)) {
+    if (chiusura_ && chiusura_()) {
         e->accept();
         return;
     }

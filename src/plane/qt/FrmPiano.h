@@ -6,6 +6,7 @@
 #include "plane/qt/SuperficieImmagine.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,6 +25,11 @@ public:
     QLabel* LblServizio() const { return lblServizio_; }
     SuperficieImmagine& Schermo() { return superficie_; }
 
+    // What the close box asks: true lets the window close. The main window
+    // gives it (closing the plane alone starts a new drawing); without it the
+    // window stays.
+    void SuChiusura(std::function<bool()> chiusura) { chiusura_ = std::move(chiusura); }
+
 public slots:
     // Caption and data panel as the core last left them; repaints the canvas.
     void Aggiorna();
@@ -40,6 +46,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    std::function<bool()> chiusura_;
     void DisponiDati();
     void MostraServizio(const Servizio& s);
 

@@ -1,6 +1,6 @@
 #include "plane/qt/FrmRange.h"
 
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -67,11 +67,11 @@ FrmRange::FrmRange(Programma& p, QWidget* parent) : QDialog(parent), dialogo_(p)
     slider1->setPageStep(PassoIntensita);
     slider1->setTickInterval(PassoIntensita);
     slider1->setTickPosition(QSlider::TicksBelow);
-    slider1->setValue(p.m.IntensitaGriglia);
+    slider1->setValue(p.sessione.IntensitaGriglia);
     auto* grigliaOpzioni = new QVBoxLayout(frame1);
     for (int i = 0; i < 3; ++i) {
         opzioni[i]->setObjectName(QString("Option%1").arg(i + 1));
-        opzioni[i]->setChecked(p.m.TipoGriglia == i + 1);
+        opzioni[i]->setChecked(p.d.TipoGriglia == i + 1);
         grigliaOpzioni->addWidget(opzioni[i]);
     }
     grigliaOpzioni->addWidget(label2);

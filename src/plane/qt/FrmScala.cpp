@@ -1,6 +1,6 @@
 #include "plane/qt/FrmScala.h"
 
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

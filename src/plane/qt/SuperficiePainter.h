@@ -3,7 +3,7 @@
 // a PDF page, and the base of the screen canvas. Coordinates are multiplied
 // by a scale (twips to printer dots, 1 on the screen); lines are a fixed
 // number of device dots wide, or the one-dot cosmetic line of the screen.
-#include "plane/Superficie.h"
+#include "state/Superficie.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,9 +1,10 @@
 #include "print/qt/Stampa.h"
 
+#include "plane/Schermo.h"
 #include "print/PaginaStampa.h"
 #include "print/qt/FrmStampaDisegno.h"
 #include "print/qt/StampanteQt.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 namespace vellora {
 
@@ -17,7 +18,7 @@ void StampaDisegno(Programma& p, QWidget* parent)
 bool EsportaPdf(const Programma& p, const QString& percorso, float fattore, Orientamento orientamento)
 {
     StampanteQt stampante(percorso);
-    const bool stampato = StampaDocumento(p.m, p.Opzioni().Righello, fattore, orientamento, stampante);
+    const bool stampato = StampaDocumento(p.d, Opzioni(p).Righello, fattore, orientamento, stampante);
     return stampante.Conclude() && stampato;
 }
 

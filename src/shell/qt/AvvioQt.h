@@ -1,7 +1,7 @@
 #pragma once
 // The start-up of the windowed program, shared by main() and the GUI tests so
 // that the tests run the very wiring the user gets.
-#include "model/Dialoghi.h"
+#include "state/Dialoghi.h"
 
 #include <QStringList>
 #include <memory>

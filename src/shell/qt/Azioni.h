@@ -2,7 +2,7 @@
 // Every control of the main window in one table: where it lives, its caption
 // with the access key, its shortcut and its tooltip. Menus, toolbars and the
 // tests all read this table, so a caption is written exactly once.
-#include "shell/Voci.h"
+#include "state/Voci.h"
 
 #include <span>
 

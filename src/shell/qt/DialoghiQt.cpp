@@ -1,6 +1,6 @@
 #include "shell/qt/DialoghiQt.h"
 
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 // The dialogs port on screen: a modal message box titled "Vellora" over the
 // active window.
-#include "model/Dialoghi.h"
+#include "state/Dialoghi.h"
 
 #include <QPointer>
 #include <QWidget>

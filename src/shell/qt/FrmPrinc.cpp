@@ -49,6 +49,7 @@ FrmPrinc::FrmPrinc(Dialoghi& dialoghi, QWidget* parent) : QMainWindow(parent), p
     area_ = new QMdiArea(this);
     setCentralWidget(area_);
     piano_ = new FrmPiano(p);
+    piano_->SuChiusura([this] { return ChiusuraPiano(p); });
     finestraPiano_ = area_->addSubWindow(piano_);
     // Closing the plane window starts a new drawing; the window itself stays.
     finestraPiano_->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -2,7 +2,7 @@
 // The main window: the plane window in an MDI area, the menus, the side and
 // bottom toolbars and the status bar. It owns the program state and shows
 // what the core says after every command (the view port).
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the toolbar buttons, all painted here at start-up so that
 // the program ships no image files: small pictures of what each command does.
-#include "shell/Voci.h"
+#include "state/Voci.h"
 
 #include <QIcon>
 

@@ -33,7 +33,7 @@ void FrmPrinc::MostraGuida(const char* pagina)
 {
     if (!guida_)
         guida_ = new FinestraGuida(this);
-    guida_->Mostra(QString::fromStdString(p.m.PercorsoProgramma) + QString::fromLatin1(pagina));
+    guida_->Mostra(QString::fromStdString(p.sessione.PercorsoProgramma) + QString::fromLatin1(pagina));
 }
 
 void FrmPrinc::MnuInfoInfo_Click()

@@ -1,7 +1,7 @@
 // Handlers of the selection and editing commands (Edit menu, replicate,
 // data panel, lower toolbar) and of the side toolbar's transformations.
-#include "figures/DatiFigura.h"
-#include "shell/Selezione.h"
+#include "figures/ComandiSelezione.h"
+#include "measures/DatiFigura.h"
 #include "shell/qt/FrmPrinc.h"
 #include "shell/qt/PulsanteLaterale.h"
 #include "transform/Trasformazioni.h"

@@ -1,4 +1,5 @@
 // Handlers of the Show menu.
+#include "plane/Schermo.h"
 #include "shell/qt/FrmPrinc.h"
 
 #include <QProcess>
@@ -20,7 +21,7 @@ bool InEsecuzione(qint64 pid)
 void FrmPrinc::CollegaMenuMostra()
 {
     for (Voce v : {Voce::MnuVisualizzaRighello, Voce::MnuVisualizzaAssiSimm})
-        connect(Azione(v), &QAction::triggered, this, [this, v] { p.AlternaOpzioneVista(v); });
+        connect(Azione(v), &QAction::triggered, this, [this, v] { AlternaOpzioneVista(p, v); });
     connect(Azione(Voce::MnuVisualizzaCalcolatrice), &QAction::triggered, this,
             &FrmPrinc::MnuVisualizzaCalcolatrice_Click);
 }

@@ -1,9 +1,10 @@
 #include "shell/qt/ModalitaBatch.h"
 
+#include "plane/Schermo.h"
 #include "plane/qt/SuperficieImmagine.h"
 #include "print/qt/Stampa.h"
 #include "shell/Batch.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ bool EsportaImmagine(Programma& p, const OpzioniBatch& o, const char* formato)
 {
     SuperficieImmagine superficie(QSize(o.larghezza, o.altezza));
     p.ImpostaSchermo(&superficie, o.larghezza, o.altezza);
-    p.Ridisegna();
+    Ridisegna(p);
     p.ImpostaSchermo(nullptr, 0, 0);
     QSaveFile file(QString::fromStdString(o.esporta));
     if (file.open(QIODevice::WriteOnly) && superficie.Immagine().save(&file, formato) && file.commit())

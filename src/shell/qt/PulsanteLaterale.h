@@ -2,7 +2,7 @@
 // A side-toolbar button. The transformations tell a plain click, a Shift
 // click and a right click apart, and act when the mouse button is released,
 // so the button reports which button went up and the modifiers held then.
-#include "shell/Voci.h"
+#include "state/Voci.h"
 
 #include <QToolButton>
 

@@ -27,7 +27,7 @@ TEST(MacroNellaFinestra, CtrlIInterrompeLaMacroDuranteUnaPausa)
     std::ofstream(c + "lunga.mcr") << "Inizio macro\r\nPausaLunga,  200\r\nRotazione,  10,  0,  0\r\n";
     dialoghi.fileScelti = {c + "lunga.mcr"};
     azione(Voce::MnuMacroApri)->trigger();
-    const TabellaFigure prima = p.m.Figure;
+    const TabellaFigure prima = p.d.Figure;
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
 
@@ -37,7 +37,7 @@ TEST(MacroNellaFinestra, CtrlIInterrompeLaMacroDuranteUnaPausa)
         interrompiAbilitato = azione(Voce::MnuMacroInterrompi)->isEnabled();
         // F5 would delete without asking under a macro: its menu is disabled.
         QTest::keyClick(w.get(), Qt::Key_F5);
-        figureDurante = p.m.NumeroFigure;
+        figureDurante = p.d.NumeroFigure;
         QTest::keyClick(w.get(), Qt::Key_I, Qt::ControlModifier);
     });
     QTimer::singleShot(3000, w.get(), [&] { // should the shortcut be lost
@@ -49,7 +49,7 @@ TEST(MacroNellaFinestra, CtrlIInterrompeLaMacroDuranteUnaPausa)
     EXPECT_FALSE(scorciatoiaPersa);
     EXPECT_TRUE(interrompiAbilitato);
     EXPECT_EQ(figureDurante, 1);
-    EXPECT_TRUE(p.m.Figure == prima);
+    EXPECT_TRUE(p.d.Figure == prima);
     EXPECT_FALSE(azione(Voce::MnuMacroInterrompi)->isEnabled());
     EXPECT_TRUE(azione(Voce::MnuFileApri)->isEnabled());
 }

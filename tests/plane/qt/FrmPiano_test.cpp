@@ -21,30 +21,30 @@ TEST(FrmPiano, IlMouseSelezionaESpostaMaNonDuranteUnaMacro)
     Programma p{dialoghi, vista};
     FrmPiano w{p};
     const float xp[] = {-8}, yp[] = {-4}, x[] = {1, 2, 1}, y[] = {1, 1, 2};
-    AggiungiFigura(p.m, 1, xp, yp);
-    AggiungiFigura(p.m, 3, x, y);
-    p.m.FiguraAttiva = 1;
+    AggiungiFigura(p.d, 1, xp, yp);
+    AggiungiFigura(p.d, 3, x, y);
+    p.d.FiguraAttiva = 1;
     w.resize(800, 500);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    ASSERT_EQ(p.m.PassoPixel, 34); // the window drew the plane at its size
+    ASSERT_EQ(p.mappa.PassoPixel, 34); // the window drew the plane at its size
     const auto pixel = [&](float px, float py) {
-        const PuntoPixel q = PianoInPixel(p.m, px, py);
+        const PuntoPixel q = PianoInPixel(p.d, p.mappa, px, py);
         return QPoint(static_cast<int>(q.x), static_cast<int>(q.y));
     };
     const QPoint lato = pixel(1.5f, 1);
 
     // While a macro plays, clicks change nothing.
-    p.m.EsecuzioneMacro = true;
+    p.sessione.EsecuzioneMacro = true;
     QTest::mouseMove(&w, lato); // figure 2 under the pointer
-    const Modello prima = p.m;
+    const Disegno prima = p.d;
     QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, lato);
     QTest::mouseClick(&w, Qt::LeftButton, Qt::ShiftModifier, pixel(3, 3)); // would place O
     QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, pixel(3, 2));
     QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, pixel(-5, -5));
-    EXPECT_TRUE(p.m == prima);
+    EXPECT_TRUE(p.d == prima);
     EXPECT_FALSE(p.mouse.SpostamentoPronto);
-    p.m.EsecuzioneMacro = false;
+    p.sessione.EsecuzioneMacro = false;
 
     QTest::mouseMove(&w, pixel(-3, 5));
     EXPECT_FALSE(w.LblServizio()->isVisible());
@@ -65,7 +65,7 @@ TEST(FrmPiano, IlMouseSelezionaESpostaMaNonDuranteUnaMacro)
 
     QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, pixel(3, 2));
     QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, pixel(-5, -5));
-    EXPECT_EQ(std::tie(p.m.Figure.X(2, 1), p.m.Figure.Y(2, 3)), std::tuple(3.0f, 3.0f));
+    EXPECT_EQ(std::tie(p.d.Figure.X(2, 1), p.d.Figure.Y(2, 3)), std::tuple(3.0f, 3.0f));
     EXPECT_EQ(p.testi.Pannelli[1], "xTrasl.=2");
 }
 

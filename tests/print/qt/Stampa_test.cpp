@@ -31,7 +31,7 @@ TEST(Stampa, DueCopieVerticaliDalDialogoEUnaPaginaDiretta)
     test::Banco b;
     QTemporaryDir cartella;
     const float x[] = {1, 4, 1}, y[] = {1, 1, 5};
-    AggiungiFigura(b.p.m, 3, x, y);
+    AggiungiFigura(b.p.d, 3, x, y);
     b.dialoghi.fileScelti.push_back(cartella.filePath("copie.pdf").toStdString());
     StampanteQt st{QString()};
     FrmStampaDisegno w(b.p, st);

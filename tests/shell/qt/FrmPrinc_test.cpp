@@ -63,8 +63,8 @@ TEST_F(FinestraPrincipale, IlMenuInserisceIlTriangoloEIlPulsanteLoRuota)
     QTest::mouseClick(ruota, Qt::LeftButton);
     // (1, 4) turned by 10 degrees about the origin.
     const double t = 31.4159265 / 180;
-    EXPECT_FLOAT_EQ(p().m.Figure.X(1, 2), static_cast<float>(1 * std::cos(t) - 4 * std::sin(t)));
-    EXPECT_FLOAT_EQ(p().m.Figure.Y(1, 2), static_cast<float>(4 * std::cos(t) + 1 * std::sin(t)));
+    EXPECT_FLOAT_EQ(p().d.Figure.X(1, 2), static_cast<float>(1 * std::cos(t) - 4 * std::sin(t)));
+    EXPECT_FLOAT_EQ(p().d.Figure.Y(1, 2), static_cast<float>(4 * std::cos(t) + 1 * std::sin(t)));
     EXPECT_EQ(Etichetta("Pannello1"), QString("Rot.=10°"));
     QTest::mouseClick(ruota, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(Etichetta("Pannello1"), QString("Rot.=0°"));
@@ -173,7 +173,7 @@ TEST_F(FinestraPrincipale, IlRighelloSiToglieESiRimetteRidisegnandoIlPiano)
 
 TEST_F(FinestraPrincipale, LeCirconferenzeRichiedonoUnSistemaMonometrico)
 {
-    p().m.ScalaX = 2;
+    p().d.ScalaX = 2;
     Azione(Voce::MnuFiguraCerchio2)->trigger();
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].testo,
@@ -186,7 +186,7 @@ TEST_F(FinestraPrincipale, NuovoDisegnoSvuotaICampi)
     dialoghi.risposte = {Risposta::No};
     Azione(Voce::MnuFileNuovo)->trigger();
     EXPECT_EQ(dialoghi.messaggi.at(0).testo, "Salvare il disegno?");
-    EXPECT_EQ(p().m.NumeroFigure, 0);
+    EXPECT_EQ(p().d.NumeroFigure, 0);
     EXPECT_EQ(Campo("CampoFigura"), QString("Non ci sono figure"));
     EXPECT_EQ(Campo("CampoVertice"), QString());
 }
@@ -200,7 +200,7 @@ TEST_F(FinestraPrincipale, LaChiusuraERifiutataDuranteLaRegistrazione)
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].testo, "E' in corso la registrazione di una macro");
     EXPECT_FALSE(QFile::exists(recenti));
-    EXPECT_FALSE(p().m.InChiusura);
+    EXPECT_FALSE(p().sessione.InChiusura);
 
     p().voci.Abilita(Voce::MnuMacroFine, false);
     Azione(Voce::MnuFileEsci)->trigger();

@@ -11,29 +11,29 @@ namespace vellora {
 
 #define VELLORA_VOCI(X)                                                                                                \
     X(MnuFile)                                                                                                         \
-    X(MnuFileNuovo) X(MnuFileApri) X(MnuFileSalva) X(MnuFileSalvaNome) X(MnuFileSalvaFiguraNome) X(                    \
-        MnuFileSalvaBitmap) X(MnuFileClipboard) X(MnuFileStampa) X(MnuFileUltimoDisegno) X(MnuFileEsci) X(MnuModifica) \
-        X(MnuModificaElimina) X(MnuFigura) X(MnuFiguraMenu) X(MnuFiguraMenuPunto) X(MnuFiguraMenuSegmento) X(          \
-            MnuFiguraMenuTriangoli) X(MnuFiguraMenuTriangoliRett) X(MnuFiguraMenuTriangoliRett1)                       \
-            X(MnuFiguraMenuTriangoliIsoscele) X(MnuFiguraMenuTriangoliEqui) X(MnuFiguraMenuQuadrilateri) X(            \
-                MnuFiguraMenuQuadrilateriQuadrato) X(MnuFiguraMenuQuadrilateriRettangolo)                              \
-                X(MnuFiguraMenuQuadrilateriRombo) X(MnuFiguraMenuQuadrilateriParallelogramma) X(                       \
-                    MnuFiguraMenuQuadrilateriTrapezio) X(MnuFiguraMenuPentagoni) X(MnuFiguraMenuPentagoniRegolare)     \
-                    X(MnuFiguraMenuEsagoni) X(MnuFiguraMenuEsagoniRegolare) X(MnuFiguraMenuEttagoni) X(                \
-                        MnuFiguraMenuEttagoniRegolare) X(MnuFiguraMenuOttagoni) X(MnuFiguraMenuOttagoniRegolare)       \
-                        X(MnuFiguraMenuEnnagoni) X(MnuFiguraMenuEnnagoniRegolare) X(MnuFiguraMenuDecagoni) X(          \
-                            MnuFiguraMenuDecagoniRegolare) X(MnuFiguraMenuUndecagoni)                                  \
-                            X(MnuFiguraMenuUndecagoniRegolare) X(MnuFiguraMenuDodecagoni) X(                           \
-                                MnuFiguraMenuDodecagoniRegolare) X(MnuFiguraFile) X(MnuFiguraCoordinate) X(MnuCerchio) \
-                                X(MnuFiguraCerchio2) X(MnuFiguraCerchio) X(MnuFiguraCerchio1) X(MnuFiguraReplica) X(   \
-                                    MnuImpostazioni) X(MnuImpostazioniRange) X(MnuImpostazioniScala)                   \
-                                    X(MnuImpostazioniTrasf) X(MnuImpostazioniTrasfTraslOriz) X(                        \
-                                        MnuImpostazioniTrasfTraslVert) X(MnuImpostazioniTrasfTrasl)                    \
-                                        X(MnuImpostazioniTrasfRotazione) X(MnuImpostazioniTrasfSimm1) X(               \
-                                            MnuImpostazioniTrasfSimm2) X(MnuImpostazioniTrasfSimm3)                    \
-                                            X(MnuImpostazioniTrasfSimm4) X(MnuImpostazioniTrasfOmot) X(                \
-                                                MnuImpostazioniTrasfStir1) X(MnuImpostazioniTrasfStir2)                \
-                                                X(MnuVisualizza) X(MnuVisualizzaDati) X(MnuVisualizzaCommento) X(      \
+    X(MnuFileNuovo)                                                                                                    \
+    X(MnuFileApri) X(MnuFileSalva) X(MnuFileSalvaNome) X(MnuFileSalvaFiguraNome) X(MnuFileSalvaBitmap) X(              \
+        MnuFileClipboard) X(MnuFileStampa) X(MnuFileUltimoDisegno) X(MnuFileEsci) X(MnuModifica) X(MnuModificaElimina) \
+        X(MnuFigura) X(MnuFiguraMenu) X(MnuFiguraMenuPunto) X(MnuFiguraMenuSegmento) X(MnuFiguraMenuTriangoli) X(      \
+            MnuFiguraMenuTriangoliRett) X(MnuFiguraMenuTriangoliRett1) X(MnuFiguraMenuTriangoliIsoscele)               \
+            X(MnuFiguraMenuTriangoliEqui) X(MnuFiguraMenuQuadrilateri) X(MnuFiguraMenuQuadrilateriQuadrato) X(         \
+                MnuFiguraMenuQuadrilateriRettangolo) X(MnuFiguraMenuQuadrilateriRombo)                                 \
+                X(MnuFiguraMenuQuadrilateriParallelogramma) X(MnuFiguraMenuQuadrilateriTrapezio) X(                    \
+                    MnuFiguraMenuPentagoni) X(MnuFiguraMenuPentagoniRegolare) X(MnuFiguraMenuEsagoni)                  \
+                    X(MnuFiguraMenuEsagoniRegolare) X(MnuFiguraMenuEttagoni) X(MnuFiguraMenuEttagoniRegolare) X(       \
+                        MnuFiguraMenuOttagoni) X(MnuFiguraMenuOttagoniRegolare) X(MnuFiguraMenuEnnagoni)               \
+                        X(MnuFiguraMenuEnnagoniRegolare) X(MnuFiguraMenuDecagoni) X(MnuFiguraMenuDecagoniRegolare) X(  \
+                            MnuFiguraMenuUndecagoni) X(MnuFiguraMenuUndecagoniRegolare) X(MnuFiguraMenuDodecagoni)     \
+                            X(MnuFiguraMenuDodecagoniRegolare) X(MnuFiguraFile) X(MnuFiguraCoordinate) X(              \
+                                MnuCerchio) X(MnuFiguraCerchio2) X(MnuFiguraCerchio) X(MnuFiguraCerchio1)              \
+                                X(MnuFiguraReplica) X(MnuImpostazioni) X(MnuImpostazioniRange) X(                      \
+                                    MnuImpostazioniScala) X(MnuImpostazioniTrasf) X(MnuImpostazioniTrasfTraslOriz)     \
+                                    X(MnuImpostazioniTrasfTraslVert) X(MnuImpostazioniTrasfTrasl) X(                   \
+                                        MnuImpostazioniTrasfRotazione) X(MnuImpostazioniTrasfSimm1)                    \
+                                        X(MnuImpostazioniTrasfSimm2) X(MnuImpostazioniTrasfSimm3) X(                   \
+                                            MnuImpostazioniTrasfSimm4) X(MnuImpostazioniTrasfOmot)                     \
+                                            X(MnuImpostazioniTrasfStir1) X(MnuImpostazioniTrasfStir2) X(MnuVisualizza) \
+                                                X(MnuVisualizzaDati) X(MnuVisualizzaCommento) X(                       \
                                                     MnuVisualizzaRighello) X(MnuVisualizzaAssiSimm)                    \
                                                     X(MnuVisualizzaCalcolatrice) X(MnuMacro) X(MnuMacroApri) X(        \
                                                         MnuMacroEsegui) X(MnuMacroInterrompi) X(MnuMacroInizio)        \

@@ -1,7 +1,7 @@
 #include "Finti.h"
 #include "figures/Catalogo.h"
+#include "figures/ComandiSelezione.h"
 #include "files/CartellaProva.h"
-#include "shell/Selezione.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ void Inserisci(Banco& b, std::initializer_list<Voce> voci)
 // Everything a command that does nothing must leave alone.
 auto Istantanea(const Programma& p)
 {
-    return std::tuple(p.m, p.testi, p.voci, p.totali);
+    return std::tuple(p.d, p.testi, p.voci, p.totali);
 }
 
 TEST(Selezione, FigureAvantiEIndietroCiclano)
@@ -35,7 +35,7 @@ TEST(Selezione, FigureAvantiEIndietroCiclano)
     };
     for (const auto& [comando, figura, campoFigura, campoVertice] : passi) {
         comando(b.p);
-        EXPECT_EQ(b.p.m.FiguraAttiva, figura);
+        EXPECT_EQ(b.p.d.FiguraAttiva, figura);
         EXPECT_EQ(b.p.testi.CampoFigura, campoFigura);
         EXPECT_EQ(b.p.testi.CampoVertice, campoVertice);
         EXPECT_EQ(b.p.testi.Pannelli[0], "Rot.=0°");
@@ -79,16 +79,16 @@ TEST(Elimina, SecondaDiCinqueRendeAttivaLUltima)
     Banco b;
     Inserisci(b, {Voce::MnuFiguraMenuPunto, Voce::MnuFiguraMenuSegmento, Voce::MnuFiguraMenuTriangoliEqui,
                   Voce::MnuFiguraMenuQuadrilateriQuadrato, Voce::MnuFiguraMenuPentagoniRegolare});
-    b.p.m.FiguraAttiva = 2;
+    b.p.d.FiguraAttiva = 2;
     b.p.testi.CampoFigura = "Figura  2: segmento giallo";
     EXPECT_TRUE(EliminaFiguraAttiva(b.p));
     ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Sarà eliminata la figura selezionata. Figura  2: segmento giallo");
     EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::OkAnnulla);
     EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
-    EXPECT_EQ(b.p.m.NumeroFigure, 4);
+    EXPECT_EQ(b.p.d.NumeroFigure, 4);
     EXPECT_EQ(b.p.testi.CampoFigura, "Figura  4: pentagono giallo");
-    EXPECT_EQ(NumeroPunti(b.p.m, 2), 3);
+    EXPECT_EQ(NumeroPunti(b.p.d, 2), 3);
 }
 
 TEST(Elimina, AnnullaNonCambiaNullaEDuranteUnaMacroNonChiede)
@@ -100,7 +100,7 @@ TEST(Elimina, AnnullaNonCambiaNullaEDuranteUnaMacroNonChiede)
     EXPECT_FALSE(EliminaFiguraAttiva(b.p));
     EXPECT_TRUE(Istantanea(b.p) == prima);
 
-    b.p.m.EsecuzioneMacro = true;
+    b.p.sessione.EsecuzioneMacro = true;
     b.dialoghi.messaggi.clear();
     EXPECT_TRUE(EliminaFiguraAttiva(b.p));
     EXPECT_TRUE(b.dialoghi.messaggi.empty());
@@ -113,8 +113,8 @@ TEST(Elimina, LUnicaFiguraSvuotaIlDisegno)
     b.p.voci.Spunta(Voce::MnuVisualizzaDati, true);
     b.p.testi.DatiVisibili = true;
     EXPECT_TRUE(EliminaFiguraAttiva(b.p));
-    EXPECT_EQ(b.p.m.NumeroFigure, 0);
-    EXPECT_EQ(b.p.m.FiguraAttiva, 1);
+    EXPECT_EQ(b.p.d.NumeroFigure, 0);
+    EXPECT_EQ(b.p.d.FiguraAttiva, 1);
     EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
     EXPECT_FALSE(b.p.testi.DatiVisibili);
     EXPECT_FALSE(b.p.voci.Spuntata(Voce::MnuVisualizzaDati));
@@ -125,16 +125,16 @@ TEST(Replica, CopiaLaFiguraAttivaOppureRifiutaATabellaPiena)
 {
     Banco b;
     Inserisci(b, {Voce::MnuFiguraMenuPunto, Voce::MnuFiguraMenuTriangoliEqui, Voce::MnuFiguraMenuSegmento});
-    b.p.m.FiguraAttiva = 2;
-    b.p.m.VerticeAttivo = 2;
+    b.p.d.FiguraAttiva = 2;
+    b.p.d.VerticeAttivo = 2;
     EXPECT_TRUE(ReplicaFiguraAttiva(b.p));
-    EXPECT_EQ(b.p.m.NumeroFigure, 4);
-    EXPECT_EQ(b.p.m.VerticeAttivo, 0);
+    EXPECT_EQ(b.p.d.NumeroFigure, 4);
+    EXPECT_EQ(b.p.d.VerticeAttivo, 0);
     for (int k = 0; k <= UltimoSlot; ++k)
-        EXPECT_TRUE(b.p.m.Figure.X(4, k) == b.p.m.Figure.X(2, k) && b.p.m.Figure.Y(4, k) == b.p.m.Figure.Y(2, k)) << k;
+        EXPECT_TRUE(b.p.d.Figure.X(4, k) == b.p.d.Figure.X(2, k) && b.p.d.Figure.Y(4, k) == b.p.d.Figure.Y(2, k)) << k;
     EXPECT_EQ(b.p.testi.CampoFigura, "Figura  4: triangolo giallo");
 
-    while (b.p.m.NumeroFigure < MaxFigure)
+    while (b.p.d.NumeroFigure < MaxFigure)
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuPunto);
     const auto prima = Istantanea(b.p);
     EXPECT_FALSE(ReplicaFiguraAttiva(b.p));
@@ -148,20 +148,20 @@ TEST(ApplicaTavolozza, ColoriETratteggio)
 {
     Banco b;
     Inserisci(b, {Voce::MnuFiguraMenuTriangoliEqui});
-    b.p.m.VerticeAttivo = 2;
+    b.p.d.VerticeAttivo = 2;
     for (const auto& [indice, colore, campo] :
          {std::tuple{0, 15.0f, "Figura  1: triangolo bianco"}, std::tuple{6, 7.0f, "Figura  1: triangolo grigio"}}) {
-        b.p.m.Modificato = false;
+        b.p.sessione.Modificato = false;
         ApplicaTavolozza(b.p, indice);
-        EXPECT_EQ(b.p.m.Figure.X(1, SlotColore), colore);
+        EXPECT_EQ(b.p.d.Figure.X(1, SlotColore), colore);
         EXPECT_EQ(b.p.testi.CampoFigura, campo);
-        EXPECT_EQ(b.p.m.VerticeAttivo, 2); // the selected point stays selected
-        EXPECT_TRUE(b.p.m.Modificato);
+        EXPECT_EQ(b.p.d.VerticeAttivo, 2); // the selected point stays selected
+        EXPECT_TRUE(b.p.sessione.Modificato);
     }
     ApplicaTavolozza(b.p, 7);
-    EXPECT_EQ(b.p.m.Figure.Y(1, SlotColore), TrattoPunteggiato);
+    EXPECT_EQ(b.p.d.Figure.Y(1, SlotColore), TrattoPunteggiato);
     ApplicaTavolozza(b.p, 7);
-    EXPECT_EQ(b.p.m.Figure.Y(1, SlotColore), TrattoPieno);
+    EXPECT_EQ(b.p.d.Figure.Y(1, SlotColore), TrattoPieno);
 }
 
 class SelezioneRegistrata : public vellora::test::CartellaProva {};
@@ -171,7 +171,7 @@ TEST_F(SelezioneRegistrata, RigheDiMacro)
     Banco b;
     b.p.CartellaDati = Percorso("");
     Inserisci(b, {Voce::MnuFiguraMenuTriangoliEqui, Voce::MnuFiguraMenuQuadrilateriQuadrato, Voce::MnuFiguraMenuPunto});
-    b.p.m.RegistraMacro = true;
+    b.p.sessione.RegistraMacro = true;
     FiguraSuccessiva(b.p);    // figure 1
     VerticeSuccessivo(b.p);   // vertex 1 of figure 1
     VerticePrecedente(b.p);   // whole figure

@@ -1,7 +1,7 @@
 #pragma once
 // Commands of the lower toolbar and the Edit menu that act on the selection:
 // step through figures and points, delete, replicate, colour, dotted outline.
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 namespace vellora {
 
@@ -22,11 +22,5 @@ void CmdReplica_Click(Programma& p);
 
 // Palette buttons 0..6 recolour the active figure, 7 toggles its dotted outline.
 void ApplicaTavolozza(Programma& p, int indice);
-
-// The macro line of the current selection: "Figura attiva" or "Vertice attivo".
-void RegistraSelezione(Programma& p);
-
-// "Vertice B" / "Punto B" / "Figura" / "" for the current selection.
-std::string TestoVertice(const Programma& p);
 
 } // namespace vellora

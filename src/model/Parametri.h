@@ -1,8 +1,6 @@
 #pragma once
 // Transformation parameters shared by the toolbar, the settings dialogs, the
-// drawing file and the macros, and the totals shown in the status bar.
-#include <array>
-#include <string>
+// drawing file and the macros.
 
 namespace vellora {
 
@@ -24,23 +22,8 @@ struct ParametriTrasformazione {
     // Sets the angle in degrees and its radian copy together.
     void ImpostaAngolo(float gradi);
 
-    bool operator==(const ParametriTrasformazione&) const = default;
+    // The radian copy follows the angle and is not compared.
+    bool operator==(const ParametriTrasformazione& o) const;
 };
-
-// Accumulated composition of the transformations applied to the active
-// figure since it became active.
-struct Totali {
-    float TotRotazione = 0.0f;
-    float TotTraslX = 0.0f;
-    float TotTraslY = 0.0f;
-    float TotOmotetia = 1.0f;
-    float TotStirOriz = 1.0f;
-    float TotStirVert = 1.0f;
-
-    bool operator==(const Totali&) const = default;
-};
-
-// The six status-bar panel texts: "Rot.=0°", "xTrasl.=0", ...
-std::array<std::string, 6> TestiPannelli(const Totali& t);
 
 } // namespace vellora

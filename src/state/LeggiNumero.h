@@ -3,7 +3,7 @@
 // error flag, reads its fields in order and gives up when the flag is set
 // afterwards: only the first bad field is reported, the later calls return 0
 // at once and show nothing.
-#include "model/Dialoghi.h"
+#include "state/Dialoghi.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 #include "Finti.h"
-#include "model/LeggiNumero.h"
+#include "state/LeggiNumero.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/Voci.h"
+#include "state/Voci.h"
 
 namespace vellora {
 

@@ -1,14 +1,8 @@
-#include "transform/Parametri.h"
+#include "state/Totali.h"
 
 #include "model/NumeriTesto.h"
 
 namespace vellora {
-
-void ParametriTrasformazione::ImpostaAngolo(float gradi)
-{
-    AngoloRotazione = gradi;
-    AngoloRadianti = static_cast<double>(gradi) * PiGreco / 180.0;
-}
 
 std::array<std::string, 6> TestiPannelli(const Totali& t)
 {

@@ -1,6 +1,6 @@
 #include "Finti.h"
 #include "figures/Catalogo.h"
-#include "figures/DatiFigura.h"
+#include "measures/DatiFigura.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 using test::Banco;
 
 // A figure typed in by coordinates; the circle flag makes point 2 lie on it.
-void Aggiungi(Modello& m, std::vector<float> xs, std::vector<float> ys, bool cerchio = false)
+void Aggiungi(Disegno& m, std::vector<float> xs, std::vector<float> ys, bool cerchio = false)
 {
     ASSERT_TRUE(AggiungiFigura(m, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
 }
@@ -34,9 +34,9 @@ std::string Testo(Voce voce, std::vector<float> xs = {}, std::vector<float> ys =
     if (xs.empty())
         InserisciFiguraPredefinita(b.p, voce);
     else
-        Aggiungi(b.p.m, xs, ys, cerchio);
-    b.p.m.Figure.X(1, NumeroPunti(b.p.m, 1) + 1) = 77; // a stale closing copy must be rewritten
-    return TestoDatiFigura(b.p.m);
+        Aggiungi(b.p.d, xs, ys, cerchio);
+    b.p.d.Figure.X(1, NumeroPunti(b.p.d, 1) + 1) = 77; // a stale closing copy must be rewritten
+    return TestoDatiFigura(b.p.d);
 }
 
 TEST(DatiFigura, TestiCompleti)
@@ -83,7 +83,7 @@ TEST(DatiFigura, AltezzeSoloSuiLatiNonNulli)
 
 TEST(DatiFigura, RecordGuasti)
 {
-    Modello m;
+    Disegno m;
     Aggiungi(m, {1, 1, 3}, {1, 4, 1});
     m.Figure.X(1, 0) = 21;  // clamped to 20: the closing copy lands in slot 21, not on the colour
     m.Figure.X(1, 22) = 99; // no name for this code
@@ -99,21 +99,21 @@ TEST(DatiFigura, MostraNascondeECursore)
 {
     for (const bool cerchio : {false, true}) {
         Banco b;
-        Aggiungi(b.p.m, {1, 1, 3}, {1, 4, 1});
+        Aggiungi(b.p.d, {1, 1, 3}, {1, 4, 1});
         if (cerchio)
-            Aggiungi(b.p.m, {1, 4}, {2, 2}, true);
-        b.p.m.PosizioneDati = 1.0f;
+            Aggiungi(b.p.d, {1, 4}, {2, 2}, true);
+        b.p.sessione.PosizioneDati = 1.0f;
         const int prima = b.vista.aggiornamenti;
         AlternaDati(b.p);
         EXPECT_TRUE(b.p.voci.Spuntata(Voce::MnuVisualizzaDati));
         EXPECT_TRUE(b.p.testi.DatiVisibili);
-        EXPECT_EQ(b.p.m.PosizioneDati, 0.0f);
+        EXPECT_EQ(b.p.sessione.PosizioneDati, 0.0f);
         EXPECT_EQ(b.p.testi.CursoreDati, cerchio ? -1 : 0);
         const std::string& t = b.p.testi.TestoDati;
-        EXPECT_EQ(t, TestoDatiFigura(b.p.m));
+        EXPECT_EQ(t, TestoDatiFigura(b.p.d));
 
-        b.p.m.PosizioneDati = 1.0f;
-        b.p.AggiornaDati();
+        b.p.sessione.PosizioneDati = 1.0f;
+        AggiornaDati(b.p);
         const int fine = static_cast<int>(t.size()) - 3 - static_cast<int>(std::count(t.begin(), t.end(), '\r'));
         EXPECT_EQ(b.p.testi.CursoreDati, cerchio ? -1 : fine);
 

@@ -1,11 +1,16 @@
-#include "macro/RigaMacro.h"
+#include "state/Registratore.h"
 
 #include "model/NumeriTesto.h"
-#include "shell/Programma.h"
 
 #include <fstream>
 
 namespace vellora {
+
+void RegistratoreFile::Accoda(const std::string& riga)
+{
+    std::ofstream out(cartella_ + NomeCopiaLavoro, std::ios::binary | std::ios::app);
+    out << riga << "\r\n";
+}
 
 std::string RigaMacro(const std::string& parola, std::initializer_list<float> valori)
 {
@@ -13,14 +18,6 @@ std::string RigaMacro(const std::string& parola, std::initializer_list<float> va
     for (float v : valori)
         riga += ", " + TestoConSegno(v);
     return riga;
-}
-
-void AccodaRigaMacro(Programma& p, const std::string& riga)
-{
-    if (!p.m.RegistraMacro)
-        return;
-    std::ofstream out(p.CartellaDati + NomeCopiaLavoro, std::ios::binary | std::ios::app);
-    out << riga << "\r\n";
 }
 
 } // namespace vellora

@@ -1,4 +1,4 @@
-#include "model/LeggiNumero.h"
+#include "state/LeggiNumero.h"
 
 #include <charconv>
 #include <cmath>

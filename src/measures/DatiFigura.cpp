@@ -1,8 +1,8 @@
-#include "figures/DatiFigura.h"
+#include "measures/DatiFigura.h"
 
 #include "model/Nomi.h"
 #include "model/NumeriTesto.h"
-#include "shell/Programma.h"
+#include "state/Programma.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +24,7 @@ std::string Numero(double v)
 // The point count as the table holds it, kept within 1..20: a damaged
 // record (a file edited by hand, a stale slot) must not make the text read
 // past the figure's slots or write its closing copy over the colour.
-int PuntiLeggibili(const Modello& m, int f)
+int PuntiLeggibili(const Disegno& m, int f)
 {
     const float n = m.Figure.X(f, 0);
     if (!(n >= 1.0f))
@@ -32,7 +32,7 @@ int PuntiLeggibili(const Modello& m, int f)
     return n >= static_cast<float>(MaxPunti) ? MaxPunti : static_cast<int>(n);
 }
 
-void Chiudi(Modello& m, int f, int n)
+void Chiudi(Disegno& m, int f, int n)
 {
     if (NumeroPunti(m, f) == n) {
         ChiudiFigura(m, f);
@@ -42,7 +42,7 @@ void Chiudi(Modello& m, int f, int n)
     m.Figure.Y(f, n + 1) = m.Figure.Y(f, 1);
 }
 
-const std::string& NomeColore(const Modello& m, int f)
+const std::string& NomeColore(const Disegno& m, int f)
 {
     static const std::string vuoto;
     const float c = m.Figure.X(f, SlotColore);
@@ -54,7 +54,7 @@ const std::string& NomeColore(const Modello& m, int f)
 // Shoelace sum over the edges k..k+1; the closing copy must already be in
 // slot n+1. Each step goes through double and back to float, so that large
 // coordinates lose the same digits whatever the compiler keeps in registers.
-float Area(const Modello& m, int f, int n)
+float Area(const Disegno& m, int f, int n)
 {
     float s = 0.0f;
     for (int k = 1; k <= n; ++k) {
@@ -65,12 +65,12 @@ float Area(const Modello& m, int f, int n)
     return std::fabs(s / 2.0f);
 }
 
-float Lato(const Modello& m, int f, int da, int a)
+float Lato(const Disegno& m, int f, int da, int a)
 {
     return Distanza(m.Figure.X(f, da), m.Figure.Y(f, da), m.Figure.X(f, a), m.Figure.Y(f, a));
 }
 
-std::string TestoLati(const Modello& m, int f, int n)
+std::string TestoLati(const Disegno& m, int f, int n)
 {
     if (n == 2)
         return "Distanza AB=" + Numero(Lato(m, f, 1, 2)) + ACapo;
@@ -85,7 +85,7 @@ std::string TestoLati(const Modello& m, int f, int n)
     return t + "Perimetro=" + Numero(perimetro);
 }
 
-std::string TestoAltezzeERaggi(const Modello& m, int f, float area)
+std::string TestoAltezzeERaggi(const Disegno& m, int f, float area)
 {
     const float ab = Lato(m, f, 1, 2), bc = Lato(m, f, 2, 3), ca = Lato(m, f, 3, 1);
     std::string t = "Altezze:" + ACapo;
@@ -105,7 +105,7 @@ std::string TestoAltezzeERaggi(const Modello& m, int f, float area)
     return t;
 }
 
-std::string TestoPoligono(const Modello& m, int f, int n)
+std::string TestoPoligono(const Disegno& m, int f, int n)
 {
     std::string t = "Figura: " + ACapo;
     t += Rientro + (n == 1 ? std::string("punto") : NomiFigure[static_cast<size_t>(n)] + NomeColore(m, f)) + ACapo;
@@ -131,7 +131,7 @@ std::string TestoPoligono(const Modello& m, int f, int n)
     return t;
 }
 
-std::string TestoCerchio(const Modello& m, int f)
+std::string TestoCerchio(const Disegno& m, int f)
 {
     const float r = Lato(m, f, 1, 2);
     const auto punto = [&](int k) {
@@ -149,7 +149,7 @@ std::string TestoCerchio(const Modello& m, int f)
 
 } // namespace
 
-float AreaPoligono(Modello& m, int f)
+float AreaPoligono(Disegno& m, int f)
 {
     const int n = PuntiLeggibili(m, f);
     Chiudi(m, f, n);
@@ -181,7 +181,7 @@ std::string TestoAngolo(float px, float py, float qx, float qy, float rx, float 
     return Numero(static_cast<float>(angolo)) + "°";
 }
 
-std::string TestoDatiFigura(Modello& m)
+std::string TestoDatiFigura(Disegno& m)
 {
     const int f = m.FiguraAttiva;
     const int n = PuntiLeggibili(m, f);
@@ -198,6 +198,19 @@ int LunghezzaTesto(const std::string& testo)
     }));
 }
 
+void AggiornaDati(Programma& p)
+{
+    if (!p.voci.Spuntata(Voce::MnuVisualizzaDati) || p.d.NumeroFigure == 0)
+        return;
+    p.testi.TestoDati = TestoDatiFigura(p.d);
+    // A circle's text leaves the caret alone; otherwise the caret goes back to
+    // where the user last clicked, as a fraction of the text.
+    p.testi.CursoreDati =
+        IsCerchio(p.d, p.d.FiguraAttiva)
+            ? -1
+            : static_cast<int>(std::lround(p.sessione.PosizioneDati * LunghezzaTesto(p.testi.TestoDati)));
+}
+
 void AlternaDati(Programma& p)
 {
     if (p.voci.Spuntata(Voce::MnuVisualizzaDati)) {
@@ -206,8 +219,8 @@ void AlternaDati(Programma& p)
     } else {
         p.voci.Spunta(Voce::MnuVisualizzaDati, true);
         p.testi.DatiVisibili = true;
-        p.m.PosizioneDati = 0.0f;
-        p.AggiornaDati();
+        p.sessione.PosizioneDati = 0.0f;
+        AggiornaDati(p);
     }
     p.Mostra();
 }

@@ -1,4 +1,4 @@
-#include "model/Modello.h"
+#include "model/Disegno.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -8,9 +8,9 @@ namespace vellora {
 namespace {
 
 // n points (k, -k) for k = 1..n, written as figure 1 of a fresh model.
-Modello ConPunti(int n)
+Disegno ConPunti(int n)
 {
-    Modello m;
+    Disegno m;
     float xs[MaxPunti], ys[MaxPunti];
     for (int k = 0; k < n; ++k)
         xs[k] = static_cast<float>(k + 1), ys[k] = static_cast<float>(-(k + 1));
@@ -20,8 +20,8 @@ Modello ConPunti(int n)
 
 TEST(TabellaFigure, IndiceFuoriDaiLimitiLanciaENonScrive)
 {
-    Modello m = ConPunti(3);
-    const Modello prima = m;
+    Disegno m = ConPunti(3);
+    const Disegno prima = m;
     const std::pair<int, int> fuori[] = {{0, 0}, {129, 0}, {1, -1}, {1, 23}};
     for (const auto& [f, k] : fuori) {
         EXPECT_THROW(m.Figure.X(f, k) = 7.0f, std::out_of_range) << f << "," << k;
@@ -32,17 +32,15 @@ TEST(TabellaFigure, IndiceFuoriDaiLimitiLanciaENonScrive)
     EXPECT_NO_THROW(m.Figure.X(128, 22) = 1.0f);
 }
 
-TEST(Modello, AggiungiFiguraScriveIlRecordESeleziona)
+TEST(Disegno, AggiungiFiguraScriveIlRecordESeleziona)
 {
-    Modello m = ConPunti(1);
+    Disegno m = ConPunti(1);
     const float xs[] = {1, 1, 3, 9}, ys[] = {1, 4, 1, 9};
     m.VerticeAttivo = 2;
-    m.Modificato = false;
     ASSERT_TRUE(AggiungiFigura(m, 3, xs, ys));
     EXPECT_EQ(m.NumeroFigure, 2);
     EXPECT_EQ(m.FiguraAttiva, 2);
     EXPECT_EQ(m.VerticeAttivo, 0);
-    EXPECT_TRUE(m.Modificato);
     EXPECT_EQ(NumeroPunti(m, 2), 3);
     EXPECT_FALSE(IsCerchio(m, 2));
     EXPECT_EQ(m.Figure.Y(2, 2), 4.0f);
@@ -51,24 +49,23 @@ TEST(Modello, AggiungiFiguraScriveIlRecordESeleziona)
     EXPECT_EQ(m.Figure.Y(2, SlotColore), 0.0f);
 }
 
-TEST(Modello, TabellaPienaNonCambiaNulla)
+TEST(Disegno, TabellaPienaNonCambiaNulla)
 {
-    Modello m;
+    Disegno m;
     const float zero = 0;
     while (m.NumeroFigure < MaxFigure)
         AggiungiFigura(m, 1, &zero, &zero);
     m.FiguraAttiva = 5;
     m.VerticeAttivo = 2;
-    m.Modificato = false;
-    const Modello prima = m;
+    const Disegno prima = m;
     EXPECT_FALSE(AggiungiFigura(m, 1, &zero, &zero));
     EXPECT_EQ(m, prima);
 }
 
 // Slots past the closing point keep what an older figure left there.
-TEST(Modello, ChiudiFiguraScriveSoloLoSlotDopoLUltimoPunto)
+TEST(Disegno, ChiudiFiguraScriveSoloLoSlotDopoLUltimoPunto)
 {
-    Modello m = ConPunti(MaxPunti);
+    Disegno m = ConPunti(MaxPunti);
     ChiudiFigura(m, 1);
     EXPECT_EQ(m.Figure.X(1, 21), 1.0f);
     EXPECT_EQ(m.Figure.Y(1, 21), -1.0f);
@@ -82,12 +79,12 @@ TEST(Modello, ChiudiFiguraScriveSoloLoSlotDopoLUltimoPunto)
         EXPECT_EQ(m.Figure.X(1, k), k <= 20 ? static_cast<float>(k) : 1.0f) << "slot " << k;
 }
 
-TEST(Modello, EliminaSpostaIRecordSeguentiELasciaLaCopiaVecchia)
+TEST(Disegno, EliminaSpostaIRecordSeguentiELasciaLaCopiaVecchia)
 {
     // {figure removed, which original each of slots 1..3 then holds}
     const std::pair<int, std::array<int, 3>> casi[] = {{1, {2, 3, 3}}, {2, {1, 3, 3}}, {3, {1, 2, 3}}};
     for (const auto& [tolta, attese] : casi) {
-        Modello m;
+        Disegno m;
         m.NumeroFigure = 3;
         for (int f = 1; f <= 3; ++f)
             for (int k = 0; k <= UltimoSlot; ++k)
@@ -102,7 +99,7 @@ TEST(Modello, EliminaSpostaIRecordSeguentiELasciaLaCopiaVecchia)
     }
 }
 
-TEST(Modello, DistanzaInDoppiaPrecisione)
+TEST(Disegno, DistanzaInDoppiaPrecisione)
 {
     // The squares overflow or vanish in single precision, not in double.
     EXPECT_FLOAT_EQ(Distanza(0, 0, 3e20f, 4e20f), 5e20f);

@@ -1,21 +1,22 @@
-#include "model/Modello.h"
+#include "model/Disegno.h"
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace vellora {
 
-int NumeroPunti(const Modello& m, int f)
+int NumeroPunti(const Disegno& m, int f)
 {
     return static_cast<int>(m.Figure.X(f, 0));
 }
 
-bool IsCerchio(const Modello& m, int f)
+bool IsCerchio(const Disegno& m, int f)
 {
     return m.Figure.Y(f, 0) == CodiceCerchio;
 }
 
-bool EsisteCerchio(const Modello& m)
+bool EsisteCerchio(const Disegno& m)
 {
     for (int f = 1; f <= std::min<int>(m.NumeroFigure, MaxFigure); ++f)
         if (IsCerchio(m, f))
@@ -23,14 +24,14 @@ bool EsisteCerchio(const Modello& m)
     return false;
 }
 
-void ChiudiFigura(Modello& m, int f)
+void ChiudiFigura(Disegno& m, int f)
 {
     const int n = NumeroPunti(m, f);
     m.Figure.X(f, n + 1) = m.Figure.X(f, 1);
     m.Figure.Y(f, n + 1) = m.Figure.Y(f, 1);
 }
 
-bool AggiungiFigura(Modello& m, int n, const float* xs, const float* ys, bool cerchio)
+bool AggiungiFigura(Disegno& m, int n, const float* xs, const float* ys, bool cerchio)
 {
     if (m.NumeroFigure >= MaxFigure || n < 1 || n > MaxPunti)
         return false;
@@ -45,11 +46,10 @@ bool AggiungiFigura(Modello& m, int n, const float* xs, const float* ys, bool ce
     m.Figure.Y(f, SlotColore) = TrattoPieno;
     m.FiguraAttiva = static_cast<uint8_t>(f);
     m.VerticeAttivo = 0;
-    m.Modificato = true;
     return true;
 }
 
-void EliminaFigura(Modello& m, int f)
+void EliminaFigura(Disegno& m, int f)
 {
     if (f < 1 || f > m.NumeroFigure)
         return;
@@ -58,14 +58,27 @@ void EliminaFigura(Modello& m, int f)
     --m.NumeroFigure;
 }
 
-void AzzeraDisegno(Modello& m)
+void AzzeraDisegno(Disegno& m)
 {
     m.NumeroFigure = 0;
     m.VerticeAttivo = 0;
     m.CentroX = 0.0f;
     m.CentroY = 0.0f;
-    m.NomeDisegno.clear();
-    m.Modificato = false;
+}
+
+bool Disegno::operator==(const Disegno& o) const
+{
+    auto impostazioni = [](const Disegno& d) {
+        return std::tie(d.NumeroFigure, d.FiguraAttiva, d.VerticeAttivo, d.CentroX, d.CentroY, d.Range, d.ScalaX,
+                        d.ScalaY, d.TraslPianoX, d.TraslPianoY, d.TipoGriglia, d.Parametri);
+    };
+    if (impostazioni(*this) != impostazioni(o))
+        return false;
+    for (int f = 1; f <= NumeroFigure; ++f)
+        for (int k = 0; k <= UltimoSlot; ++k)
+            if (Figure.X(f, k) != o.Figure.X(f, k) || Figure.Y(f, k) != o.Figure.Y(f, k))
+                return false;
+    return true;
 }
 
 float Distanza(float x1, float y1, float x2, float y2)
