@@ -67,16 +67,22 @@ class SuperficieRegistrata : public Superficie {
 public:
     std::vector<Operazione> operazioni;
 
-    void Pulisci(ColoreRgb sfondo) override { operazioni.push_back({Operazione::Pulisci, 0, 0, 0, 0, sfondo}); }
+    void Pulisci(ColoreRgb sfondo) override
+    {
+        operazioni.push_back({Operazione::Pulisci, 0, 0, 0, 0, sfondo, {}, false, {}});
+    }
     void Linea(double x1, double y1, double x2, double y2, ColoreRgb c, StileLinea s) override
     {
-        operazioni.push_back({Operazione::Linea, x1, y1, x2, y2, c, s});
+        operazioni.push_back({Operazione::Linea, x1, y1, x2, y2, c, s, false, {}});
     }
-    void Punto(double x, double y, ColoreRgb c) override { operazioni.push_back({Operazione::Punto, x, y, 0, 0, c}); }
+    void Punto(double x, double y, ColoreRgb c) override
+    {
+        operazioni.push_back({Operazione::Punto, x, y, 0, 0, c, {}, false, {}});
+    }
     void Cerchio(double x, double y, double r, ColoreRgb c, const ColoreRgb* riempimento,
                  StileLinea s = StileLinea::Continuo) override
     {
-        operazioni.push_back({Operazione::Cerchio, x, y, r, 0, c, s, riempimento != nullptr});
+        operazioni.push_back({Operazione::Cerchio, x, y, r, 0, c, s, riempimento != nullptr, {}});
     }
     void Testo(double x, double y, const std::string& t, ColoreRgb c) override
     {

@@ -41,7 +41,9 @@ bool RispettaIlModello(Disegno& c)
 std::string TestoDisegno(const Disegno& c)
 {
     std::string t = IntestazioneDisegno + "\r\n";
-    t += " " + std::to_string(c.NumeroFigure) + " \r\n";
+    t += ' ';
+    t += std::to_string(c.NumeroFigure);
+    t += " \r\n";
     for (int f = 1; f <= c.NumeroFigure; ++f)
         ScriviRecord(t, EstraiRecord(c.Figure, f));
     for (int v : {c.FiguraAttiva, c.VerticeAttivo, c.TipoGriglia})

@@ -11,7 +11,7 @@ namespace vellora::test {
 
 class CartellaProva : public ::testing::Test {
 protected:
-    const std::filesystem::path prima = std::filesystem::current_path();
+    const std::filesystem::path cartellaIniziale = std::filesystem::current_path();
     const std::filesystem::path radice =
         std::filesystem::temp_directory_path() / ("vellora_file_" + std::to_string(::getpid()) + "_" +
                                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -23,7 +23,7 @@ protected:
     }
     void TearDown() override
     {
-        std::filesystem::current_path(prima);
+        std::filesystem::current_path(cartellaIniziale);
         std::filesystem::remove_all(radice);
     }
 

@@ -71,15 +71,17 @@ TEST(EditorDiMacro, RegoleDiChiusura)
             EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNoAnnulla);
         }
         EXPECT_EQ(b.Copia(), c.copia);
-        if (c.bloccato != std::string("vecchia.mcr"))
+        if (c.bloccato != std::string("vecchia.mcr")) {
             EXPECT_EQ(b.Leggi(vecchia), c.vecchia);
+        }
         // "Salva file macro" asked only without a name, and out of a recording.
         EXPECT_EQ(b.dialoghi.richiesteFile.size(), !c.nominata && !c.registrazione ? 1u : 0u);
         // A name the file could not take does not become the active macro.
         EXPECT_EQ(b.p.NomeMacro, c.nuova ? nuova : (c.nominata ? vecchia : ""));
         EXPECT_EQ(b.p.testi.SuggerimentoMacro, c.nuova ? "E' attiva la macro: " + nuova + " " : "prima");
-        if (c.nuova)
+        if (c.nuova) {
             EXPECT_EQ(b.Leggi(nuova), c.copia);
+        }
     }
 }
 

@@ -97,8 +97,9 @@ TEST(Esecuzione, OgniUscita)
         EXPECT_EQ(b.Messaggi(), attesi);
         EXPECT_EQ(b.p.d.TraslPianoX, c.eseguite >= 1 ? 1 : 0);
         EXPECT_EQ(b.p.d.TraslPianoY, c.eseguite == 2 ? -1 : 0);
-        if (c.eseguite < 2)
+        if (c.eseguite < 2) {
             EXPECT_TRUE(b.p.d.Figure == figure);
+        }
         EXPECT_TRUE(par == prima);
         EXPECT_FALSE(b.p.sessione.EsecuzioneMacro);
         EXPECT_EQ(Abilitate(b.p.voci), StatoMacroAttiva);

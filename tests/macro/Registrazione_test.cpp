@@ -27,8 +27,9 @@ TEST(Registrazione, StatiDelMenuPannelloESuggerimento)
         EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
         EXPECT_EQ(b.p.testi.Pannello7Visibile, voci == StatoRegistrazione);
         EXPECT_EQ(b.p.sessione.RegistraMacro, voci == StatoRegistrazione);
-        if (cambia)
+        if (cambia) {
             EXPECT_GT(b.vista.aggiornamenti, mostrate); // the window mirrors the new states
+        }
         mostrate = b.vista.aggiornamenti;
     };
     ApriMacro(b.p);      // cancelled

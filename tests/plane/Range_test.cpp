@@ -47,8 +47,9 @@ TEST(Range, PulsantiELimiti)
         for (const auto& m : b.dialoghi.messaggi)
             messaggi += m.icona == Icona::Stop ? m.testo : "(non Stop) " + m.testo;
         EXPECT_EQ(messaggi, c.messaggio);
-        if (!c.messaggio.empty())
+        if (!c.messaggio.empty()) {
             EXPECT_EQ(b.p.d, prima);
+        }
     }
 }
 

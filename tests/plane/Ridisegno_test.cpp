@@ -182,8 +182,9 @@ TEST(DisegnaFigura, Contorni)
             (segno ? segni : contorno)
                 .push_back(o.tipo == Operazione::Linea ? Estremi(o) : Coordinate{o.x1, o.y1, o.x2});
             EXPECT_EQ(std::tie(o.colore, o.pieno), std::tuple(Azzurro, false));
-            if (!segno)
+            if (!segno) {
                 EXPECT_EQ(o.stile, c.tratto != 0 ? StileLinea::Punteggiato : StileLinea::Continuo);
+            }
         }
         EXPECT_EQ(contorno, c.contorno) << c.xs.size() << " punti";
         EXPECT_EQ(segni, c.segni);

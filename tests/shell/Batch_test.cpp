@@ -109,7 +109,7 @@ TEST_F(BatchTest, MacroSulDisegno)
         void Aggiorna() override { cartella = p->CartellaDati; }
     };
     Scrivi(radice / "Macro.tmp", "mia\r\n");
-    for (const auto& [macro, esito, traslazioni, errori] : casi) {
+    for (const auto& [macro, esito, traslazioni, attesi] : casi) {
         std::ostringstream flusso;
         DialoghiFlusso d(flusso);
         VistaCartella v;
@@ -122,11 +122,11 @@ TEST_F(BatchTest, MacroSulDisegno)
         if (macro)
             Scrivi(Percorso("m.mcr"), *macro);
         v.cartella.clear();
-        EXPECT_EQ(EseguiMacroBatch(q, Percorso("m.mcr")), esito) << errori;
-        EXPECT_EQ(q.d.Figure.X(1, 1), x + static_cast<float>(traslazioni)) << errori;
-        EXPECT_EQ(flusso.str().rfind(errori, 0), 0u) << flusso.str();
-        EXPECT_EQ(flusso.str().empty(), errori.empty()) << errori;
-        EXPECT_EQ(d.Messaggi() > 0, !errori.empty()) << errori;
+        EXPECT_EQ(EseguiMacroBatch(q, Percorso("m.mcr")), esito) << attesi;
+        EXPECT_EQ(q.d.Figure.X(1, 1), x + static_cast<float>(traslazioni)) << attesi;
+        EXPECT_EQ(flusso.str().rfind(attesi, 0), 0u) << flusso.str();
+        EXPECT_EQ(flusso.str().empty(), attesi.empty()) << attesi;
+        EXPECT_EQ(d.Messaggi() > 0, !attesi.empty()) << attesi;
         EXPECT_EQ(q.CartellaDati, Percorso(""));
         EXPECT_EQ(Leggi(radice / "Macro.tmp"), "mia\r\n");
         if (macro) {

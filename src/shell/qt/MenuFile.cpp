@@ -14,8 +14,8 @@ void FrmPrinc::CollegaMenuFile()
     connect(Azione(Voce::MnuFileNuovo), &QAction::triggered, this, &FrmPrinc::MnuFileNuovo_Click);
     connect(Azione(Voce::MnuFileEsci), &QAction::triggered, this, &FrmPrinc::MnuFileEsci_Click);
     Collega(Voce::MnuFileApri, ApriDisegno);
-    Collega(Voce::MnuFileSalva, [](Programma& p) { SalvaDisegno(p); });
-    Collega(Voce::MnuFileSalvaNome, [](Programma& p) { SalvaDisegnoConNome(p); });
+    Collega(Voce::MnuFileSalva, [](Programma& prog) { SalvaDisegno(prog); });
+    Collega(Voce::MnuFileSalvaNome, [](Programma& prog) { SalvaDisegnoConNome(prog); });
     Collega(Voce::MnuFileSalvaFiguraNome, SalvaFiguraConNome);
     Collega(Voce::MnuFileUltimoDisegno, ApriUltimoDisegno);
     Collega(Voce::MnuFiguraFile, InserisciFiguraDaFile);

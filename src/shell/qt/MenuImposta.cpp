@@ -8,8 +8,8 @@ namespace vellora {
 
 void FrmPrinc::CollegaMenuImposta()
 {
-    Collega(Voce::MnuImpostazioniRange, [this](Programma& p) { ApriFrmRange(p, this); });
-    Collega(Voce::MnuImpostazioniScala, [this](Programma& p) { ApriFrmScala(p, this); });
+    Collega(Voce::MnuImpostazioniRange, [this](Programma& prog) { ApriFrmRange(prog, this); });
+    Collega(Voce::MnuImpostazioniScala, [this](Programma& prog) { ApriFrmScala(prog, this); });
     Collega(Voce::PrimoQuadrante, PrimoQuadrante);
     Collega(Voce::SecondoQuadrante, SecondoQuadrante);
     Collega(Voce::TerzoQuadrante, TerzoQuadrante);
@@ -20,7 +20,7 @@ void FrmPrinc::CollegaMenuImposta()
                                                            {Voce::TraslaPiano3, DirezionePiano::Alto},
                                                            {Voce::TraslaPiano4, DirezionePiano::Basso}};
     for (const auto& [v, d] : spostamenti)
-        Collega(v, [d = d](Programma& p) { TraslaPiano(p, d); });
+        Collega(v, [d = d](Programma& prog) { TraslaPiano(prog, d); });
 }
 
 } // namespace vellora

@@ -10,8 +10,8 @@ namespace vellora {
 
 void FrmPrinc::CollegaMenuModifica()
 {
-    Collega(Voce::MnuModificaElimina, [](Programma& p) { EliminaFiguraAttiva(p); });
-    Collega(Voce::MnuFiguraReplica, [](Programma& p) { ReplicaFiguraAttiva(p); });
+    Collega(Voce::MnuModificaElimina, [](Programma& prog) { EliminaFiguraAttiva(prog); });
+    Collega(Voce::MnuFiguraReplica, [](Programma& prog) { ReplicaFiguraAttiva(prog); });
     Collega(Voce::MnuVisualizzaDati, AlternaDati);
     Collega(Voce::CmdElimina, CmdElimina_Click);
     Collega(Voce::CmdReplica, CmdReplica_Click);
@@ -23,7 +23,7 @@ void FrmPrinc::CollegaMenuModifica()
                               Voce::TavolozzaFigure3, Voce::TavolozzaFigure4, Voce::TavolozzaFigure5,
                               Voce::TavolozzaFigure6, Voce::TavolozzaFigure7};
     for (int i = 0; i < 8; ++i)
-        Collega(tavolozza[i], [i](Programma& p) { ApplicaTavolozza(p, i); });
+        Collega(tavolozza[i], [i](Programma& prog) { ApplicaTavolozza(prog, i); });
 }
 
 void FrmPrinc::CollegaBarraLaterale()
