@@ -21,17 +21,6 @@ std::string Numero(double v)
     return FormattaNumero(v, "0.####");
 }
 
-// The point count as the table holds it, kept within 1..20: a damaged
-// record (a file edited by hand, a stale slot) must not make the text read
-// past the figure's slots or write its closing copy over the colour.
-int PuntiLeggibili(const Disegno& m, int f)
-{
-    const float n = m.Figure.X(f, 0);
-    if (!(n >= 1.0f))
-        return 1;
-    return n >= static_cast<float>(MaxPunti) ? MaxPunti : static_cast<int>(n);
-}
-
 void Chiudi(Disegno& m, int f, int n)
 {
     if (NumeroPunti(m, f) == n) {
@@ -40,15 +29,6 @@ void Chiudi(Disegno& m, int f, int n)
     }
     m.Figure.X(f, n + 1) = m.Figure.X(f, 1);
     m.Figure.Y(f, n + 1) = m.Figure.Y(f, 1);
-}
-
-const std::string& NomeColore(const Disegno& m, int f)
-{
-    static const std::string vuoto;
-    const float c = m.Figure.X(f, SlotColore);
-    if (!(c > -0.5f && c < 15.5f))
-        return vuoto;
-    return NomiColori[static_cast<size_t>(std::lround(c))];
 }
 
 // Shoelace sum over the edges k..k+1; the closing copy must already be in
@@ -108,7 +88,9 @@ std::string TestoAltezzeERaggi(const Disegno& m, int f, float area)
 std::string TestoPoligono(const Disegno& m, int f, int n)
 {
     std::string t = "Figura: " + ACapo;
-    t += Rientro + (n == 1 ? std::string("punto") : NomiFigure[static_cast<size_t>(n)] + NomeColore(m, f)) + ACapo;
+    t += Rientro +
+         (n == 1 ? std::string("punto") : NomiFigure[static_cast<size_t>(n)] + NomeColore(m.Figure.X(f, SlotColore))) +
+         ACapo;
     t += "Vertici:" + ACapo;
     for (int k = 1; k <= n; ++k)
         t +=
@@ -138,7 +120,7 @@ std::string TestoCerchio(const Disegno& m, int f)
         return LetteraPunto(k) + "(" + Numero(m.Figure.X(f, k)) + ", " + Numero(m.Figure.Y(f, k)) + ")";
     };
     std::string t = "Figura: " + ACapo;
-    t += Rientro + "circonferenza in" + NomeColore(m, f) + ACapo;
+    t += Rientro + "circonferenza in" + NomeColore(m.Figure.X(f, SlotColore)) + ACapo;
     t += "Centro:" + ACapo + Rientro + punto(1) + ACapo;
     t += "Punto B sulla circonf.:" + ACapo + Rientro + punto(2) + ACapo;
     t += "Raggio:" + ACapo + Rientro + Numero(r) + ACapo;
@@ -151,7 +133,7 @@ std::string TestoCerchio(const Disegno& m, int f)
 
 float AreaPoligono(Disegno& m, int f)
 {
-    const int n = PuntiLeggibili(m, f);
+    const int n = PuntiValidi(m, f);
     Chiudi(m, f, n);
     return Area(m, f, n);
 }
@@ -184,7 +166,7 @@ std::string TestoAngolo(float px, float py, float qx, float qy, float rx, float 
 std::string TestoDatiFigura(Disegno& m)
 {
     const int f = m.FiguraAttiva;
-    const int n = PuntiLeggibili(m, f);
+    const int n = PuntiValidi(m, f);
     Chiudi(m, f, n);
     return IsCerchio(m, f) ? TestoCerchio(m, f) : TestoPoligono(m, f, n);
 }

@@ -16,6 +16,14 @@ bool IsCerchio(const Disegno& m, int f)
     return m.Figure.Y(f, 0) == CodiceCerchio;
 }
 
+int PuntiValidi(const Disegno& m, int f)
+{
+    const float n = m.Figure.X(f, 0);
+    if (!(n >= 1.0f))
+        return 1;
+    return n >= static_cast<float>(MaxPunti) ? MaxPunti : static_cast<int>(n);
+}
+
 bool EsisteCerchio(const Disegno& m)
 {
     for (int f = 1; f <= std::min<int>(m.NumeroFigure, MaxFigure); ++f)

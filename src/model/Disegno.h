@@ -43,6 +43,10 @@ inline const std::string ACapo = "\r\n";
 // Point count n of figure f (the whole value stored in slot 0).
 int NumeroPunti(const Disegno& d, int f);
 bool IsCerchio(const Disegno& d, int f);
+// The point count kept within 1..20: a damaged record (a file edited by hand,
+// a stale slot) must not make a scan read past the figure's slots or write
+// its closing copy over the colour.
+int PuntiValidi(const Disegno& d, int f);
 // True when any figure of the drawing is a circle.
 bool EsisteCerchio(const Disegno& d);
 

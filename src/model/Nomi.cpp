@@ -42,14 +42,13 @@ ColoreRgb ColoreDaCodice(float codice)
     return Tavolozza[static_cast<size_t>(std::clamp(c, 0L, 15L))];
 }
 
-namespace {
 const std::string& NomeColore(float codice)
 {
-    const long c = std::lround(codice);
     static const std::string vuoto;
-    return c >= 0 && c <= 15 ? NomiColori[static_cast<size_t>(c)] : vuoto;
+    if (!(codice > -0.5f && codice < 15.5f)) // NaN too
+        return vuoto;
+    return NomiColori[static_cast<size_t>(std::lround(codice))];
 }
-} // namespace
 
 std::string DescrizioneFigura(const Disegno& m, int f)
 {

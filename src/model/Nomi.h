@@ -19,6 +19,9 @@ extern const std::array<std::string, MaxPunti + 1> NomiFigure;
 // Name by colour code 0..15; every name begins with a blank, codes without a
 // name hold the empty text.
 extern const std::array<std::string, 16> NomiColori;
+// The name of a colour code as the table holds it (" giallo"); empty for a
+// code without a name or out of range.
+const std::string& NomeColore(float codice);
 
 // The standard 16-colour palette, by code.
 extern const std::array<ColoreRgb, 16> Tavolozza;

@@ -10,11 +10,6 @@ Proiezione ProiezioneSchermo(const Disegno& m, const Mappa& mp)
             static_cast<double>(m.ScalaX), static_cast<double>(m.ScalaY)};
 }
 
-int PuntiDisegnabili(const Disegno& m, int f)
-{
-    return std::clamp(NumeroPunti(m, f), 1, MaxPunti);
-}
-
 void TracciaContorno(const Disegno& m, int f, const Proiezione& pr, ColoreRgb colore, StileLinea stile,
                      Chiusura chiusura, Superficie& s)
 {
@@ -25,7 +20,7 @@ void TracciaContorno(const Disegno& m, int f, const Proiezione& pr, ColoreRgb co
         s.Cerchio(centro.x, centro.y, pr.passo * static_cast<double>(r) / pr.scalaX, colore, nullptr, stile);
         return;
     }
-    const int n = PuntiDisegnabili(m, f);
+    const int n = PuntiValidi(m, f);
     PuntoPixel primo = pr(t.X(f, 1), t.Y(f, 1));
     PuntoPixel da = primo;
     for (int k = 2; k <= n; ++k) {

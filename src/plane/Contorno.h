@@ -25,10 +25,6 @@ struct Proiezione {
 // The window's mapping as the last redraw computed it.
 Proiezione ProiezioneSchermo(const Disegno& m, const Mappa& mp);
 
-// The point count of figure f kept within 1..20: a damaged table may hold any
-// count, and drawing never reads past point 20.
-int PuntiDisegnabili(const Disegno& m, int f);
-
 // Whether a two-point figure gets its closing edge too. The window leaves it
 // out; the page retraces the segment, which changes nothing on paper.
 enum class Chiusura { SoloPoligoni, Sempre };

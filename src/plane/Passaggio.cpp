@@ -18,21 +18,9 @@ constexpr int EtichettaCoordinateX = 10;
 constexpr int EtichettaY = 10;
 
 // A damaged drawing may hold any point count; the scan never leaves the table.
-int QuantiPunti(const Disegno& m, int f)
-{
-    return std::clamp(NumeroPunti(m, f), 1, MaxPunti);
-}
-
 int Figure(const Disegno& m)
 {
     return std::min<int>(m.NumeroFigure, MaxFigure);
-}
-
-const std::string& Colore(const Disegno& m, int f)
-{
-    static const std::string nessuno;
-    const long c = std::lround(m.Figure.X(f, SlotColore));
-    return c >= 0 && c <= 15 ? NomiColori[static_cast<size_t>(c)] : nessuno;
 }
 
 // Pass 1: circles only. Returns true when the test is over.
@@ -132,7 +120,7 @@ void TestPassaggio(const Disegno& m, float x, float y, StatoMouse& presa)
         return;
 
     for (int f = 1; f <= Figure(m); ++f) {
-        const int n = QuantiPunti(m, f);
+        const int n = PuntiValidi(m, f);
         const Punti punti = PuntiDi(m, f);
         const bool cerchio = IsCerchio(m, f);
         if (n == 1 && !cerchio && Distanza(x, y, punti.x[1], punti.y[1]) < t.punto) {
@@ -150,7 +138,7 @@ void TestPassaggio(const Disegno& m, float x, float y, StatoMouse& presa)
         const int g = presa.FiguraPresa;
         presa.VerticePreso = 0;
         const Punti pg = PuntiDi(m, g);
-        for (int k = 1, ng = QuantiPunti(m, g); k <= ng; ++k) {
+        for (int k = 1, ng = PuntiValidi(m, g); k <= ng; ++k) {
             if (Distanza(x, y, pg.x[k], pg.y[k]) < t.vertice) {
                 presa.VerticePreso = static_cast<uint8_t>(k);
                 break;
@@ -163,8 +151,8 @@ void TestPassaggio(const Disegno& m, float x, float y, StatoMouse& presa)
 
 std::string TestoPassaggio(const Disegno& m, int f, int k)
 {
-    const int n = QuantiPunti(m, f);
-    const std::string& colore = Colore(m, f);
+    const int n = PuntiValidi(m, f);
+    const std::string& colore = NomeColore(m.Figure.X(f, SlotColore));
     if (IsCerchio(m, f)) {
         if (k == 0)
             return " circonferenza in" + colore + " ";

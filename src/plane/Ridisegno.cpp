@@ -190,7 +190,7 @@ void DisegnaPiano(const Disegno& m, Mappa& mp, int w, int h, const OpzioniPiano&
 
 void DisegnaFigura(const Disegno& m, const Mappa& mp, int f, Superficie& s)
 {
-    const int n = PuntiDisegnabili(m, f);
+    const int n = PuntiValidi(m, f);
     const bool attiva = f == m.FiguraAttiva;
     if (n == 1) {
         SegnaVertice(m, mp, m.Figure.X(f, 1), m.Figure.Y(f, 1), CodiceRosso, attiva ? Lettera(1) : Nessuna(),

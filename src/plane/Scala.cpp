@@ -35,7 +35,7 @@ bool ControllaScala(Programma& p)
         return false;
     }
     for (int f = 1; f <= std::min<int>(m.NumeroFigure, MaxFigure); ++f) {
-        const int n = std::clamp(NumeroPunti(m, f), 1, MaxPunti);
+        const int n = PuntiValidi(m, f);
         for (int k = 1; k <= n; ++k) {
             if (!EntroLimiti(m, p.mappa, m.Figure.X(f, k), m.Figure.Y(f, k))) {
                 p.Messaggio(MessaggioNumeriGrandi);

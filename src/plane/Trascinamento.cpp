@@ -26,7 +26,7 @@ struct Bersaglio {
 Bersaglio Attiva(const Disegno& m)
 {
     const int f = std::clamp<int>(m.FiguraAttiva, 1, std::min<int>(m.NumeroFigure, MaxFigure));
-    const int n = std::clamp(NumeroPunti(m, f), 1, MaxPunti);
+    const int n = PuntiValidi(m, f);
     return {f, n, m.VerticeAttivo <= n ? m.VerticeAttivo : 0};
 }
 

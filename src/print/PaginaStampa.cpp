@@ -168,7 +168,7 @@ void PaginaStampa::StRighello()
 
 void PaginaStampa::StTracciaFigura(int f)
 {
-    if (PuntiDisegnabili(m_, f) == 1)
+    if (PuntiValidi(m_, f) == 1)
         return;
     const StileLinea stile =
         m_.Figure.Y(f, SlotColore) != TrattoPieno ? StileLinea::Tratteggiato : StileLinea::Continuo;
