@@ -3,53 +3,152 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace vellora {
 namespace {
 
 using test::Banco;
 
-TEST(Catalogo, OgniVoceCreaLaSuaFiguraESelezionaTutto)
-{
-    const std::string nomi[] = {"punto",    "segmento", "triangolo", "quadrilatero", "pentagono",  "esagono",
-                                "ettagono", "ottagono", "ennagono",  "decagono",     "undecagono", "dodecagono"};
-    ASSERT_EQ(CatalogoFigure().size(), 19u);
-    for (const auto& f : CatalogoFigure()) {
-        SCOPED_TRACE(std::string(NomeVoce(f.voce)));
-        Banco b;
-        b.p.m.ScalaX = b.p.m.ScalaY = 0.25f; // the stored vertices do not depend on the plane
-        b.p.m.TraslPianoX = 5;
-        b.p.totali.TotRotazione = 30.0f;
-        b.p.AbilitaVociFigure(false);
-        ASSERT_TRUE(InserisciFiguraPredefinita(b.p, f.voce));
+// The vertices are stored as floats with seven significant digits, each
+// coordinate within 1e-6 of its exact value: lengths agree within 5e-6,
+// angles within 1e-5 degrees.
+constexpr double TolleranzaLato = 5e-6;
+constexpr double TolleranzaAngolo = 1e-5;
 
+// A figure as it lies on the plane; sides and vertices numbered from 0
+// (side 0 is AB).
+struct Poligono {
+    std::vector<double> x, y;
+    int n() const { return static_cast<int>(x.size()); }
+    int Dopo(int k) const { return (k + 1) % n(); }
+    double Lato(int k) const { return std::hypot(x[Dopo(k)] - x[k], y[Dopo(k)] - y[k]); }
+    // The angle at vertex k between its two sides, in degrees.
+    double Angolo(int k) const
+    {
+        const int prima = (k + n() - 1) % n();
+        const double ux = x[prima] - x[k], uy = y[prima] - y[k], vx = x[Dopo(k)] - x[k], vy = y[Dopo(k)] - y[k];
+        return std::atan2(std::fabs(ux * vy - uy * vx), ux * vx + uy * vy) * 180 / std::numbers::pi;
+    }
+    // The sine of the angle between sides i and j.
+    double SenoTraLati(int i, int j) const
+    {
+        const double ux = x[Dopo(i)] - x[i], uy = y[Dopo(i)] - y[i], vx = x[Dopo(j)] - x[j], vy = y[Dopo(j)] - y[j];
+        return (ux * vy - uy * vx) / (Lato(i) * Lato(j));
+    }
+};
+
+// Inserted through the menu command on a plane zoomed and shifted, as the
+// stored vertices must not depend on the view.
+Poligono Inserisci(Banco& b, Voce voce)
+{
+    b.p.m.ScalaX = b.p.m.ScalaY = 0.25f;
+    b.p.m.TraslPianoX = 5;
+    b.p.totali.TotRotazione = 30.0f;
+    b.p.AbilitaVociFigure(false);
+    EXPECT_TRUE(InserisciFiguraPredefinita(b.p, voce));
+    Poligono f;
+    for (int k = 1; k <= NumeroPunti(b.p.m, 1); ++k) {
+        f.x.push_back(b.p.m.Figure.X(1, k));
+        f.y.push_back(b.p.m.Figure.Y(1, k));
+    }
+    return f;
+}
+
+TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
+{
+    const struct {
+        Voce voce;
+        int n;
+        std::vector<std::pair<int, double>> angoli; // vertex, degrees
+        std::vector<std::vector<int>> latiUguali;
+        std::vector<std::pair<int, int>> latiParalleli;
+    } casi[] = {
+        {Voce::MnuFiguraMenuPunto, 1, {}, {}, {}},
+        {Voce::MnuFiguraMenuSegmento, 2, {}, {}, {}},
+        {Voce::MnuFiguraMenuTriangoliRett, 3, {{0, 90}}, {}, {}},
+        {Voce::MnuFiguraMenuTriangoliRett1, 3, {{0, 90}, {1, 30}, {2, 60}}, {}, {}},
+        {Voce::MnuFiguraMenuTriangoliIsoscele, 3, {{0, 50}, {1, 80}, {2, 50}}, {{0, 1}}, {}},
+        {Voce::MnuFiguraMenuTriangoliEqui, 3, {}, {{0, 1, 2}}, {}},
+        {Voce::MnuFiguraMenuQuadrilateriQuadrato, 4, {{0, 90}, {1, 90}, {2, 90}}, {{0, 1, 2, 3}}, {}},
+        {Voce::MnuFiguraMenuQuadrilateriRettangolo, 4, {{0, 90}, {1, 90}, {2, 90}}, {}, {}},
+        {Voce::MnuFiguraMenuQuadrilateriRombo, 4, {}, {{0, 1, 2, 3}}, {}},
+        {Voce::MnuFiguraMenuQuadrilateriParallelogramma, 4, {}, {}, {{0, 2}, {1, 3}}},
+        {Voce::MnuFiguraMenuQuadrilateriTrapezio, 4, {}, {{0, 2}}, {{1, 3}}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(NomeVoce(c.voce));
+        Banco b;
+        const Poligono f = Inserisci(b, c.voce);
+        ASSERT_EQ(f.n(), c.n);
+        EXPECT_TRUE(f.x[0] == 1.0f && f.y[0] == 1.0f) << "every figure starts at (1, 1)";
+        for (const auto& [k, gradi] : c.angoli)
+            EXPECT_NEAR(f.Angolo(k), gradi, TolleranzaAngolo) << "angolo " << k;
+        for (const auto& uguali : c.latiUguali)
+            for (int k : uguali)
+                EXPECT_NEAR(f.Lato(k), f.Lato(uguali[0]), TolleranzaLato) << "lato " << k;
+        for (const auto& [i, j] : c.latiParalleli)
+            EXPECT_NEAR(f.SenoTraLati(i, j), 0, TolleranzaLato) << "lati " << i << ", " << j;
+    }
+    // A trapezium, not a parallelogram: the bases differ.
+    Banco b;
+    const Poligono trapezio = Inserisci(b, Voce::MnuFiguraMenuQuadrilateriTrapezio);
+    EXPECT_GT(std::fabs(trapezio.Lato(1) - trapezio.Lato(3)), 1);
+}
+
+// Regular polygons: every side the same, every vertex the same distance from
+// the centre.
+TEST(Catalogo, PoligoniRegolari)
+{
+    const Voce voci[] = {Voce::MnuFiguraMenuPentagoniRegolare,  Voce::MnuFiguraMenuEsagoniRegolare,
+                         Voce::MnuFiguraMenuEttagoniRegolare,   Voce::MnuFiguraMenuOttagoniRegolare,
+                         Voce::MnuFiguraMenuEnnagoniRegolare,   Voce::MnuFiguraMenuDecagoniRegolare,
+                         Voce::MnuFiguraMenuUndecagoniRegolare, Voce::MnuFiguraMenuDodecagoniRegolare};
+    for (int lati = 5; lati <= 12; ++lati) {
+        SCOPED_TRACE(NomeVoce(voci[lati - 5]));
+        Banco b;
+        const Poligono f = Inserisci(b, voci[lati - 5]);
+        ASSERT_EQ(f.n(), lati);
+        EXPECT_TRUE(f.x[0] == 1.0f && f.y[0] == 1.0f);
+        double cx = 0, cy = 0;
+        for (int k = 0; k < lati; ++k)
+            cx += f.x[k] / lati, cy += f.y[k] / lati;
+        const double raggio = std::hypot(f.x[0] - cx, f.y[0] - cy);
+        for (int k = 0; k < lati; ++k) {
+            EXPECT_NEAR(f.Lato(k), f.Lato(0), TolleranzaLato) << "lato " << k;
+            EXPECT_NEAR(std::hypot(f.x[k] - cx, f.y[k] - cy), raggio, TolleranzaLato) << "vertice " << k;
+        }
+    }
+}
+
+// The figure arrives selected as a whole, the drawing modified, the totals
+// at rest, the figure items enabled, the plane redrawn.
+TEST(Catalogo, LInserimentoSelezionaEMostraLaFigura)
+{
+    const std::tuple<Voce, std::string, std::string> casi[] = {
+        {Voce::MnuFiguraMenuPunto, "Figura  1: punto", ""},
+        {Voce::MnuFiguraMenuQuadrilateriRombo, "Figura  1: quadrilatero giallo", "Figura"},
+        {Voce::MnuFiguraMenuDodecagoniRegolare, "Figura  1: dodecagono giallo", "Figura"},
+    };
+    for (const auto& [voce, campoFigura, campoVertice] : casi) {
+        Banco b;
+        Inserisci(b, voce);
         const Modello& m = b.p.m;
-        ASSERT_EQ(m.NumeroFigure, 1);
-        EXPECT_EQ(m.Figure.X(1, 0), static_cast<float>(f.n));
-        for (int k = 1; k <= f.n; ++k)
-            EXPECT_TRUE(m.Figure.X(1, k) == f.x[k - 1] && m.Figure.Y(1, k) == f.y[k - 1]) << "vertice " << k;
-        EXPECT_EQ(m.Figure.X(1, 22), 14.0f);
+        EXPECT_EQ(m.NumeroFigure, 1);
         EXPECT_EQ(m.FiguraAttiva, 1);
         EXPECT_EQ(m.VerticeAttivo, 0);
         EXPECT_TRUE(m.Modificato);
-        EXPECT_EQ(b.p.testi.CampoFigura, "Figura  1: " + nomi[f.n - 1] + (f.n == 1 ? "" : " giallo"));
-        EXPECT_EQ(b.p.testi.CampoVertice, f.n == 1 ? "" : "Figura");
+        EXPECT_EQ(b.p.testi.CampoFigura, campoFigura);
+        EXPECT_EQ(b.p.testi.CampoVertice, campoVertice);
         EXPECT_EQ(b.p.totali, Totali{});
         for (const Voce v : {Voce::MnuVisualizzaDati, Voce::MnuModificaElimina, Voce::MnuFiguraReplica})
             EXPECT_TRUE(b.p.voci.Abilitata(v)) << NomeVoce(v);
         EXPECT_GE(b.vista.aggiornamenti, 1);
         EXPECT_FALSE(b.schermo.operazioni.empty());
         EXPECT_TRUE(b.dialoghi.messaggi.empty());
-
-        // Every ready-made figure starts at (1, 1); from five sides on the polygons are regular: every side and every short diagonal the same.
-        EXPECT_TRUE(f.x[0] == 1.0f && f.y[0] == 1.0f);
-        const auto d = [&](int i, int j) { return std::hypot(f.x[i] - f.x[j], f.y[i] - f.y[j]); };
-        for (int k = 1; k < f.n && f.n >= 5; ++k) {
-            EXPECT_NEAR(d(k, (k + 1) % f.n), d(0, 1), 1e-4) << "lato " << k;
-            EXPECT_NEAR(d(k, (k + 2) % f.n), d(0, 2), 1e-4) << "diagonale " << k;
-        }
     }
 }
 
