@@ -1,6 +1,5 @@
 #include "BancoMacro.h"
 #include "figures/Catalogo.h"
-#include "figures/DatiFigura.h"
 #include "shell/Avvio.h"
 #include "shell/Selezione.h"
 
@@ -121,8 +120,8 @@ TEST(Esecuzione, OEPDallUltimaRigaESelezione)
     EXPECT_EQ(b.p.m.FiguraAttiva, 1);
     EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
     EXPECT_EQ(b.Messaggi(), std::vector{NonCompatibile});
-    EXPECT_EQ(b.p.testi.Pannelli, TestiPannelli(Totali{})); // the totals of the rotation are gone
-    EXPECT_EQ(b.p.testi.TestoDati, TestoDatiFigura(b.p.m));
+    EXPECT_EQ(b.p.testi.Pannelli[0], "Rot.=0°"); // the totals of the rotation are gone
+    EXPECT_EQ(b.p.testi.TestoDati.rfind("Figura: \r\n   triangolo giallo\r\nVertici:\r\n   A(1;  1)\r\n", 0), 0u);
 }
 
 TEST(Esecuzione, PauseContateInTurni)
@@ -162,13 +161,12 @@ TEST(Esecuzione, MacroInversa)
 {
     BancoMacro b;
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
-    const float x = b.p.m.Figure.X(1, 1);
     b.Scrivi(b.Percorso("m.mcr"), b.Macro({"TraslazioneOr,  1"}));
     b.Scrivi(b.Percorso("m.inv.mcr"), b.Macro({"TraslazioneOr, -1"}));
     ASSERT_TRUE(AttivaFileMacro(b.p, b.Percorso("m.mcr")));
     const std::string copia = b.Copia(), suggerimento = b.p.testi.SuggerimentoMacro;
     PulsanteMacro(b.p, 1, true, false);
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), x - 1);
+    EXPECT_EQ(b.p.m.Figure.X(1, 1), 0.0f); // the segment starts at (1, 1)
     EXPECT_EQ(b.Copia(), copia);
     EXPECT_EQ(b.p.NomeMacro, b.Percorso("m.mcr"));
     EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
@@ -177,7 +175,7 @@ TEST(Esecuzione, MacroInversa)
     std::filesystem::remove(b.Percorso("m.mcr"));
     PulsanteMacro(b.p, 1, true, false);
     EXPECT_EQ(b.Messaggi(), std::vector<std::string>{"Non è stata definita una macro inversa"});
-    EXPECT_EQ(b.p.m.Figure.X(1, 1), x - 1);
+    EXPECT_EQ(b.p.m.Figure.X(1, 1), 0.0f);
 }
 
 // A pause turns the event pump in the middle of the playback, so any click
