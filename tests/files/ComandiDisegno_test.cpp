@@ -49,7 +49,13 @@ TEST_F(ComandiDisegno, SalvaSenzaNomeChiedeIlNome)
     EXPECT_EQ(b.p.m.UltimoDisegno, Percorso("classe.geo"));
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "classe.geo");
     EXPECT_FALSE(b.p.m.Modificato);
-    EXPECT_EQ(Leggi(radice / "classe.geo"), TestoDisegno(EstraiContenuto(b.p.m, b.p.parametri)));
+    std::string atteso = "Disegno di Vellora\r\n 1 \r\n1,0\r\n1,1\r\n"; // one point, at (1, 1)
+    for (int k = 2; k <= 21; ++k)
+        atteso += "0,0\r\n";
+    atteso += "14,0\r\n"                                             // yellow, solid
+              "1\r\n0\r\n1\r\n12\r\n1\r\n1\r\n0\r\n0\r\n"            // selection, grid, range, scales, shift
+              "1\r\n1\r\n10\r\n2\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n"; // the transformations as they start
+    EXPECT_EQ(Leggi(radice / "classe.geo"), atteso);
     EXPECT_EQ(std::distance(fs::directory_iterator(radice), {}), 1); // no temporary left behind
 }
 
