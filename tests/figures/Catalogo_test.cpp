@@ -58,6 +58,8 @@ Poligono Inserisci(Banco& b, Voce voce)
     return f;
 }
 
+// The geometry of each figure's name; a regular polygon has every side the
+// same and every vertex the same distance from the centre.
 TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
 {
     const struct {
@@ -66,18 +68,27 @@ TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
         std::vector<std::pair<int, double>> angoli; // vertex, degrees
         std::vector<std::vector<int>> latiUguali;
         std::vector<std::pair<int, int>> latiParalleli;
+        bool regolare = false;
     } casi[] = {
         {Voce::MnuFiguraMenuPunto, 1, {}, {}, {}},
         {Voce::MnuFiguraMenuSegmento, 2, {}, {}, {}},
         {Voce::MnuFiguraMenuTriangoliRett, 3, {{0, 90}}, {}, {}},
         {Voce::MnuFiguraMenuTriangoliRett1, 3, {{0, 90}, {1, 30}, {2, 60}}, {}, {}},
         {Voce::MnuFiguraMenuTriangoliIsoscele, 3, {{0, 50}, {1, 80}, {2, 50}}, {{0, 1}}, {}},
-        {Voce::MnuFiguraMenuTriangoliEqui, 3, {}, {{0, 1, 2}}, {}},
+        {Voce::MnuFiguraMenuTriangoliEqui, 3, {}, {}, {}, true},
         {Voce::MnuFiguraMenuQuadrilateriQuadrato, 4, {{0, 90}, {1, 90}, {2, 90}}, {{0, 1, 2, 3}}, {}},
         {Voce::MnuFiguraMenuQuadrilateriRettangolo, 4, {{0, 90}, {1, 90}, {2, 90}}, {}, {}},
         {Voce::MnuFiguraMenuQuadrilateriRombo, 4, {}, {{0, 1, 2, 3}}, {}},
         {Voce::MnuFiguraMenuQuadrilateriParallelogramma, 4, {}, {}, {{0, 2}, {1, 3}}},
         {Voce::MnuFiguraMenuQuadrilateriTrapezio, 4, {}, {{0, 2}}, {{1, 3}}},
+        {Voce::MnuFiguraMenuPentagoniRegolare, 5, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuEsagoniRegolare, 6, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuEttagoniRegolare, 7, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuOttagoniRegolare, 8, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuEnnagoniRegolare, 9, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuDecagoniRegolare, 10, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuUndecagoniRegolare, 11, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuDodecagoniRegolare, 12, {}, {}, {}, true},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(NomeVoce(c.voce));
@@ -92,6 +103,14 @@ TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
                 EXPECT_NEAR(f.Lato(k), f.Lato(uguali[0]), TolleranzaLato) << "lato " << k;
         for (const auto& [i, j] : c.latiParalleli)
             EXPECT_NEAR(f.SenoTraLati(i, j), 0, TolleranzaLato) << "lati " << i << ", " << j;
+        double cx = 0, cy = 0;
+        for (int k = 0; k < c.n && c.regolare; ++k)
+            cx += f.x[k] / c.n, cy += f.y[k] / c.n;
+        for (int k = 0; k < c.n && c.regolare; ++k) {
+            EXPECT_NEAR(f.Lato(k), f.Lato(0), TolleranzaLato) << "lato " << k;
+            EXPECT_NEAR(std::hypot(f.x[k] - cx, f.y[k] - cy), std::hypot(f.x[0] - cx, f.y[0] - cy), TolleranzaLato)
+                << "vertice " << k;
+        }
     }
     // A trapezium, not a parallelogram: the bases differ.
     Banco b;
@@ -99,57 +118,25 @@ TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
     EXPECT_GT(std::fabs(trapezio.Lato(1) - trapezio.Lato(3)), 1);
 }
 
-// Regular polygons: every side the same, every vertex the same distance from
-// the centre.
-TEST(Catalogo, PoligoniRegolari)
-{
-    const Voce voci[] = {Voce::MnuFiguraMenuPentagoniRegolare,  Voce::MnuFiguraMenuEsagoniRegolare,
-                         Voce::MnuFiguraMenuEttagoniRegolare,   Voce::MnuFiguraMenuOttagoniRegolare,
-                         Voce::MnuFiguraMenuEnnagoniRegolare,   Voce::MnuFiguraMenuDecagoniRegolare,
-                         Voce::MnuFiguraMenuUndecagoniRegolare, Voce::MnuFiguraMenuDodecagoniRegolare};
-    for (int lati = 5; lati <= 12; ++lati) {
-        SCOPED_TRACE(NomeVoce(voci[lati - 5]));
-        Banco b;
-        const Poligono f = Inserisci(b, voci[lati - 5]);
-        ASSERT_EQ(f.n(), lati);
-        EXPECT_TRUE(f.x[0] == 1.0f && f.y[0] == 1.0f);
-        double cx = 0, cy = 0;
-        for (int k = 0; k < lati; ++k)
-            cx += f.x[k] / lati, cy += f.y[k] / lati;
-        const double raggio = std::hypot(f.x[0] - cx, f.y[0] - cy);
-        for (int k = 0; k < lati; ++k) {
-            EXPECT_NEAR(f.Lato(k), f.Lato(0), TolleranzaLato) << "lato " << k;
-            EXPECT_NEAR(std::hypot(f.x[k] - cx, f.y[k] - cy), raggio, TolleranzaLato) << "vertice " << k;
-        }
-    }
-}
-
 // The figure arrives selected as a whole, the drawing modified, the totals
 // at rest, the figure items enabled, the plane redrawn.
 TEST(Catalogo, LInserimentoSelezionaEMostraLaFigura)
 {
-    const std::tuple<Voce, std::string, std::string> casi[] = {
-        {Voce::MnuFiguraMenuPunto, "Figura  1: punto", ""},
-        {Voce::MnuFiguraMenuQuadrilateriRombo, "Figura  1: quadrilatero giallo", "Figura"},
-        {Voce::MnuFiguraMenuDodecagoniRegolare, "Figura  1: dodecagono giallo", "Figura"},
-    };
-    for (const auto& [voce, campoFigura, campoVertice] : casi) {
-        Banco b;
-        Inserisci(b, voce);
-        const Modello& m = b.p.m;
-        EXPECT_EQ(m.NumeroFigure, 1);
-        EXPECT_EQ(m.FiguraAttiva, 1);
-        EXPECT_EQ(m.VerticeAttivo, 0);
-        EXPECT_TRUE(m.Modificato);
-        EXPECT_EQ(b.p.testi.CampoFigura, campoFigura);
-        EXPECT_EQ(b.p.testi.CampoVertice, campoVertice);
-        EXPECT_EQ(b.p.totali, Totali{});
-        for (const Voce v : {Voce::MnuVisualizzaDati, Voce::MnuModificaElimina, Voce::MnuFiguraReplica})
-            EXPECT_TRUE(b.p.voci.Abilitata(v)) << NomeVoce(v);
-        EXPECT_GE(b.vista.aggiornamenti, 1);
-        EXPECT_FALSE(b.schermo.operazioni.empty());
-        EXPECT_TRUE(b.dialoghi.messaggi.empty());
-    }
+    Banco b;
+    Inserisci(b, Voce::MnuFiguraMenuQuadrilateriRombo);
+    const Modello& m = b.p.m;
+    EXPECT_EQ(m.NumeroFigure, 1);
+    EXPECT_EQ(m.FiguraAttiva, 1);
+    EXPECT_EQ(m.VerticeAttivo, 0);
+    EXPECT_TRUE(m.Modificato);
+    EXPECT_EQ(b.p.testi.CampoFigura, "Figura  1: quadrilatero giallo");
+    EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
+    EXPECT_EQ(b.p.totali, Totali{});
+    for (const Voce v : {Voce::MnuVisualizzaDati, Voce::MnuModificaElimina, Voce::MnuFiguraReplica})
+        EXPECT_TRUE(b.p.voci.Abilitata(v)) << NomeVoce(v);
+    EXPECT_GE(b.vista.aggiornamenti, 1);
+    EXPECT_FALSE(b.schermo.operazioni.empty());
+    EXPECT_TRUE(b.dialoghi.messaggi.empty());
 }
 
 TEST(Catalogo, ConCentoventottoFigureNonCambiaNullaENonMostraNulla)
