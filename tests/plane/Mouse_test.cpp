@@ -1,12 +1,9 @@
-#include "Finti.h"
+#include "macro/BancoMacro.h"
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace vellora {
@@ -15,29 +12,18 @@ namespace {
 using test::Operazione;
 
 // The triangle (1,1) (2,1) (1,2) drawn at 34 pixels a tick, origin (400, 250); macros go to a folder of its own.
-struct BancoMouse : test::Banco {
-    std::filesystem::path cartella =
-        std::filesystem::temp_directory_path() / ("vellora_mouse_" + std::to_string(::getpid()));
+struct BancoMouse : test::BancoMacro {
     BancoMouse()
     {
-        std::filesystem::create_directories(cartella);
-        std::filesystem::remove(cartella / "Macro.tmp");
-        p.CartellaDati = cartella.string() + "/";
         const float x[] = {1, 2, 1}, y[] = {1, 1, 2};
         AggiungiFigura(p.m, 3, x, y);
         p.Ridisegna();
     }
-    ~BancoMouse() { std::filesystem::remove_all(cartella); }
 
     void Muovi(float x, float y) { MouseMosso(p, 0, PianoInPixel(p.m, x, y).x, PianoInPixel(p.m, x, y).y); }
     void Premi(int pulsante, float x, float y, int tasti = 0)
     {
         MousePremuto(p, pulsante, tasti, PianoInPixel(p.m, x, y).x, PianoInPixel(p.m, x, y).y);
-    }
-    std::string Macro() const
-    {
-        std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
     }
     std::tuple<Modello, TestiVista, Totali> Stato() const { return {p.m, p.testi, p.totali}; } // all a click may change
 };
@@ -163,7 +149,7 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
         EXPECT_EQ(std::tie(b.p.m.FiguraAttiva, b.p.m.VerticeAttivo), std::tuple(2, c.vertice));
         EXPECT_EQ(std::tie(b.p.testi.CampoFigura, b.p.testi.CampoVertice), std::tie(c.campoFigura, c.campoVertice));
         EXPECT_EQ(b.p.totali, Totali{});
-        EXPECT_EQ(b.Macro(), c.riga + "\r\n");
+        EXPECT_EQ(b.Copia(), c.riga + "\r\n");
         EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
     }
 }
@@ -179,7 +165,7 @@ TEST(Mouse, IlClicSulVuotoRidisegnaSoltantoEConShiftSpostaO)
     b.schermo.operazioni.clear();
     b.Premi(PulsanteSinistro, -6, -3);
     EXPECT_TRUE(b.Stato() == prima);
-    EXPECT_EQ(b.Macro(), "");
+    EXPECT_EQ(b.Copia(), "");
     EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
 
     // Shift places O where the click falls, through unequal scales and a shifted plane.
@@ -222,7 +208,7 @@ TEST(Mouse, IlPulsanteDestroTrasla)
     EXPECT_EQ(std::tie(b.p.totali.TotTraslX, b.p.totali.TotTraslY), std::tuple(2.0f, 1.0f));
     EXPECT_EQ(std::tie(b.p.testi.Pannelli[1], b.p.testi.Pannelli[2]), std::tuple("xTrasl.=2", "yTrasl.=1"));
     EXPECT_FALSE(b.p.m.Modificato);
-    EXPECT_EQ(b.Macro(), "");
+    EXPECT_EQ(b.Copia(), "");
 
     // The active vertex alone lands on the press; the totals stay.
     b.p.m.VerticeAttivo = 2;
