@@ -97,7 +97,7 @@ TEST_F(ComandiDisegno, ApreEAggiornaICampi)
     EXPECT_EQ(b.p.testi.CampoFigura, "Figura  2: circonf. in  azzurro");
     EXPECT_EQ(b.p.testi.CampoVertice, "Punto B");
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "tre.geo");
-    EXPECT_DOUBLE_EQ(b.p.parametri.AngoloRadianti, 30 * 3.14159265 / 180);
+    EXPECT_NEAR(b.p.parametri.AngoloRadianti, 0.5235988, 1e-7); // 30 degrees
     EXPECT_EQ(b.p.totali, Totali{});
     // Pixels per tick rounded half up: 402 / 12 = 33.5; no canvas redraws over it.
     b.p.ImpostaSchermo(nullptr, 0, 0);
