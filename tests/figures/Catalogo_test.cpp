@@ -1,9 +1,10 @@
 #include "Finti.h"
 #include "figures/Catalogo.h"
 
-#include <cmath>
+#include <complex>
 #include <gtest/gtest.h>
 #include <numbers>
+#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -11,6 +12,7 @@
 namespace vellora {
 namespace {
 
+using std::numbers::pi;
 using test::Banco;
 
 // The vertices are stored as floats with seven significant digits, each
@@ -19,26 +21,16 @@ using test::Banco;
 constexpr double TolleranzaLato = 5e-6;
 constexpr double TolleranzaAngolo = 1e-5;
 
-// A figure as it lies on the plane; sides and vertices numbered from 0
-// (side 0 is AB).
+// A figure's vertices as points of the complex plane; side k goes from
+// vertex k to the next (side 0 is AB).
 struct Poligono {
-    std::vector<double> x, y;
-    int n() const { return static_cast<int>(x.size()); }
-    int Dopo(int k) const { return (k + 1) % n(); }
-    double Lato(int k) const { return std::hypot(x[Dopo(k)] - x[k], y[Dopo(k)] - y[k]); }
+    std::vector<std::complex<double>> v;
+    int n() const { return static_cast<int>(v.size()); }
+    std::complex<double> Lato(int k) const { return v[(k + 1) % n()] - v[k]; }
     // The angle at vertex k between its two sides, in degrees.
-    double Angolo(int k) const
-    {
-        const int prima = (k + n() - 1) % n();
-        const double ux = x[prima] - x[k], uy = y[prima] - y[k], vx = x[Dopo(k)] - x[k], vy = y[Dopo(k)] - y[k];
-        return std::atan2(std::fabs(ux * vy - uy * vx), ux * vx + uy * vy) * 180 / std::numbers::pi;
-    }
-    // The sine of the angle between sides i and j.
-    double SenoTraLati(int i, int j) const
-    {
-        const double ux = x[Dopo(i)] - x[i], uy = y[Dopo(i)] - y[i], vx = x[Dopo(j)] - x[j], vy = y[Dopo(j)] - y[j];
-        return (ux * vy - uy * vx) / (Lato(i) * Lato(j));
-    }
+    double Angolo(int k) const { return std::abs(std::arg(-Lato(k) / Lato((k + n() - 1) % n()))) * 180 / pi; }
+    // The angle between the lines of sides i and j, in degrees: 0 when parallel.
+    double AngoloTraRette(int i, int j) const { return std::asin(std::sin(std::arg(Lato(j) / Lato(i)))) * 180 / pi; }
 };
 
 // Inserted through the menu command on a plane zoomed and shifted, as the
@@ -51,10 +43,8 @@ Poligono Inserisci(Banco& b, Voce voce)
     b.p.AbilitaVociFigure(false);
     EXPECT_TRUE(InserisciFiguraPredefinita(b.p, voce));
     Poligono f;
-    for (int k = 1; k <= NumeroPunti(b.p.m, 1); ++k) {
-        f.x.push_back(b.p.m.Figure.X(1, k));
-        f.y.push_back(b.p.m.Figure.Y(1, k));
-    }
+    for (int k = 1; k <= NumeroPunti(b.p.m, 1); ++k)
+        f.v.emplace_back(b.p.m.Figure.X(1, k), b.p.m.Figure.Y(1, k));
     return f;
 }
 
@@ -95,27 +85,25 @@ TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
         Banco b;
         const Poligono f = Inserisci(b, c.voce);
         ASSERT_EQ(f.n(), c.n);
-        EXPECT_TRUE(f.x[0] == 1.0f && f.y[0] == 1.0f) << "every figure starts at (1, 1)";
+        EXPECT_EQ(f.v[0], std::complex<double>(1, 1)) << "every figure starts at (1, 1)";
         for (const auto& [k, gradi] : c.angoli)
             EXPECT_NEAR(f.Angolo(k), gradi, TolleranzaAngolo) << "angolo " << k;
         for (const auto& uguali : c.latiUguali)
             for (int k : uguali)
-                EXPECT_NEAR(f.Lato(k), f.Lato(uguali[0]), TolleranzaLato) << "lato " << k;
+                EXPECT_NEAR(std::abs(f.Lato(k)), std::abs(f.Lato(uguali[0])), TolleranzaLato) << "lato " << k;
         for (const auto& [i, j] : c.latiParalleli)
-            EXPECT_NEAR(f.SenoTraLati(i, j), 0, TolleranzaLato) << "lati " << i << ", " << j;
-        double cx = 0, cy = 0;
-        for (int k = 0; k < c.n && c.regolare; ++k)
-            cx += f.x[k] / c.n, cy += f.y[k] / c.n;
+            EXPECT_NEAR(f.AngoloTraRette(i, j), 0, TolleranzaAngolo) << "lati " << i << ", " << j;
+        const std::complex<double> centro =
+            std::accumulate(f.v.begin(), f.v.end(), std::complex<double>()) / double(c.n);
         for (int k = 0; k < c.n && c.regolare; ++k) {
-            EXPECT_NEAR(f.Lato(k), f.Lato(0), TolleranzaLato) << "lato " << k;
-            EXPECT_NEAR(std::hypot(f.x[k] - cx, f.y[k] - cy), std::hypot(f.x[0] - cx, f.y[0] - cy), TolleranzaLato)
-                << "vertice " << k;
+            EXPECT_NEAR(std::abs(f.Lato(k)), std::abs(f.Lato(0)), TolleranzaLato) << "lato " << k;
+            EXPECT_NEAR(std::abs(f.v[k] - centro), std::abs(f.v[0] - centro), TolleranzaLato) << "vertice " << k;
         }
     }
     // A trapezium, not a parallelogram: the bases differ.
     Banco b;
     const Poligono trapezio = Inserisci(b, Voce::MnuFiguraMenuQuadrilateriTrapezio);
-    EXPECT_GT(std::fabs(trapezio.Lato(1) - trapezio.Lato(3)), 1);
+    EXPECT_GT(std::abs(trapezio.Lato(3)) - std::abs(trapezio.Lato(1)), 1);
 }
 
 // The figure arrives selected as a whole, the drawing modified, the totals
