@@ -1,57 +1,130 @@
 #include "Finti.h"
 #include "figures/Catalogo.h"
 
-#include <cmath>
+#include <complex>
 #include <gtest/gtest.h>
+#include <numbers>
+#include <numeric>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace vellora {
 namespace {
 
+using std::numbers::pi;
 using test::Banco;
 
-TEST(Catalogo, OgniVoceCreaLaSuaFiguraESelezionaTutto)
+// The vertices are stored as floats with seven significant digits, each
+// coordinate within 1e-6 of its exact value: lengths agree within 5e-6,
+// angles within 1e-5 degrees.
+constexpr double TolleranzaLato = 5e-6;
+constexpr double TolleranzaAngolo = 1e-5;
+
+// A figure's vertices as points of the complex plane; side k goes from
+// vertex k to the next (side 0 is AB).
+struct Poligono {
+    std::vector<std::complex<double>> v;
+    int n() const { return static_cast<int>(v.size()); }
+    std::complex<double> Lato(int k) const { return v[(k + 1) % n()] - v[k]; }
+    // The angle at vertex k between its two sides, in degrees.
+    double Angolo(int k) const { return std::abs(std::arg(-Lato(k) / Lato((k + n() - 1) % n()))) * 180 / pi; }
+    // The angle between the lines of sides i and j, in degrees: 0 when parallel.
+    double AngoloTraRette(int i, int j) const { return std::asin(std::sin(std::arg(Lato(j) / Lato(i)))) * 180 / pi; }
+};
+
+// Inserted through the menu command on a plane zoomed and shifted, as the
+// stored vertices must not depend on the view.
+Poligono Inserisci(Banco& b, Voce voce)
 {
-    const std::string nomi[] = {"punto",    "segmento", "triangolo", "quadrilatero", "pentagono",  "esagono",
-                                "ettagono", "ottagono", "ennagono",  "decagono",     "undecagono", "dodecagono"};
-    ASSERT_EQ(CatalogoFigure().size(), 19u);
-    for (const auto& f : CatalogoFigure()) {
-        SCOPED_TRACE(std::string(NomeVoce(f.voce)));
+    b.p.d.ScalaX = b.p.d.ScalaY = 0.25f;
+    b.p.d.TraslPianoX = 5;
+    b.p.totali.TotRotazione = 30.0f;
+    b.p.AbilitaVociFigure(false);
+    EXPECT_TRUE(InserisciFiguraPredefinita(b.p, voce));
+    Poligono f;
+    for (int k = 1; k <= NumeroPunti(b.p.d, 1); ++k)
+        f.v.emplace_back(b.p.d.Figure.X(1, k), b.p.d.Figure.Y(1, k));
+    return f;
+}
+
+// The geometry of each figure's name; a regular polygon has every side the
+// same and every vertex the same distance from the centre.
+TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
+{
+    const struct {
+        Voce voce;
+        int n;
+        std::vector<std::pair<int, double>> angoli; // vertex, degrees
+        std::vector<std::vector<int>> latiUguali;
+        std::vector<std::pair<int, int>> latiParalleli;
+        bool regolare = false;
+    } casi[] = {
+        {Voce::MnuFiguraMenuPunto, 1, {}, {}, {}},
+        {Voce::MnuFiguraMenuSegmento, 2, {}, {}, {}},
+        {Voce::MnuFiguraMenuTriangoliRett, 3, {{0, 90}}, {}, {}},
+        {Voce::MnuFiguraMenuTriangoliRett1, 3, {{0, 90}, {1, 30}, {2, 60}}, {}, {}},
+        {Voce::MnuFiguraMenuTriangoliIsoscele, 3, {{0, 50}, {1, 80}, {2, 50}}, {{0, 1}}, {}},
+        {Voce::MnuFiguraMenuTriangoliEqui, 3, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuQuadrilateriQuadrato, 4, {{0, 90}, {1, 90}, {2, 90}}, {{0, 1, 2, 3}}, {}},
+        {Voce::MnuFiguraMenuQuadrilateriRettangolo, 4, {{0, 90}, {1, 90}, {2, 90}}, {}, {}},
+        {Voce::MnuFiguraMenuQuadrilateriRombo, 4, {}, {{0, 1, 2, 3}}, {}},
+        {Voce::MnuFiguraMenuQuadrilateriParallelogramma, 4, {}, {}, {{0, 2}, {1, 3}}},
+        {Voce::MnuFiguraMenuQuadrilateriTrapezio, 4, {}, {{0, 2}}, {{1, 3}}},
+        {Voce::MnuFiguraMenuPentagoniRegolare, 5, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuEsagoniRegolare, 6, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuEttagoniRegolare, 7, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuOttagoniRegolare, 8, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuEnnagoniRegolare, 9, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuDecagoniRegolare, 10, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuUndecagoniRegolare, 11, {}, {}, {}, true},
+        {Voce::MnuFiguraMenuDodecagoniRegolare, 12, {}, {}, {}, true},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(NomeVoce(c.voce));
         Banco b;
-        b.p.d.ScalaX = b.p.d.ScalaY = 0.25f; // the stored vertices do not depend on the plane
-        b.p.d.TraslPianoX = 5;
-        b.p.totali.TotRotazione = 30.0f;
-        b.p.AbilitaVociFigure(false);
-        ASSERT_TRUE(InserisciFiguraPredefinita(b.p, f.voce));
-
-        const Disegno& m = b.p.d;
-        ASSERT_EQ(m.NumeroFigure, 1);
-        EXPECT_EQ(m.Figure.X(1, 0), static_cast<float>(f.n));
-        for (int k = 1; k <= f.n; ++k)
-            EXPECT_TRUE(m.Figure.X(1, k) == f.x[k - 1] && m.Figure.Y(1, k) == f.y[k - 1]) << "vertice " << k;
-        EXPECT_EQ(m.Figure.X(1, 22), 14.0f);
-        EXPECT_EQ(m.FiguraAttiva, 1);
-        EXPECT_EQ(m.VerticeAttivo, 0);
-        EXPECT_TRUE(b.p.sessione.Modificato);
-        EXPECT_EQ(b.p.testi.CampoFigura, "Figura  1: " + nomi[f.n - 1] + (f.n == 1 ? "" : " giallo"));
-        EXPECT_EQ(b.p.testi.CampoVertice, f.n == 1 ? "" : "Figura");
-        EXPECT_EQ(b.p.totali, Totali{});
-        for (const Voce v : {Voce::MnuVisualizzaDati, Voce::MnuModificaElimina, Voce::MnuFiguraReplica})
-            EXPECT_TRUE(b.p.voci.Abilitata(v)) << NomeVoce(v);
-        EXPECT_GE(b.vista.aggiornamenti, 1);
-        EXPECT_FALSE(b.schermo.operazioni.empty());
-        EXPECT_TRUE(b.dialoghi.messaggi.empty());
-
-        // Every ready-made figure starts at (1, 1); from five sides on the polygons are regular: every side and every
-        // short diagonal the same.
-        EXPECT_TRUE(f.x[0] == 1.0f && f.y[0] == 1.0f);
-        const auto d = [&](int i, int j) { return std::hypot(f.x[i] - f.x[j], f.y[i] - f.y[j]); };
-        for (int k = 1; k < f.n && f.n >= 5; ++k) {
-            EXPECT_NEAR(d(k, (k + 1) % f.n), d(0, 1), 1e-4) << "lato " << k;
-            EXPECT_NEAR(d(k, (k + 2) % f.n), d(0, 2), 1e-4) << "diagonale " << k;
+        const Poligono f = Inserisci(b, c.voce);
+        ASSERT_EQ(f.n(), c.n);
+        EXPECT_EQ(f.v[0], std::complex<double>(1, 1)) << "every figure starts at (1, 1)";
+        for (const auto& [k, gradi] : c.angoli)
+            EXPECT_NEAR(f.Angolo(k), gradi, TolleranzaAngolo) << "angolo " << k;
+        for (const auto& uguali : c.latiUguali)
+            for (int k : uguali)
+                EXPECT_NEAR(std::abs(f.Lato(k)), std::abs(f.Lato(uguali[0])), TolleranzaLato) << "lato " << k;
+        for (const auto& [i, j] : c.latiParalleli)
+            EXPECT_NEAR(f.AngoloTraRette(i, j), 0, TolleranzaAngolo) << "lati " << i << ", " << j;
+        const std::complex<double> centro =
+            std::accumulate(f.v.begin(), f.v.end(), std::complex<double>()) / double(c.n);
+        for (int k = 0; k < c.n && c.regolare; ++k) {
+            EXPECT_NEAR(std::abs(f.Lato(k)), std::abs(f.Lato(0)), TolleranzaLato) << "lato " << k;
+            EXPECT_NEAR(std::abs(f.v[k] - centro), std::abs(f.v[0] - centro), TolleranzaLato) << "vertice " << k;
         }
     }
+    // A trapezium, not a parallelogram: the bases differ.
+    Banco b;
+    const Poligono trapezio = Inserisci(b, Voce::MnuFiguraMenuQuadrilateriTrapezio);
+    EXPECT_GT(std::abs(trapezio.Lato(3)) - std::abs(trapezio.Lato(1)), 1);
+}
+
+// The figure arrives selected as a whole, the drawing modified, the totals
+// at rest, the figure items enabled, the plane redrawn.
+TEST(Catalogo, LInserimentoSelezionaEMostraLaFigura)
+{
+    Banco b;
+    Inserisci(b, Voce::MnuFiguraMenuQuadrilateriRombo);
+    const Disegno& m = b.p.d;
+    EXPECT_EQ(m.NumeroFigure, 1);
+    EXPECT_EQ(m.FiguraAttiva, 1);
+    EXPECT_EQ(m.VerticeAttivo, 0);
+    EXPECT_TRUE(b.p.sessione.Modificato);
+    EXPECT_EQ(b.p.testi.CampoFigura, "Figura  1: quadrilatero giallo");
+    EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
+    EXPECT_EQ(b.p.totali, Totali{});
+    for (const Voce v : {Voce::MnuVisualizzaDati, Voce::MnuModificaElimina, Voce::MnuFiguraReplica})
+        EXPECT_TRUE(b.p.voci.Abilitata(v)) << NomeVoce(v);
+    EXPECT_GE(b.vista.aggiornamenti, 1);
+    EXPECT_FALSE(b.schermo.operazioni.empty());
+    EXPECT_TRUE(b.dialoghi.messaggi.empty());
 }
 
 TEST(Catalogo, ConCentoventottoFigureNonCambiaNullaENonMostraNulla)

@@ -1,7 +1,6 @@
 #include "Finti.h"
 #include "figures/Catalogo.h"
 #include "figures/ComandiSelezione.h"
-#include "files/CartellaProva.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +90,7 @@ TEST(Elimina, SecondaDiCinqueRendeAttivaLUltima)
     EXPECT_EQ(NumeroPunti(b.p.d, 2), 3);
 }
 
-TEST(Elimina, AnnullaNonCambiaNullaEDuranteUnaMacroNonChiede)
+TEST(Elimina, AnnullaNonCambiaNulla)
 {
     Banco b;
     Inserisci(b, {Voce::MnuFiguraMenuPunto});
@@ -99,11 +98,6 @@ TEST(Elimina, AnnullaNonCambiaNullaEDuranteUnaMacroNonChiede)
     const auto prima = Istantanea(b.p);
     EXPECT_FALSE(EliminaFiguraAttiva(b.p));
     EXPECT_TRUE(Istantanea(b.p) == prima);
-
-    b.p.sessione.EsecuzioneMacro = true;
-    b.dialoghi.messaggi.clear();
-    EXPECT_TRUE(EliminaFiguraAttiva(b.p));
-    EXPECT_TRUE(b.dialoghi.messaggi.empty());
 }
 
 TEST(Elimina, LUnicaFiguraSvuotaIlDisegno)
@@ -162,24 +156,6 @@ TEST(ApplicaTavolozza, ColoriETratteggio)
     EXPECT_EQ(b.p.d.Figure.Y(1, SlotColore), TrattoPunteggiato);
     ApplicaTavolozza(b.p, 7);
     EXPECT_EQ(b.p.d.Figure.Y(1, SlotColore), TrattoPieno);
-}
-
-class SelezioneRegistrata : public vellora::test::CartellaProva {};
-
-TEST_F(SelezioneRegistrata, RigheDiMacro)
-{
-    Banco b;
-    b.p.CartellaDati = Percorso("");
-    Inserisci(b, {Voce::MnuFiguraMenuTriangoliEqui, Voce::MnuFiguraMenuQuadrilateriQuadrato, Voce::MnuFiguraMenuPunto});
-    b.p.sessione.RegistraMacro = true;
-    FiguraSuccessiva(b.p);    // figure 1
-    VerticeSuccessivo(b.p);   // vertex 1 of figure 1
-    VerticePrecedente(b.p);   // whole figure
-    ApplicaTavolozza(b.p, 1); // writes nothing
-    ReplicaFiguraAttiva(b.p);
-    EliminaFiguraAttiva(b.p);
-    EXPECT_EQ(Leggi(radice / "Macro.tmp"),
-              "Figura attiva,  1\r\nVertice attivo,  1,  1\r\nFigura attiva,  1\r\nReplica\r\nElimina\r\n");
 }
 
 } // namespace

@@ -53,7 +53,13 @@ TEST_F(ComandiDisegno, SalvaSenzaNomeChiedeIlNome)
     EXPECT_EQ(b.p.sessione.UltimoDisegno, Percorso("classe.geo"));
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "classe.geo");
     EXPECT_FALSE(b.p.sessione.Modificato);
-    EXPECT_EQ(Leggi(radice / "classe.geo"), TestoDisegno(b.p.d));
+    std::string atteso = "Disegno di Vellora\r\n 1 \r\n1,0\r\n1,1\r\n"; // one point, at (1, 1)
+    for (int k = 2; k <= 21; ++k)
+        atteso += "0,0\r\n";
+    atteso += "14,0\r\n"                                             // yellow, solid
+              "1\r\n0\r\n1\r\n12\r\n1\r\n1\r\n0\r\n0\r\n"            // selection, grid, range, scales, shift
+              "1\r\n1\r\n10\r\n2\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n"; // the transformations as they start
+    EXPECT_EQ(Leggi(radice / "classe.geo"), atteso);
     EXPECT_EQ(std::distance(fs::directory_iterator(radice), {}), 1); // no temporary left behind
 }
 
@@ -95,7 +101,7 @@ TEST_F(ComandiDisegno, ApreEAggiornaICampi)
     EXPECT_EQ(b.p.testi.CampoFigura, "Figura  2: circonf. in  azzurro");
     EXPECT_EQ(b.p.testi.CampoVertice, "Punto B");
     EXPECT_EQ(b.p.testi.DidascaliaPiano, "tre.geo");
-    EXPECT_DOUBLE_EQ(b.p.d.Parametri.AngoloRadianti, 30 * 3.14159265 / 180);
+    EXPECT_NEAR(b.p.d.Parametri.AngoloRadianti, 0.5235988, 1e-7); // 30 degrees
     EXPECT_EQ(b.p.totali, Totali{});
     // Pixels per tick rounded half up: 402 / 12 = 33.5; no canvas redraws over it.
     b.p.ImpostaSchermo(nullptr, 0, 0);

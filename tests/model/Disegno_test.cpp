@@ -49,19 +49,6 @@ TEST(Disegno, AggiungiFiguraScriveIlRecordESeleziona)
     EXPECT_EQ(m.Figure.Y(2, SlotColore), 0.0f);
 }
 
-TEST(Disegno, TabellaPienaNonCambiaNulla)
-{
-    Disegno m;
-    const float zero = 0;
-    while (m.NumeroFigure < MaxFigure)
-        AggiungiFigura(m, 1, &zero, &zero);
-    m.FiguraAttiva = 5;
-    m.VerticeAttivo = 2;
-    const Disegno prima = m;
-    EXPECT_FALSE(AggiungiFigura(m, 1, &zero, &zero));
-    EXPECT_EQ(m, prima);
-}
-
 // Slots past the closing point keep what an older figure left there.
 TEST(Disegno, ChiudiFiguraScriveSoloLoSlotDopoLUltimoPunto)
 {

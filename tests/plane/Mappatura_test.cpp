@@ -1,14 +1,11 @@
-#include "Finti.h"
+#include "macro/BancoMacro.h"
 #include "plane/Mappatura.h"
 #include "plane/Quadranti.h"
 #include "plane/Schermo.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
-#include <unistd.h>
 
 namespace vellora {
 namespace {
@@ -70,11 +67,7 @@ TEST(Quadranti, OrigineVicinoAUnAngolo)
 
 TEST(Quadranti, FrecceERigheDiMacro)
 {
-    const auto cartella = std::filesystem::temp_directory_path() / ("vellora_quad_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(cartella);
-    std::filesystem::remove(cartella / "Macro.tmp");
-    test::Banco b;
-    b.p.CartellaDati = cartella.string() + "/";
+    test::BancoMacro b;
     b.p.sessione.RegistraMacro = true;
     const struct {
         DirezionePiano d;
@@ -87,10 +80,7 @@ TEST(Quadranti, FrecceERigheDiMacro)
         TraslaPiano(b.p, s.d);
         EXPECT_EQ(Piano(b.p), s.atteso);
     }
-    std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-              "TraslaPianoDestra\r\nTraslaPianoAlto\r\nTraslaPianoSinistra\r\nTraslaPianoBasso\r\n");
-    std::filesystem::remove_all(cartella);
+    EXPECT_EQ(b.Copia(), "TraslaPianoDestra\r\nTraslaPianoAlto\r\nTraslaPianoSinistra\r\nTraslaPianoBasso\r\n");
 
     b.p.d.TraslPianoX = 32767; // stops at the bound instead of wrapping round
     b.p.sessione.RegistraMacro = false;

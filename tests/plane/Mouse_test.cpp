@@ -1,13 +1,10 @@
-#include "Finti.h"
+#include "macro/BancoMacro.h"
 #include "plane/Mappatura.h"
 #include "plane/Mouse.h"
 #include "plane/Schermo.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace vellora {
@@ -16,19 +13,13 @@ namespace {
 using test::Operazione;
 
 // The triangle (1,1) (2,1) (1,2) drawn at 34 pixels a tick, origin (400, 250); macros go to a folder of its own.
-struct BancoMouse : test::Banco {
-    std::filesystem::path cartella =
-        std::filesystem::temp_directory_path() / ("vellora_mouse_" + std::to_string(::getpid()));
+struct BancoMouse : test::BancoMacro {
     BancoMouse()
     {
-        std::filesystem::create_directories(cartella);
-        std::filesystem::remove(cartella / "Macro.tmp");
-        p.CartellaDati = cartella.string() + "/";
         const float x[] = {1, 2, 1}, y[] = {1, 1, 2};
         AggiungiFigura(p.d, 3, x, y);
         Ridisegna(p);
     }
-    ~BancoMouse() { std::filesystem::remove_all(cartella); }
 
     void Muovi(float x, float y)
     {
@@ -37,11 +28,6 @@ struct BancoMouse : test::Banco {
     void Premi(int pulsante, float x, float y, int tasti = 0)
     {
         MousePremuto(p, pulsante, tasti, PianoInPixel(p.d, p.mappa, x, y).x, PianoInPixel(p.d, p.mappa, x, y).y);
-    }
-    std::string Macro() const
-    {
-        std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
     }
     // all a click may change
     std::tuple<Disegno, Sessione, TestiVista, Totali> Stato() const { return {p.d, p.sessione, p.testi, p.totali}; }
@@ -168,7 +154,7 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
         EXPECT_EQ(std::tie(b.p.d.FiguraAttiva, b.p.d.VerticeAttivo), std::tuple(2, c.vertice));
         EXPECT_EQ(std::tie(b.p.testi.CampoFigura, b.p.testi.CampoVertice), std::tie(c.campoFigura, c.campoVertice));
         EXPECT_EQ(b.p.totali, Totali{});
-        EXPECT_EQ(b.Macro(), c.riga + "\r\n");
+        EXPECT_EQ(b.Copia(), c.riga + "\r\n");
         EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
     }
 }
@@ -184,7 +170,7 @@ TEST(Mouse, IlClicSulVuotoRidisegnaSoltantoEConShiftSpostaO)
     b.schermo.operazioni.clear();
     b.Premi(PulsanteSinistro, -6, -3);
     EXPECT_TRUE(b.Stato() == prima);
-    EXPECT_EQ(b.Macro(), "");
+    EXPECT_EQ(b.Copia(), "");
     EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
 
     // Shift places O where the click falls, through unequal scales and a shifted plane.
@@ -227,7 +213,7 @@ TEST(Mouse, IlPulsanteDestroTrasla)
     EXPECT_EQ(std::tie(b.p.totali.TotTraslX, b.p.totali.TotTraslY), std::tuple(2.0f, 1.0f));
     EXPECT_EQ(std::tie(b.p.testi.Pannelli[1], b.p.testi.Pannelli[2]), std::tuple("xTrasl.=2", "yTrasl.=1"));
     EXPECT_FALSE(b.p.sessione.Modificato);
-    EXPECT_EQ(b.Macro(), "");
+    EXPECT_EQ(b.Copia(), "");
 
     // The active vertex alone lands on the press; the totals stay.
     b.p.d.VerticeAttivo = 2;

@@ -59,7 +59,7 @@ TEST(StPianoCartesiano, GrigliaEAssi)
         EXPECT_EQ(Estremi(linee[griglia]), (Coordinate{7500 - 12 * 626, 5000, 7500 + 12 * 626 + 1, 5000}));
         EXPECT_EQ(Estremi(linee[griglia + 1]), (Coordinate{7500, 5000 - 12 * 626, 7500, 5000 + 12 * 626 + 1}));
         for (const auto& o : p.s.operazioni)
-            EXPECT_EQ(o.colore, ColoreDaCodice(0.0f));
+            EXPECT_EQ(o.colore, (ColoreRgb{0, 0, 0}));
     }
 }
 
@@ -107,7 +107,7 @@ TEST(PaginaStampa, FigureInNeroSenzaPuntiNeSegni)
     // then the segment twice and the dashed triangle d; nothing for the point.
     std::string fatte;
     for (const auto& o : p.s.operazioni) {
-        EXPECT_EQ(o.colore, ColoreDaCodice(0.0f));
+        EXPECT_EQ(o.colore, (ColoreRgb{0, 0, 0}));
         fatte += o.tipo == Operazione::Testo           ? 'T'
                  : o.tipo == Operazione::Cerchio       ? 'C'
                  : o.stile == StileLinea::Tratteggiato ? 'd'

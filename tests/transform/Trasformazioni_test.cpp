@@ -1,23 +1,19 @@
-#include "Finti.h"
 #include "figures/Catalogo.h"
+#include "macro/BancoMacro.h"
 #include "transform/Trasformazioni.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <unistd.h>
 
 namespace vellora {
 namespace {
 
-namespace fs = std::filesystem;
 using T = Trasformazione;
 using test::Banco;
+using test::BancoMacro;
 constexpr Gesto A = Gesto::Applica, I = Gesto::Inversa;
 constexpr int S = 1, C = 2; // Shift, other modifier keys
 
@@ -53,24 +49,6 @@ std::string Pannelli(const Programma& p)
             r += p.testi.Pannelli[i] + " ";
     return r;
 }
-
-// Records into a folder of its own and reads back what was appended.
-struct Registrazione {
-    fs::path cartella = fs::temp_directory_path() / ("vellora_trasf_" + std::to_string(::getpid()));
-    explicit Registrazione(Programma& p)
-    {
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
-        p.CartellaDati = cartella.string() + "/";
-        p.sessione.RegistraMacro = true;
-    }
-    ~Registrazione() { fs::remove_all(cartella); }
-    std::string Letto() const
-    {
-        std::ifstream in(cartella / "Macro.tmp", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-};
 
 // Every button as the mouse reports it (1 left, 2 right, 4 middle) with its keys. Shift on a symmetry is
 // the symmetry itself; a gesture that applies nothing still refreshes and marks the drawing.
@@ -108,16 +86,16 @@ TEST(TrasformazioniClic, OgniPulsanteEGesto)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.t) << " pulsante " << c.pulsante << " tasti " << c.tasti);
-        Banco b;
+        BancoMacro b;
         Prepara(b);
         b.p.d.VerticeAttivo = c.vertice;
         b.p.sessione.Modificato = false;
-        Registrazione reg(b.p);
+        b.p.sessione.RegistraMacro = true;
         const int aggiornamenti = b.vista.aggiornamenti;
         const size_t disegni = b.schermo.operazioni.size();
         ClicTrasformazione(b.p, c.t, GestoDaMouse(c.t, c.pulsante, c.tasti & S, c.tasti & C));
         EXPECT_EQ(Punti(b.p.d), c.punti);
-        EXPECT_EQ(reg.Letto(), c.riga.empty() ? "" : c.riga + "\r\n");
+        EXPECT_EQ(b.Copia(), c.riga.empty() ? "" : c.riga + "\r\n");
         EXPECT_EQ(Pannelli(b.p), c.pannelli);
         EXPECT_TRUE(b.p.sessione.Modificato);
         EXPECT_GT(b.schermo.operazioni.size(), disegni);
@@ -161,7 +139,7 @@ TEST(TrasformazioniClic, RifiutiNonCambianoNulla)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(static_cast<int>(c.t));
-        Banco b;
+        BancoMacro b;
         Prepara(b);
         ClicTrasformazione(b.p, T::Trasla1, A); // totals not at rest
         const float xs[] = {0, 2}, ys[] = {1, 1};
@@ -172,7 +150,7 @@ TEST(TrasformazioniClic, RifiutiNonCambianoNulla)
         b.p.d.Parametri.CoeffOmotetia = 150.0f;
         b.p.sessione.Modificato = false;
         b.p.sessione.EsecuzioneMacro = c.inMacro;
-        Registrazione reg(b.p);
+        b.p.sessione.RegistraMacro = true;
         const auto stato = [&] {
             return std::tuple(b.p.d, b.p.totali, b.p.testi, b.vista.aggiornamenti, b.schermo.operazioni.size());
         };
@@ -185,7 +163,7 @@ TEST(TrasformazioniClic, RifiutiNonCambianoNulla)
         EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
         EXPECT_EQ(b.p.NumeriTroppoGrandi, c.inMacro);
         EXPECT_TRUE(stato() == prima);
-        EXPECT_EQ(reg.Letto(), "");
+        EXPECT_EQ(b.Copia(), "");
     }
 }
 
@@ -205,7 +183,7 @@ TEST(TrasformazioniClic, FuoriIntervallo)
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(static_cast<int>(c.t));
-        Banco b;
+        BancoMacro b;
         Prepara(b, Voce::MnuFiguraMenuPunto);
         b.p.d.CentroX = b.p.d.CentroY = 1.0f;
         ClicTrasformazione(b.p, T::Trasla1, A);
@@ -216,7 +194,7 @@ TEST(TrasformazioniClic, FuoriIntervallo)
             ClicTrasformazione(b.p, c.t, c.g);
         EXPECT_NE(Pannelli(b.p), "xTrasl.=1,5 ");
         b.p.sessione.Modificato = false;
-        Registrazione reg(b.p);
+        b.p.sessione.RegistraMacro = true;
         const Disegno prima = b.p.d;
         const size_t disegni = b.schermo.operazioni.size();
         ClicTrasformazione(b.p, c.t, c.g);
@@ -227,7 +205,7 @@ TEST(TrasformazioniClic, FuoriIntervallo)
         EXPECT_EQ(b.p.totali.TotTraslX, 1.5f);
         EXPECT_TRUE(b.p.d == prima);
         EXPECT_EQ(b.schermo.operazioni.size(), disegni);
-        EXPECT_EQ(reg.Letto(), "");
+        EXPECT_EQ(b.Copia(), "");
     }
 }
 

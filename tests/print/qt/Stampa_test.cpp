@@ -1,5 +1,5 @@
-// The printed page written to PDF, offscreen: through the print dialog when
-// no printer is there, and directly.
+// The printed page written to PDF, offscreen, through the print dialog when
+// no printer is there; the command-line tests export it directly.
 #include "Finti.h"
 #include "print/qt/FrmStampaDisegno.h"
 #include "print/qt/Stampa.h"
@@ -26,7 +26,7 @@ qsizetype Pagine(const QString& file)
     return pdf.count("/Type /Page\n");
 }
 
-TEST(Stampa, DueCopieVerticaliDalDialogoEUnaPaginaDiretta)
+TEST(Stampa, DueCopieVerticaliDalDialogo)
 {
     test::Banco b;
     QTemporaryDir cartella;
@@ -53,9 +53,7 @@ TEST(Stampa, DueCopieVerticaliDalDialogoEUnaPaginaDiretta)
     EXPECT_EQ(Pagine(cartella.filePath("copie.pdf")), 2);
     EXPECT_TRUE(b.dialoghi.messaggi.empty());
 
-    // The same page straight to a file, as the command line exports it.
-    ASSERT_TRUE(EsportaPdf(b.p, cartella.filePath("pagina.pdf")));
-    EXPECT_EQ(Pagine(cartella.filePath("pagina.pdf")), 1);
+    // Straight to a file, as the command line exports it, in a folder that is not there.
     EXPECT_FALSE(EsportaPdf(b.p, cartella.filePath("manca/pagina.pdf")));
 }
 

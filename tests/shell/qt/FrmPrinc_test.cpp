@@ -7,16 +7,16 @@
 #include "shell/qt/StampaQt.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolBar>
-#include <QWidgetAction>
-#include <cmath>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vellora {
@@ -62,9 +62,8 @@ TEST_F(FinestraPrincipale, IlMenuInserisceIlTriangoloEIlPulsanteLoRuota)
     auto* ruota = w->findChild<PulsanteLaterale*>("ruota1");
     QTest::mouseClick(ruota, Qt::LeftButton);
     // (1, 4) turned by 10 degrees about the origin.
-    const double t = 31.4159265 / 180;
-    EXPECT_FLOAT_EQ(p().d.Figure.X(1, 2), static_cast<float>(1 * std::cos(t) - 4 * std::sin(t)));
-    EXPECT_FLOAT_EQ(p().d.Figure.Y(1, 2), static_cast<float>(4 * std::cos(t) + 1 * std::sin(t)));
+    EXPECT_NEAR(p().d.Figure.X(1, 2), 0.290215, 1e-6);
+    EXPECT_NEAR(p().d.Figure.Y(1, 2), 4.112879, 1e-6);
     EXPECT_EQ(Etichetta("Pannello1"), QString("Rot.=10°"));
     QTest::mouseClick(ruota, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(Etichetta("Pannello1"), QString("Rot.=0°"));
@@ -78,56 +77,72 @@ TEST_F(FinestraPrincipale, OgniVoceHaUnSoloControlloConIlSuoNome)
     }
 }
 
-TEST_F(FinestraPrincipale, DidascalieScorciatoieESuggerimenti)
+// The letter after the single "&" of a caption, lower case; none without one.
+QChar TastoDiAccesso(const QString& didascalia)
 {
-    const std::tuple<Voce, const char*, const char*> voci[] = {
-        {Voce::MnuFile, "&File", ""},
-        {Voce::MnuFileApri, "&Apri disegno", "F6"},
-        {Voce::MnuFiguraMenuTriangoliRett1, "Triangolo &rettangolo (30°, 60°)", ""},
-        {Voce::MnuImpostazioniRange, "&Range", "Ctrl+N"},
-        {Voce::MnuInfo, "&?", ""},
-    };
-    for (const auto& [voce, didascalia, scorciatoia] : voci) {
-        QAction* a = Azione(voce);
-        ASSERT_NE(a, nullptr) << NomeVoce(voce);
-        EXPECT_EQ(a->text(), QString::fromUtf8(didascalia));
-        EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), QString(scorciatoia));
-    }
-    const std::pair<QString, const char*> suggerimenti[] = {
-        {Nome(Voce::simm4), "Clic: simmetria rispetto alla retta OP; shift+clic: trasformazione inversa; "
-                            "clic col destro: impostazione"},
-        {Nome(Voce::Macro), "Esegue una macro; attualmente non è attiva alcuna macro"},
-        {Nome(Voce::TavolozzaFigure7), " Applica o toglie il tratteggio alla figura attiva"},
-        {"CampoFigura", " Figura selezionata"},
-        {"StatusBar", "I valori sono resettati ad ogni selezione di oggetto (figura o punto)"},
-        {"Pannello7", "E' in corso la registrazione di una macro"},
-    };
-    for (const auto& [nome, suggerimento] : suggerimenti) {
-        QObject* o = w->findChild<QObject*>(nome);
-        ASSERT_NE(o, nullptr) << nome.toStdString();
-        EXPECT_EQ(o->property("toolTip").toString(), QString::fromUtf8(suggerimento)) << nome.toStdString();
-    }
+    const qsizetype i = QString(didascalia).replace("&&", "__").indexOf('&');
+    return i >= 0 && i + 1 < didascalia.size() ? didascalia[i + 1].toLower() : QChar();
 }
 
-TEST_F(FinestraPrincipale, OrdineDeiPulsantiNelleBarre)
+// No key is given to two commands (the plane window's Ctrl+F4 included);
+// every menu and item can be reached from the keyboard, and the menu bar's
+// access keys are all different.
+TEST_F(FinestraPrincipale, ScorciatoieETastiDiAccesso)
 {
-    const auto nomi = [this](const char* barra) {
-        QStringList r;
-        for (QAction* a : w->findChild<QToolBar*>(barra)->actions())
-            if (auto* widget = qobject_cast<QWidgetAction*>(a); !a->isSeparator())
-                r << (widget ? widget->defaultWidget()->objectName() : a->objectName());
-        return r;
+    QStringList scorciatoie;
+    for (QAction* a : w->findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            scorciatoie << a->shortcut().toString();
+    EXPECT_EQ(QSet<QString>(scorciatoie.begin(), scorciatoie.end()).size(), scorciatoie.size())
+        << scorciatoie.join(' ').toStdString();
+
+    for (QMenu* menu : w->findChildren<QMenu*>())
+        for (QAction* a : menu->actions())
+            EXPECT_TRUE(a->isSeparator() || !TastoDiAccesso(a->text()).isNull()) << a->text().toStdString();
+    QString barra;
+    for (QAction* a : w->menuBar()->actions())
+        barra += TastoDiAccesso(a->text());
+    EXPECT_EQ(QSet<QChar>(barra.begin(), barra.end()).size(), barra.size()) << barra.toStdString();
+}
+
+// The keys of the table in the guide, pressed on the main window, each run
+// the one command it names; a modal dialog it opens is closed at once.
+TEST_F(FinestraPrincipale, LeScorciatoieRaggiungonoIlComando)
+{
+    QStringList eseguite;
+    for (QAction* a : w->findChildren<QAction*>())
+        QObject::connect(a, &QAction::triggered, w.get(), [&eseguite, a] { eseguite << a->objectName(); });
+    const auto premi = [&](const QKeySequence& tasto) {
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        QTimer::singleShot(0, w.get(), [] {
+            if (QWidget* dialogo = QApplication::activeModalWidget())
+                dialogo->close();
+        });
+        eseguite.clear();
+        QTest::keySequence(w.get(), tasto);
+        return eseguite;
     };
-    EXPECT_EQ(nomi("BarraLaterale"), QStringList({"Stir2", "Stir1", "Omotetia", "simm4", "simm3", "simm2", "simm1",
-                                                  "ruota1", "trasla3", "trasla2", "trasla1", "Macro"}));
-    EXPECT_EQ(
-        nomi("BarraInferiore"),
-        QStringList({"CmdElimina", "CmdReplica", "TavolozzaFigure0", "TavolozzaFigure1", "TavolozzaFigure2",
-                     "TavolozzaFigure3", "TavolozzaFigure4", "TavolozzaFigure5", "TavolozzaFigure6", "TavolozzaFigure7",
-                     "VerticeAvanti", "VerticeIndietro", "CampoVertice", "FigIndietro", "FigAvanti", "CampoFigura"}));
-    EXPECT_EQ(nomi("BarraPiano"),
-              QStringList({"PrimoQuadrante", "SecondoQuadrante", "TerzoQuadrante", "QuartoQuadrante", "ResettaPiano",
-                           "TraslaPiano1", "TraslaPiano2", "TraslaPiano3", "TraslaPiano4"}));
+    Azione(Voce::MnuFiguraMenuQuadrilateriQuadrato)->trigger(); // the figure items need a figure
+    const std::pair<const char*, Voce> tasti[] = {
+        {"F1", Voce::MnuInfoGuida},
+        {"F2", Voce::MnuFiguraReplica},
+        {"F4", Voce::MnuFileSalva},
+        {"F6", Voce::MnuFileApri},
+        {"F7", Voce::MnuFileUltimoDisegno},
+        {"Ctrl+A", Voce::MnuVisualizzaAssiSimm},
+        {"Ctrl+D", Voce::MnuVisualizzaDati},
+        {"Ctrl+N", Voce::MnuImpostazioniRange},
+        {"Ctrl+P", Voce::MnuMacroImpostaPausa},
+        {"Ctrl+R", Voce::MnuVisualizzaRighello},
+        {"Ctrl+S", Voce::MnuImpostazioniScala},
+        {"F5", Voce::MnuModificaElimina},
+    };
+    for (const auto& [tasto, voce] : tasti)
+        EXPECT_EQ(premi(QKeySequence(tasto)), QStringList{Nome(voce)}) << tasto;
+    // F3 pauses a recording; Ctrl+I, which stops a playback, is tried on a playing macro.
+    Azione(Voce::MnuMacroInizio)->trigger();
+    EXPECT_EQ(premi(QKeySequence("F3")), QStringList{Nome(Voce::MnuMacroInserisciPausa)});
 }
 
 TEST_F(FinestraPrincipale, StatiAllAperturaESeguitiDalNucleo)
