@@ -1,10 +1,9 @@
-""
-    "Checks a file exported by the command-line mode, with the standard library only.
+"""Checks a file exported by the command-line mode, with the standard library only.
 
-    controlla_esportazione.py FILE.png WxH[X, Y = R, G, B...] size and pixels controlla_esportazione.py FILE.pdf PAGES
-        number of pages
+    controlla_esportazione.py FILE.png WxH [X,Y=R,G,B ...]   size and pixels
+    controlla_esportazione.py FILE.pdf PAGES                 number of pages
 
-            Exit status 0 when everything matches; otherwise 1 and one line per mismatch.
+Exit status 0 when everything matches; otherwise 1 and one line per mismatch.
 """
 import re
 import struct
@@ -66,6 +65,9 @@ def controlla(file, attesi):
 
 
 if __name__ == "__main__":
-try : errori
-= controlla(sys.argv[1], sys.argv [2:]) except(OSError, ValueError, IndexError, struct.error, zlib.error) as e
-    : errori = [f "{sys.argv[1]}: {e}"] print("\n".join(errori) or "ok") sys.exit(1 if errori else 0)
+    try:
+        errori = controlla(sys.argv[1], sys.argv[2:])
+    except (OSError, ValueError, IndexError, struct.error, zlib.error) as e:
+        errori = [f"{sys.argv[1]}: {e}"]
+    print("\n".join(errori) or "ok")
+    sys.exit(1 if errori else 0)
