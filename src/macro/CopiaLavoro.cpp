@@ -15,7 +15,7 @@ bool CopiaFile(const std::string& da, const std::string& a, std::string& motivo)
 
 std::string PercorsoCopiaLavoro(const Programma& p)
 {
-    return p.CartellaDati + NomeCopiaLavoro;
+    return PercorsoCopiaLavoro(p.CartellaDati);
 }
 
 } // namespace vellora

@@ -1,16 +1,16 @@
 #pragma once
 // The pause settings of macro playback: automatic pauses after every
 // transformation, and the length of one pause in hundreds of event turns.
-namespace vellora {
+#include "state/Programma.h"
 
-class Programma;
+namespace vellora {
 
 inline constexpr int PausaMinima = 1;
 inline constexpr int PausaMassima = 1000;
 
 struct ImpostazioniPausa {
     bool automatica = true;
-    int durata = 50;
+    int durata = PausaPredefinita;
     bool operator==(const ImpostazioniPausa&) const = default;
 };
 

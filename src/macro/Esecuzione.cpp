@@ -8,6 +8,7 @@
 #include "macro/Macro.h"
 #include "macro/ParoleMacro.h"
 #include "state/Programma.h"
+#include "state/TastiMouse.h"
 
 #include <exception>
 #include <optional>
@@ -192,14 +193,14 @@ void InterrompiEsecuzione(Programma& p)
 
 void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificatori)
 {
-    if (pulsante == 2) {
+    if (pulsante == PulsanteDestro) {
         if (p.voci.Abilitata(Voce::MnuMacroApri))
             ApriMacro(p);
         else
             p.Messaggio("Impossibile aprire un file macro", Icona::Stop);
         return;
     }
-    if (pulsante != 1 || altriModificatori)
+    if (pulsante != PulsanteSinistro || altriModificatori)
         return;
     if (shift) {
         EseguiMacroInversa(p);

@@ -38,6 +38,11 @@ struct Disegno {
     bool operator==(const Disegno& o) const;
 };
 
+// The grid styles of TipoGriglia.
+inline constexpr uint8_t GrigliaRighe = 1;  // grid lines
+inline constexpr uint8_t GrigliaTacche = 2; // ticks on the axes only
+inline constexpr uint8_t GrigliaPunti = 3;  // grid dots and ticks
+
 inline const std::string ACapo = "\r\n";
 
 // Point count n of figure f (the whole value stored in slot 0).

@@ -8,19 +8,13 @@
 #include "state/Mappa.h"
 #include "state/StatoMouse.h"
 #include "state/Superficie.h"
+#include "state/TastiMouse.h"
 
 #include <string>
 
 namespace vellora {
 
 class Programma;
-
-// Mouse buttons and the modifier bit set as the window reports them.
-inline constexpr int PulsanteSinistro = 1;
-inline constexpr int PulsanteDestro = 2;
-inline constexpr int TastoShift = 1;
-inline constexpr int TastoCtrl = 2;
-inline constexpr int TastoAlt = 4;
 
 // Hover tolerances in plane units: one tick is ScalaX units, so they grow
 // with the scale and stay the same on screen.

@@ -76,7 +76,7 @@ void Griglia(const Disegno& m, const Mappa& mp, int range, const CorniceGriglia&
         s.Linea(ox - 3, y, ox, y, grigio, StileLinea::Continuo);
     };
     switch (m.TipoGriglia) {
-    case 1: {
+    case GrigliaRighe: {
         const ColoreRgb righe{0, intensita, 170};
         const ColoreRgb colonne{0, static_cast<uint8_t>(std::min(255, intensita + 15)), 170};
         for (int i = -range; i <= range; ++i) {
@@ -87,11 +87,11 @@ void Griglia(const Disegno& m, const Mappa& mp, int range, const CorniceGriglia&
         }
         break;
     }
-    case 2:
+    case GrigliaTacche:
         for (int i = -range; i <= range; ++i)
             tacche(i);
         break;
-    case 3: {
+    case GrigliaPunti: {
         const ColoreRgb verde = Codice(CodiceVerdeChiaro);
         for (int i = -range; i <= range; ++i) {
             const double x = ox + (i - m.TraslPianoX) * p;

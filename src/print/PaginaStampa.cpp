@@ -90,7 +90,7 @@ void PaginaStampa::Griglia(int range)
     const double oy = mappa_.OrigineStampaY;
     const Cornice c = Bordi(range);
     switch (m_.TipoGriglia) {
-    case 1:
+    case GrigliaRighe:
         for (int i = -range; i <= range; ++i) {
             const double y = oy - (m_.TraslPianoY + i) * p;
             s_.Linea(c.xL, y, c.xR, y, Nero(), StileLinea::Punteggiato);
@@ -98,11 +98,11 @@ void PaginaStampa::Griglia(int range)
             s_.Linea(x, c.yT, x, c.yB, Nero(), StileLinea::Punteggiato);
         }
         break;
-    case 2:
+    case GrigliaTacche:
         for (int i = -range; i <= range; ++i)
             Tacche(i);
         break;
-    case 3:
+    case GrigliaPunti:
         // A cross is a row of 31 one-twip dots each way: drawn as two short
         // lines, which put the same ink on paper with 2 marks instead of 62.
         for (int i = 1 - range; i <= range - 1; ++i) {

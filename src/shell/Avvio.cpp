@@ -31,7 +31,7 @@ std::string CartellaCorrente()
 
 bool SchermoSufficiente(int larghezza, int altezza)
 {
-    return larghezza >= 800 && altezza >= 600;
+    return larghezza >= LarghezzaPredefinita && altezza >= AltezzaPredefinita;
 }
 
 void Inizializza(Programma& p, const std::string& cartellaProgramma, const std::string& cartellaDati,

@@ -5,6 +5,7 @@
 #include "files/FileDisegno.h"
 #include "macro/Macro.h"
 #include "measures/DatiFigura.h"
+#include "plane/Mappatura.h"
 #include "state/Programma.h"
 
 #include <charconv>
@@ -44,9 +45,11 @@ bool LeggiDimensioni(const std::string& testo, int& larghezza, int& altezza)
     const char* fine = inizio + testo.size();
     auto [p1, e1] = std::from_chars(inizio, inizio + x, larghezza);
     auto [p2, e2] = std::from_chars(inizio + x + 1, fine, altezza);
-    // A canvas beyond the 16-bit pixel values of the mapping is refused.
+    // A canvas wider than the farthest a point may stand is refused: the
+    // 16-bit pixel values of the mapping stay far from their bounds.
+    const int limite = static_cast<int>(LimitePixel);
     return e1 == std::errc{} && e2 == std::errc{} && p1 == inizio + x && p2 == fine && larghezza >= 1 && altezza >= 1 &&
-           larghezza <= 16000 && altezza <= 16000;
+           larghezza <= limite && altezza <= limite;
 }
 
 // A new folder under the system's temporary one, for this run only.
@@ -117,16 +120,7 @@ Risposta DialoghiFlusso::Messaggio(const std::string& testo, Icona, Pulsanti pul
 {
     errori_ << testo << '\n';
     ++messaggi_;
-    switch (pulsanti) {
-    case Pulsanti::Ok:
-        return Risposta::Ok;
-    case Pulsanti::SiNo:
-        return Risposta::No;
-    case Pulsanti::OkAnnulla:
-    case Pulsanti::SiNoAnnulla:
-        break;
-    }
-    return Risposta::Annulla;
+    return RispostaPrudente(pulsanti);
 }
 
 int CaricaDisegnoBatch(Programma& p, const std::string& percorso)

@@ -6,6 +6,7 @@
 // It runs the same commands as the window and writes its messages to the
 // error stream instead of showing them.
 #include "state/Dialoghi.h"
+#include "state/Programma.h"
 #include "state/Vista.h"
 
 #include <optional>
@@ -29,8 +30,8 @@ struct OpzioniBatch {
     std::string macro;
     bool dati = false;
     std::string esporta;
-    int larghezza = 800;
-    int altezza = 600;
+    int larghezza = LarghezzaPredefinita;
+    int altezza = AltezzaPredefinita;
     std::string salva;
     std::string disegno;
 };

@@ -11,6 +11,11 @@ enum class Icona { Stop, Esclamazione, Informazione };
 enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla };
 enum class Risposta { Ok, Annulla, Si, No };
 
+// The most cautious answer a box offers: what a box closed without a button
+// (the close box, Esc) and a box nobody can answer (the command-line mode)
+// mean. Annulla where there is one, else No, else Ok.
+Risposta RispostaPrudente(Pulsanti pulsanti);
+
 // A file dialog: the title, the initial name, a filter such as
 // "Disegno di Vellora (*.geo)|*.geo". Saving asks before overwriting; opening
 // requires an existing file.

@@ -23,6 +23,11 @@ namespace vellora {
 inline const std::string TitoloProgramma = "Vellora";
 inline const std::string NonCiSonoFigure = "Non ci sono figure";
 
+// The smallest screen the program runs on, and the area of a picture nobody
+// sized (the command-line export).
+inline constexpr int LarghezzaPredefinita = 800;
+inline constexpr int AltezzaPredefinita = 600;
+
 // Length of one macro pause when nothing else is chosen, in hundreds of turns.
 inline constexpr int PausaPredefinita = 50;
 

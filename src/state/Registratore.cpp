@@ -8,7 +8,7 @@ namespace vellora {
 
 void RegistratoreFile::Accoda(const std::string& riga)
 {
-    std::ofstream out(cartella_ + NomeCopiaLavoro, std::ios::binary | std::ios::app);
+    std::ofstream out(PercorsoCopiaLavoro(cartella_), std::ios::binary | std::ios::app);
     out << riga << "\r\n";
 }
 

@@ -10,6 +10,12 @@ namespace vellora {
 
 inline const std::string NomeCopiaLavoro = "Macro.tmp";
 
+// The working copy in the folder of recent.dat (ending with '/').
+inline std::string PercorsoCopiaLavoro(const std::string& cartellaDati)
+{
+    return cartellaDati + NomeCopiaLavoro;
+}
+
 class Registratore {
 public:
     virtual ~Registratore() = default;

@@ -9,56 +9,56 @@
 
 namespace vellora {
 
-#define VELLORA_VOCI(X)                                                                                                \
-    X(MnuFile)                                                                                                         \
-    X(MnuFileNuovo)                                                                                                    \
-    X(MnuFileApri) X(MnuFileSalva) X(MnuFileSalvaNome) X(MnuFileSalvaFiguraNome) X(MnuFileSalvaBitmap) X(              \
-        MnuFileClipboard) X(MnuFileStampa) X(MnuFileUltimoDisegno) X(MnuFileEsci) X(MnuModifica) X(MnuModificaElimina) \
-        X(MnuFigura) X(MnuFiguraMenu) X(MnuFiguraMenuPunto) X(MnuFiguraMenuSegmento) X(MnuFiguraMenuTriangoli) X(      \
-            MnuFiguraMenuTriangoliRett) X(MnuFiguraMenuTriangoliRett1) X(MnuFiguraMenuTriangoliIsoscele)               \
-            X(MnuFiguraMenuTriangoliEqui) X(MnuFiguraMenuQuadrilateri) X(MnuFiguraMenuQuadrilateriQuadrato) X(         \
-                MnuFiguraMenuQuadrilateriRettangolo) X(MnuFiguraMenuQuadrilateriRombo)                                 \
-                X(MnuFiguraMenuQuadrilateriParallelogramma) X(MnuFiguraMenuQuadrilateriTrapezio) X(                    \
-                    MnuFiguraMenuPentagoni) X(MnuFiguraMenuPentagoniRegolare) X(MnuFiguraMenuEsagoni)                  \
-                    X(MnuFiguraMenuEsagoniRegolare) X(MnuFiguraMenuEttagoni) X(MnuFiguraMenuEttagoniRegolare) X(       \
-                        MnuFiguraMenuOttagoni) X(MnuFiguraMenuOttagoniRegolare) X(MnuFiguraMenuEnnagoni)               \
-                        X(MnuFiguraMenuEnnagoniRegolare) X(MnuFiguraMenuDecagoni) X(MnuFiguraMenuDecagoniRegolare) X(  \
-                            MnuFiguraMenuUndecagoni) X(MnuFiguraMenuUndecagoniRegolare) X(MnuFiguraMenuDodecagoni)     \
-                            X(MnuFiguraMenuDodecagoniRegolare) X(MnuFiguraFile) X(MnuFiguraCoordinate) X(              \
-                                MnuCerchio) X(MnuFiguraCerchio2) X(MnuFiguraCerchio) X(MnuFiguraCerchio1)              \
-                                X(MnuFiguraReplica) X(MnuImpostazioni) X(MnuImpostazioniRange) X(                      \
-                                    MnuImpostazioniScala) X(MnuImpostazioniTrasf) X(MnuImpostazioniTrasfTraslOriz)     \
-                                    X(MnuImpostazioniTrasfTraslVert) X(MnuImpostazioniTrasfTrasl) X(                   \
-                                        MnuImpostazioniTrasfRotazione) X(MnuImpostazioniTrasfSimm1)                    \
-                                        X(MnuImpostazioniTrasfSimm2) X(MnuImpostazioniTrasfSimm3) X(                   \
-                                            MnuImpostazioniTrasfSimm4) X(MnuImpostazioniTrasfOmot)                     \
-                                            X(MnuImpostazioniTrasfStir1) X(MnuImpostazioniTrasfStir2) X(MnuVisualizza) \
-                                                X(MnuVisualizzaDati) X(MnuVisualizzaCommento) X(                       \
-                                                    MnuVisualizzaRighello) X(MnuVisualizzaAssiSimm)                    \
-                                                    X(MnuVisualizzaCalcolatrice) X(MnuMacro) X(MnuMacroApri) X(        \
-                                                        MnuMacroEsegui) X(MnuMacroInterrompi) X(MnuMacroInizio)        \
-                                                        X(MnuMacroFine) X(MnuMacroInserisciPausa) X(MnuMacroEdita) X(  \
-                                                            MnuMacroImpostaPausa) X(MnuInfo) X(MnuInfoGuida)           \
-                                                            X(MnuInfoGuidaEsempi) X(MnuInfoInfo) X(MnuInfoWeb) X(      \
-                                                                MnuInfoWebVellora) X(MnuInfoWebCorvane)                \
-                                                                X(MnuInfoWebAutore) X(Stir2) X(Stir1) X(Omotetia) X(   \
-                                                                    simm4) X(simm3) X(simm2) X(simm1) X(ruota1)        \
-                                                                    X(trasla3) X(trasla2) X(trasla1) X(Macro) X(       \
-                                                                        CmdElimina) X(CmdReplica) X(TavolozzaFigure0)  \
-                                                                        X(TavolozzaFigure1) X(TavolozzaFigure2) X(     \
-                                                                            TavolozzaFigure3) X(TavolozzaFigure4)      \
-                                                                            X(TavolozzaFigure5) X(TavolozzaFigure6) X( \
-                                                                                TavolozzaFigure7) X(VerticeAvanti)     \
-                                                                                X(VerticeIndietro) X(FigIndietro)      \
-                                                                                    X(FigAvanti) X(PrimoQuadrante)     \
-                                                                                        X(SecondoQuadrante) X(         \
-                                                                                            TerzoQuadrante)            \
-                                                                                            X(QuartoQuadrante) X(      \
-                                                                                                ResettaPiano)          \
-                                                                                                X(TraslaPiano1) X(     \
-                                                                                                    TraslaPiano2)      \
-                                                                                                    X(TraslaPiano3) X( \
-                                                                                                        TraslaPiano4)
+// clang-format off
+#define VELLORA_VOCI(X)                                                                        \
+    X(MnuFile) X(MnuFileNuovo) X(MnuFileApri) X(MnuFileSalva)                                  \
+    X(MnuFileSalvaNome) X(MnuFileSalvaFiguraNome) X(MnuFileSalvaBitmap) X(MnuFileClipboard)    \
+    X(MnuFileStampa) X(MnuFileUltimoDisegno) X(MnuFileEsci)                                    \
+    X(MnuModifica) X(MnuModificaElimina)                                                       \
+    X(MnuFigura)                                                                               \
+    X(MnuFiguraMenu) X(MnuFiguraMenuPunto) X(MnuFiguraMenuSegmento)                            \
+    X(MnuFiguraMenuTriangoli) X(MnuFiguraMenuTriangoliRett) X(MnuFiguraMenuTriangoliRett1)     \
+    X(MnuFiguraMenuTriangoliIsoscele)                                                          \
+    X(MnuFiguraMenuTriangoliEqui)                                                              \
+    X(MnuFiguraMenuQuadrilateri) X(MnuFiguraMenuQuadrilateriQuadrato)                          \
+    X(MnuFiguraMenuQuadrilateriRettangolo) X(MnuFiguraMenuQuadrilateriRombo)                   \
+    X(MnuFiguraMenuQuadrilateriParallelogramma) X(MnuFiguraMenuQuadrilateriTrapezio)           \
+    X(MnuFiguraMenuPentagoni) X(MnuFiguraMenuPentagoniRegolare) X(MnuFiguraMenuEsagoni)        \
+    X(MnuFiguraMenuEsagoniRegolare)                                                            \
+    X(MnuFiguraMenuEttagoni) X(MnuFiguraMenuEttagoniRegolare) X(MnuFiguraMenuOttagoni)         \
+    X(MnuFiguraMenuOttagoniRegolare)                                                           \
+    X(MnuFiguraMenuEnnagoni) X(MnuFiguraMenuEnnagoniRegolare) X(MnuFiguraMenuDecagoni)         \
+    X(MnuFiguraMenuDecagoniRegolare)                                                           \
+    X(MnuFiguraMenuUndecagoni) X(MnuFiguraMenuUndecagoniRegolare) X(MnuFiguraMenuDodecagoni)   \
+    X(MnuFiguraMenuDodecagoniRegolare)                                                         \
+    X(MnuFiguraFile) X(MnuFiguraCoordinate)                                                    \
+    X(MnuCerchio)                                                                              \
+    X(MnuFiguraCerchio2) X(MnuFiguraCerchio) X(MnuFiguraCerchio1) X(MnuFiguraReplica)          \
+    X(MnuImpostazioni) X(MnuImpostazioniRange) X(MnuImpostazioniScala)                         \
+    X(MnuImpostazioniTrasf) X(MnuImpostazioniTrasfTraslOriz) X(MnuImpostazioniTrasfTraslVert)  \
+    X(MnuImpostazioniTrasfTrasl)                                                               \
+    X(MnuImpostazioniTrasfRotazione) X(MnuImpostazioniTrasfSimm1) X(MnuImpostazioniTrasfSimm2) \
+    X(MnuImpostazioniTrasfSimm3)                                                               \
+    X(MnuImpostazioniTrasfSimm4) X(MnuImpostazioniTrasfOmot) X(MnuImpostazioniTrasfStir1)      \
+    X(MnuImpostazioniTrasfStir2)                                                               \
+    X(MnuVisualizza) X(MnuVisualizzaDati) X(MnuVisualizzaCommento) X(MnuVisualizzaRighello)    \
+    X(MnuVisualizzaAssiSimm) X(MnuVisualizzaCalcolatrice)                                      \
+    X(MnuMacro) X(MnuMacroApri) X(MnuMacroEsegui) X(MnuMacroInterrompi)                        \
+    X(MnuMacroInizio) X(MnuMacroFine) X(MnuMacroInserisciPausa) X(MnuMacroEdita)               \
+    X(MnuMacroImpostaPausa)                                                                    \
+    X(MnuInfo) X(MnuInfoGuida) X(MnuInfoGuidaEsempi) X(MnuInfoInfo)                            \
+    X(MnuInfoWeb) X(MnuInfoWebVellora) X(MnuInfoWebCorvane) X(MnuInfoWebAutore)                \
+    X(Stir2) X(Stir1) X(Omotetia) X(simm4)                                                     \
+    X(simm3) X(simm2) X(simm1) X(ruota1)                                                       \
+    X(trasla3) X(trasla2) X(trasla1) X(Macro)                                                  \
+    X(CmdElimina) X(CmdReplica)                                                                \
+    X(TavolozzaFigure0) X(TavolozzaFigure1) X(TavolozzaFigure2) X(TavolozzaFigure3)            \
+    X(TavolozzaFigure4) X(TavolozzaFigure5) X(TavolozzaFigure6) X(TavolozzaFigure7)            \
+    X(VerticeAvanti) X(VerticeIndietro) X(FigIndietro) X(FigAvanti)                            \
+    X(PrimoQuadrante) X(SecondoQuadrante) X(TerzoQuadrante) X(QuartoQuadrante)                 \
+    X(ResettaPiano)                                                                            \
+    X(TraslaPiano1) X(TraslaPiano2) X(TraslaPiano3) X(TraslaPiano4)
+// clang-format on
 
 enum class Voce {
 #define VELLORA_ENUM(nome) nome,

@@ -1,5 +1,7 @@
 #include "plane/qt/SuperficieImmagine.h"
 
+#include "plane/Ridisegno.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +28,7 @@ void SuperficieImmagine::Ridimensiona(QSize dimensioni)
 {
     Chiudi();
     immagine_ = QImage(dimensioni.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    immagine_.fill(Rgb(ColoreRgb{0, 0, 192}));
+    immagine_.fill(Rgb(SfondoPiano));
 }
 
 const QImage& SuperficieImmagine::Immagine()

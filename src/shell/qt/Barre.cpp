@@ -93,7 +93,7 @@ void FrmPrinc::CreaBarraInferiore()
             barra->addWidget(campoFigura_);
     }
     const QScreen* schermo = screen();
-    const int disponibile = schermo ? schermo->availableGeometry().width() : 800;
+    const int disponibile = schermo ? schermo->availableGeometry().width() : LarghezzaPredefinita;
     if (selezione->sizeHint().width() + piano->sizeHint().width() + 16 > disponibile)
         insertToolBarBreak(piano);
 }

@@ -39,22 +39,6 @@ QMessageBox::StandardButtons PulsantiQt(Pulsanti pulsanti)
     return QMessageBox::Ok;
 }
 
-// A box closed without a button (the window manager's close) counts as the
-// most cautious answer the box offers.
-Risposta RispostaPrudente(Pulsanti pulsanti)
-{
-    switch (pulsanti) {
-    case Pulsanti::OkAnnulla:
-    case Pulsanti::SiNoAnnulla:
-        return Risposta::Annulla;
-    case Pulsanti::SiNo:
-        return Risposta::No;
-    case Pulsanti::Ok:
-        break;
-    }
-    return Risposta::Ok;
-}
-
 // "Disegno di Vellora (*.geo)|*.geo" -> "Disegno di Vellora (*.geo)".
 QString FiltroQt(const std::string& filtro)
 {

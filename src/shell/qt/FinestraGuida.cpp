@@ -1,5 +1,7 @@
 #include "shell/qt/FinestraGuida.h"
 
+#include "state/Programma.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -14,7 +16,7 @@ FinestraGuida::FinestraGuida(QWidget* parent) : QTextBrowser(parent)
     setWindowTitle(QStringLiteral("Guida di Vellora"));
     setOpenExternalLinks(true);
     const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize disponibile = schermo ? schermo->availableSize() : QSize(800, 600);
+    const QSize disponibile = schermo ? schermo->availableSize() : QSize(LarghezzaPredefinita, AltezzaPredefinita);
     resize(std::min(760, disponibile.width() * 3 / 4), disponibile.height() * 4 / 5);
 }
 

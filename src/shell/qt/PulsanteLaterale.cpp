@@ -1,14 +1,16 @@
 #include "shell/qt/PulsanteLaterale.h"
 
+#include "state/TastiMouse.h"
+
 #include <QMouseEvent>
 
 namespace vellora {
 
 ClicLaterale DecodificaClic(Qt::MouseButton pulsante, Qt::KeyboardModifiers tasti)
 {
-    const int codice = pulsante == Qt::LeftButton     ? 1
-                       : pulsante == Qt::RightButton  ? 2
-                       : pulsante == Qt::MiddleButton ? 4
+    const int codice = pulsante == Qt::LeftButton     ? PulsanteSinistro
+                       : pulsante == Qt::RightButton  ? PulsanteDestro
+                       : pulsante == Qt::MiddleButton ? PulsanteCentrale
                                                       : 0;
     return {codice, tasti.testFlag(Qt::ShiftModifier),
             (tasti & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0};
