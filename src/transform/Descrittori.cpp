@@ -15,10 +15,13 @@ using A = Accumulo;
 constexpr std::string_view CoeffOmotetiaNullo = "il coefficiente di omotetia non può essere nullo";
 constexpr std::string_view CerchioStirato = "Vellora non può stirare una circonferenza";
 
+// A tooltip stays on one line.
+// clang-format off
 constexpr Descrittore Tabella[] = {
     {.tipo = T::Simm1,
      .pulsante = Voce::simm1,
      .impostazioni = Voce::MnuImpostazioniTrasfSimm1,
+     .suggerimento = "Clic: simmetria rispetto a un asse verticale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "SimmetriaY",
      .riga = {{C::CentroX}},
      .dialogo = {C::CentroX},
@@ -26,6 +29,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Simm2,
      .pulsante = Voce::simm2,
      .impostazioni = Voce::MnuImpostazioniTrasfSimm2,
+     .suggerimento = "Clic: simmetria rispetto a un asse orizzontale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "SimmetriaX",
      .riga = {{C::CentroY}},
      .dialogo = {C::CentroY},
@@ -33,6 +37,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Simm3,
      .pulsante = Voce::simm3,
      .impostazioni = Voce::MnuImpostazioniTrasfSimm3,
+     .suggerimento = "Clic: simmetria rispetto al punto O; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "SimmetriaO",
      .riga = {{C::CentroX}, {C::CentroY}},
      .dialogo = {C::CentroX, C::CentroY},
@@ -40,6 +45,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Simm4,
      .pulsante = Voce::simm4,
      .impostazioni = Voce::MnuImpostazioniTrasfSimm4,
+     .suggerimento = "Clic: simmetria rispetto alla retta OP; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "Simmetria",
      .riga = {{C::CentroX}, {C::CentroY}, {C::PuntoPX}, {C::PuntoPY}},
      .dialogo = {C::CentroX, C::CentroY, C::PuntoPX, C::PuntoPY},
@@ -47,6 +53,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Trasla1,
      .pulsante = Voce::trasla1,
      .impostazioni = Voce::MnuImpostazioniTrasfTraslOriz,
+     .suggerimento = "Clic: traslazione orizzontale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "TraslazioneOr",
      .riga = {{C::TraslX}},
      .dialogo = {C::TraslX},
@@ -54,6 +61,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Trasla2,
      .pulsante = Voce::trasla2,
      .impostazioni = Voce::MnuImpostazioniTrasfTraslVert,
+     .suggerimento = "Clic: traslazione verticale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "TraslazioneVer",
      .riga = {{C::TraslY}},
      .dialogo = {C::TraslY},
@@ -61,6 +69,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Trasla3,
      .pulsante = Voce::trasla3,
      .impostazioni = Voce::MnuImpostazioniTrasfTrasl,
+     .suggerimento = "Clic: traslazione; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "Traslazione",
      .riga = {{C::TraslX}, {C::TraslY}},
      .dialogo = {C::TraslX, C::TraslY},
@@ -68,6 +77,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Ruota,
      .pulsante = Voce::ruota1,
      .impostazioni = Voce::MnuImpostazioniTrasfRotazione,
+     .suggerimento = "Clic: rotazione di centro O; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "Rotazione",
      .riga = {{C::AngoloRotazione}, {C::CentroX}, {C::CentroY}},
      .dialogo = {C::AngoloRotazione, C::CentroX, C::CentroY},
@@ -75,6 +85,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Omotetia,
      .pulsante = Voce::Omotetia,
      .impostazioni = Voce::MnuImpostazioniTrasfOmot,
+     .suggerimento = "Clic: omotetia di centro O; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "Omotetia",
      .riga = {{C::CoeffOmotetia}, {C::CentroX}, {C::CentroY}},
      .dialogo = {C::CoeffOmotetia, C::CentroX, C::CentroY},
@@ -83,6 +94,7 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Stir1,
      .pulsante = Voce::Stir1,
      .impostazioni = Voce::MnuImpostazioniTrasfStir1,
+     .suggerimento = "Clic: stiramento orizzontale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "StiramentoOr",
      .riga = {{C::StirOriz}, {C::CentroX}},
      .dialogo = {C::StirOriz, C::CentroX},
@@ -91,12 +103,14 @@ constexpr Descrittore Tabella[] = {
     {.tipo = T::Stir2,
      .pulsante = Voce::Stir2,
      .impostazioni = Voce::MnuImpostazioniTrasfStir2,
+     .suggerimento = "Clic: stiramento verticale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "StiramentoVer",
      .riga = {{C::StirVert}, {C::CentroY}},
      .dialogo = {C::StirVert, C::CentroY},
      .accumulo = {.modo = A::Prodotto, .termini = {{C::StirVert, &Totali::TotStirVert}}, .pannello = 5},
      .rifiuti = {.cerchio = CerchioStirato}},
 };
+// clang-format on
 
 constexpr bool InRiga(const Descrittore& d, Campo c)
 {

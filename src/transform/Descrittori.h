@@ -1,8 +1,9 @@
 #pragma once
 // One row per transformation: everything the program knows about it apart
 // from its point map (see Formule.h). The click, the totals, the macro writer
-// and reader and the side toolbar all read these rows, so that a new
-// transformation is one row in Descrittori.cpp and one case in Formula.
+// and reader, the side toolbar with its tooltips and pictures and the
+// settings menu all read these rows, so that a new transformation is one row
+// in Descrittori.cpp, one case in Formula and its button's picture.
 #include "state/Registratore.h"
 #include "state/Totali.h"
 #include "state/Voci.h"
@@ -94,10 +95,11 @@ struct Rifiuti {
 };
 
 struct Descrittore {
-    Trasformazione tipo;     // the row's own index
-    Voce pulsante;           // the side toolbar
-    Voce impostazioni;       // the item of Imposta > Trasformazione
-    std::string_view parola; // of the macro line
+    Trasformazione tipo;      // the row's own index
+    Voce pulsante;            // the side toolbar
+    Voce impostazioni;        // the item of Imposta > Trasformazione
+    const char* suggerimento; // the tooltip of the button
+    std::string_view parola;  // of the macro line
     Elenco<ParametroRiga, 4> riga;
     Elenco<Campo, 4> dialogo; // what the settings dialog edits
     Accumulo accumulo{};
