@@ -116,7 +116,7 @@ const Descrittore* DescrittoreDelPulsante(Voce v);
 
 Inverso InversoDi(const Descrittore& d, Campo c);
 
-// The coefficient of a product (the first term).
+// The coefficient of a product: its one term.
 Campo Coefficiente(const Descrittore& d);
 
 // A value as an application reads it, and as the drawing keeps it. Setting
