@@ -4,6 +4,8 @@
 // the drawing files read them (leading zero and exponent optional); a value
 // that is not a number or does not fit its type is refused with the reason,
 // never replaced by a default.
+#include "state/Registratore.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,9 +36,6 @@ private:
     std::size_t pos_ = 0;
     int numero_ = 1;
 };
-
-// Byte 0..255, Long (32 bits) and Single, as the line's parameters are typed.
-enum class TipoParametro { Byte, Long, Singola };
 
 // The value of one parameter (a Single's exact value, a whole number
 // rounded to the nearest, ties to even); nothing, with the reason in

@@ -6,84 +6,17 @@
 #include "plane/Schermo.h"
 #include "state/Programma.h"
 #include "state/Selezione.h"
+#include "transform/Descrittori.h"
 #include "transform/Trasformazioni.h"
 
 #include <algorithm>
-#include <iterator>
+#include <utility>
 
 namespace vellora {
 
 namespace {
 
-using T = Trasformazione;
 using Tipo = TipoParametro;
-
-// Where each value of a transformation line goes, in the order the line
-// writes them (see RigaMacroDi).
-enum class Posto { TraslX, TraslY, Angolo, Coeff, StirOriz, StirVert, CentroX, CentroY, PuntoPX, PuntoPY };
-
-struct FormaRiga {
-    T t;
-    std::array<Posto, 4> posti;
-    size_t numero;
-};
-
-constexpr FormaRiga FormeRighe[] = {
-    {T::Simm1, {Posto::CentroX}, 1},
-    {T::Simm2, {Posto::CentroY}, 1},
-    {T::Simm3, {Posto::CentroX, Posto::CentroY}, 2},
-    {T::Simm4, {Posto::CentroX, Posto::CentroY, Posto::PuntoPX, Posto::PuntoPY}, 4},
-    {T::Trasla1, {Posto::TraslX}, 1},
-    {T::Trasla2, {Posto::TraslY}, 1},
-    {T::Trasla3, {Posto::TraslX, Posto::TraslY}, 2},
-    {T::Ruota, {Posto::Angolo, Posto::CentroX, Posto::CentroY}, 3},
-    {T::Omotetia, {Posto::Coeff, Posto::CentroX, Posto::CentroY}, 3},
-    {T::Stir1, {Posto::StirOriz, Posto::CentroX}, 2},
-    {T::Stir2, {Posto::StirVert, Posto::CentroY}, 2},
-};
-
-// Indexed by the enumeration: both in the same order.
-constexpr bool InOrdine()
-{
-    for (size_t i = 0; i < std::size(FormeRighe); ++i)
-        if (static_cast<size_t>(FormeRighe[i].t) != i)
-            return false;
-    return std::size(FormeRighe) == std::size(TutteLeTrasformazioni);
-}
-static_assert(InOrdine());
-
-const FormaRiga& FormaDi(T t)
-{
-    return FormeRighe[static_cast<size_t>(t)];
-}
-
-float& Valore(Programma& p, Posto posto)
-{
-    ParametriTrasformazione& par = p.d.Parametri;
-    switch (posto) {
-    case Posto::TraslX:
-        return par.TraslX;
-    case Posto::TraslY:
-        return par.TraslY;
-    case Posto::Angolo:
-        return par.AngoloRotazione;
-    case Posto::Coeff:
-        return par.CoeffOmotetia;
-    case Posto::StirOriz:
-        return par.StirOriz;
-    case Posto::StirVert:
-        return par.StirVert;
-    case Posto::CentroX:
-        return p.d.CentroX;
-    case Posto::CentroY:
-        return p.d.CentroY;
-    case Posto::PuntoPX:
-        return par.PuntoPX;
-    case Posto::PuntoPY:
-        break;
-    }
-    return par.PuntoPY;
-}
 
 const std::string NonCompatibile = "Macro non compatibile con l'attuale disegno";
 
@@ -174,12 +107,13 @@ EsitoComando Elimina(Programma& p, const ValoriRiga&)
     return {};
 }
 
-EsitoComando Trasforma(Programma& p, T t, const ValoriRiga& v)
+EsitoComando Trasforma(Programma& p, const Descrittore& d, const ValoriRiga& v)
 {
-    ParametriDaRiga(p, t, v);
-    if (t == T::Omotetia && p.d.Parametri.CoeffOmotetia == 0.0f)
-        return Fine(p, "Impossibile eseguire la macro: il coefficiente di omotetia non può essere nullo");
-    ClicTrasformazione(p, t, Gesto::Applica);
+    ParametriDaRiga(p, d.tipo, v);
+    const std::string_view nullo = d.rifiuti.coefficienteNullo;
+    if (!nullo.empty() && ValoreDi(p.d, Coefficiente(d)) == 0.0f)
+        return Fine(p, "Impossibile eseguire la macro: " + std::string(nullo));
+    ClicTrasformazione(p, d.tipo, Gesto::Applica);
     return {};
 }
 
@@ -193,9 +127,13 @@ std::vector<ComandoMacro> CreaTabella()
         {"Replica", {}, false, Replica},
         {"Elimina", {}, false, Elimina},
     };
-    for (T t : TutteLeTrasformazioni)
-        tabella.push_back({std::string(ParolaMacro(t)), std::vector<Tipo>(FormaDi(t).numero, Tipo::Singola), true,
-                           [t](Programma& p, const ValoriRiga& v) { return Trasforma(p, t, v); }});
+    for (const Descrittore& d : Descrittori()) {
+        std::vector<Tipo> tipi;
+        for (const ParametroRiga& r : d.riga)
+            tipi.push_back(r.tipo);
+        tabella.push_back({std::string(d.parola), std::move(tipi), true,
+                           [&d](Programma& p, const ValoriRiga& v) { return Trasforma(p, d, v); }});
+    }
     for (DirezionePiano d :
          {DirezionePiano::Destra, DirezionePiano::Sinistra, DirezionePiano::Alto, DirezionePiano::Basso})
         tabella.push_back({ParolaTraslaPiano(d), {}, true, [d](Programma& p, const ValoriRiga&) {
@@ -219,11 +157,9 @@ const ComandoMacro* CercaComando(std::string_view parola)
 
 void ParametriDaRiga(Programma& p, Trasformazione t, const ValoriRiga& valori)
 {
-    const FormaRiga& forma = FormaDi(t);
-    for (size_t i = 0; i < forma.numero; ++i)
-        Valore(p, forma.posti[i]) = static_cast<float>(valori[i]);
-    if (t == T::Ruota)
-        p.d.Parametri.ImpostaAngolo(p.d.Parametri.AngoloRotazione);
+    const Descrittore& d = DescrittoreDi(t);
+    for (size_t i = 0; i < d.riga.size(); ++i)
+        ImpostaValore(p.d, d.riga[i].campo, static_cast<float>(valori[i]));
 }
 
 void Attendi(Programma& p, int64_t lunghezza)

@@ -3,7 +3,8 @@
 // table: the parameters a word takes, the command it runs and whether an
 // automatic pause follows. Each command stores the line's values where the
 // toolbar, the plane arrows or the Edit menu read them and calls the same
-// function they call.
+// function they call. The transformation words, their values and where each
+// value goes come from the transformation rows (transform/Descrittori.h).
 #include "macro/LettoreMacro.h"
 #include "transform/Formule.h"
 

@@ -12,12 +12,17 @@ void RegistratoreFile::Accoda(const std::string& riga)
     out << riga << "\r\n";
 }
 
-std::string RigaMacro(const std::string& parola, std::initializer_list<float> valori)
+std::string RigaMacro(const std::string& parola, std::span<const float> valori)
 {
     std::string riga = parola;
     for (float v : valori)
         riga += ", " + TestoConSegno(v);
     return riga;
+}
+
+std::string RigaMacro(const std::string& parola, std::initializer_list<float> valori)
+{
+    return RigaMacro(parola, std::span<const float>(valori.begin(), valori.size()));
 }
 
 } // namespace vellora

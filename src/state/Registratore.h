@@ -4,6 +4,7 @@
 // closing the file every time so that nothing recorded is lost if the program
 // stops; tests put a recorder of their own in its place.
 #include <initializer_list>
+#include <span>
 #include <string>
 
 namespace vellora {
@@ -35,6 +36,10 @@ private:
 
 // "Rotazione,  10,  0,  0": the word, then ", " and each number in the
 // sign-reserving form (" 10", "-30", " .5").
+std::string RigaMacro(const std::string& parola, std::span<const float> valori);
 std::string RigaMacro(const std::string& parola, std::initializer_list<float> valori = {});
+
+// Byte 0..255, Long (32 bits) and Single, as a line's parameters are typed.
+enum class TipoParametro { Byte, Long, Singola };
 
 } // namespace vellora

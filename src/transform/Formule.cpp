@@ -18,17 +18,6 @@ float Singola(double v)
 
 } // namespace
 
-bool IsSimmetria(Trasformazione t)
-{
-    return t == Trasformazione::Simm1 || t == Trasformazione::Simm2 || t == Trasformazione::Simm3 ||
-           t == Trasformazione::Simm4;
-}
-
-bool IsMoltiplicativa(Trasformazione t)
-{
-    return t == Trasformazione::Omotetia || t == Trasformazione::Stir1 || t == Trasformazione::Stir2;
-}
-
 Formula::Formula(const Applicazione& a) : a_(a)
 {
     if (a.tipo != Trasformazione::Simm4)

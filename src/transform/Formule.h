@@ -6,20 +6,8 @@
 
 namespace vellora {
 
+// In the order of the rows of Descrittori.cpp.
 enum class Trasformazione { Simm1, Simm2, Simm3, Simm4, Trasla1, Trasla2, Trasla3, Ruota, Omotetia, Stir1, Stir2 };
-
-inline constexpr Trasformazione TutteLeTrasformazioni[] = {
-    Trasformazione::Simm1,    Trasformazione::Simm2,   Trasformazione::Simm3,   Trasformazione::Simm4,
-    Trasformazione::Trasla1,  Trasformazione::Trasla2, Trasformazione::Trasla3, Trasformazione::Ruota,
-    Trasformazione::Omotetia, Trasformazione::Stir1,   Trasformazione::Stir2,
-};
-
-// A symmetry is its own inverse: Shift changes nothing for it.
-bool IsSimmetria(Trasformazione t);
-
-// The multiplicative ones, whose arithmetic can leave the single-precision
-// range; the others stay within the overflow guard.
-bool IsMoltiplicativa(Trasformazione t);
 
 // One transformation as a click applies it: kind, direction and the values
 // in force (point O lives in the drawing model, the rest in the parameters).

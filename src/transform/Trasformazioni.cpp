@@ -5,53 +5,18 @@
 #include "plane/Schermo.h"
 #include "state/Programma.h"
 #include "state/Registratore.h"
+#include "transform/Descrittori.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <iterator>
 #include <limits>
+#include <span>
 
 namespace vellora {
 
 namespace {
 
-struct Pulsante {
-    Trasformazione t;
-    Voce voce;
-    std::string_view parola;
-};
-
-constexpr Pulsante TabellaPulsanti[] = {
-    {Trasformazione::Simm1, Voce::simm1, "SimmetriaY"},
-    {Trasformazione::Simm2, Voce::simm2, "SimmetriaX"},
-    {Trasformazione::Simm3, Voce::simm3, "SimmetriaO"},
-    {Trasformazione::Simm4, Voce::simm4, "Simmetria"},
-    {Trasformazione::Trasla1, Voce::trasla1, "TraslazioneOr"},
-    {Trasformazione::Trasla2, Voce::trasla2, "TraslazioneVer"},
-    {Trasformazione::Trasla3, Voce::trasla3, "Traslazione"},
-    {Trasformazione::Ruota, Voce::ruota1, "Rotazione"},
-    {Trasformazione::Omotetia, Voce::Omotetia, "Omotetia"},
-    {Trasformazione::Stir1, Voce::Stir1, "StiramentoOr"},
-    {Trasformazione::Stir2, Voce::Stir2, "StiramentoVer"},
-};
-
-// The table is indexed by the enumeration: keep both in the same order.
-constexpr bool InOrdine()
-{
-    for (size_t i = 0; i < std::size(TabellaPulsanti); ++i)
-        if (static_cast<size_t>(TabellaPulsanti[i].t) != i || TutteLeTrasformazioni[i] != TabellaPulsanti[i].t)
-            return false;
-    return std::size(TabellaPulsanti) == std::size(TutteLeTrasformazioni);
-}
-static_assert(InOrdine());
-
-const Pulsante& PulsanteDi(Trasformazione t)
-{
-    return TabellaPulsanti[static_cast<size_t>(t)];
-}
-
-const std::string TestoCerchio = "Vellora non può stirare una circonferenza";
 const std::string TestoTroppoGrandi =
     std::string("Non è possibile eseguire la trasformazione;") + " i numeri coinvolti sono troppo grandi.";
 const std::string TestoFuoriIntervallo = "Uno o più parametri sono fuori dall'intervallo consentito";
@@ -87,40 +52,23 @@ std::optional<float> Componi(float totale, float c, bool dividi)
 // The totals after an application; empty on an arithmetic error.
 std::optional<Totali> Accumula(Totali t, const Applicazione& a)
 {
-    const ParametriTrasformazione& par = a.parametri;
+    const Accumulo& acc = DescrittoreDi(a.tipo).accumulo;
     const float segno = a.inversa ? -1.0f : 1.0f;
-    std::optional<float> r;
-    switch (a.tipo) {
-    case Trasformazione::Trasla1:
-        t.TotTraslX += segno * par.TraslX;
+    switch (acc.modo) {
+    case Accumulo::Nessuno:
         break;
-    case Trasformazione::Trasla2:
-        t.TotTraslY += segno * par.TraslY;
+    case Accumulo::Somma:
+        for (const Termine& termine : acc.termini)
+            t.*termine.totale += segno * ValoreDi(a, termine.campo);
         break;
-    case Trasformazione::Trasla3:
-        t.TotTraslX += segno * par.TraslX;
-        t.TotTraslY += segno * par.TraslY;
-        break;
-    case Trasformazione::Ruota:
-        t.TotRotazione += segno * par.AngoloRotazione;
-        break;
-    case Trasformazione::Omotetia:
-        if (!(r = Componi(t.TotOmotetia, par.CoeffOmotetia, a.inversa)))
+    case Accumulo::Prodotto: {
+        const Termine& termine = acc.termini[0];
+        const std::optional<float> r = Componi(t.*termine.totale, ValoreDi(a, termine.campo), a.inversa);
+        if (!r)
             return std::nullopt;
-        t.TotOmotetia = *r;
+        t.*termine.totale = *r;
         break;
-    case Trasformazione::Stir1:
-        if (!(r = Componi(t.TotStirOriz, par.StirOriz, a.inversa)))
-            return std::nullopt;
-        t.TotStirOriz = *r;
-        break;
-    case Trasformazione::Stir2:
-        if (!(r = Componi(t.TotStirVert, par.StirVert, a.inversa)))
-            return std::nullopt;
-        t.TotStirVert = *r;
-        break;
-    default: // the symmetries have no total
-        break;
+    }
     }
     return t;
 }
@@ -153,17 +101,9 @@ void FuoriIntervallo(Programma& p, Trasformazione t, const Istantanea& prima)
 {
     prima.Ripristina(p.d);
     p.Messaggio(TestoFuoriIntervallo, Icona::Stop);
-    size_t pannello = 3;
-    if (t == Trasformazione::Omotetia) {
-        p.totali.TotOmotetia = 1.0f;
-    } else if (t == Trasformazione::Stir1) {
-        p.totali.TotStirOriz = 1.0f;
-        pannello = 4;
-    } else {
-        p.totali.TotStirVert = 1.0f;
-        pannello = 5;
-    }
-    p.testi.Pannelli[pannello] = TestiPannelli(p.totali)[pannello];
+    const Accumulo& acc = DescrittoreDi(t).accumulo;
+    p.totali.*acc.termini[0].totale = 1.0f;
+    p.testi.Pannelli[acc.pannello] = TestiPannelli(p.totali)[acc.pannello];
     p.Mostra();
 }
 
@@ -172,7 +112,7 @@ bool Applica(Programma& p, const Applicazione& a, const Istantanea& prima)
 {
     Disegno& m = p.d;
     const Formula formula(a);
-    const bool moltiplicativa = IsMoltiplicativa(a.tipo);
+    const bool moltiplicativa = DescrittoreDi(a.tipo).accumulo.modo == Accumulo::Prodotto;
 
     // The active vertex alone, or every point in order; each point is
     // checked as soon as it has moved, and a failure puts back all of them.
@@ -221,23 +161,13 @@ bool Applica(Programma& p, const Applicazione& a, const Istantanea& prima)
 
 } // namespace
 
-Voce VoceDi(Trasformazione t)
-{
-    return PulsanteDi(t).voce;
-}
-
-std::string_view ParolaMacro(Trasformazione t)
-{
-    return PulsanteDi(t).parola;
-}
-
 Gesto GestoDaMouse(Trasformazione t, int pulsante, bool shift, bool altriModificatori)
 {
     if (pulsante == 2)
         return Gesto::Impostazioni;
     if (pulsante != 1)
         return Gesto::Altro;
-    if (IsSimmetria(t))
+    if (DescrittoreDi(t).simmetria)
         return Gesto::Applica;
     if (altriModificatori)
         return Gesto::Altro;
@@ -246,54 +176,42 @@ Gesto GestoDaMouse(Trasformazione t, int pulsante, bool shift, bool altriModific
 
 Applicazione ApplicazioneCorrente(const Programma& p, Trasformazione t, bool inversa)
 {
-    return {t, inversa && !IsSimmetria(t), p.d.CentroX, p.d.CentroY, p.d.Parametri};
+    return {t, inversa && !DescrittoreDi(t).simmetria, p.d.CentroX, p.d.CentroY, p.d.Parametri};
 }
 
 std::optional<std::string> RigaMacroDi(const Applicazione& a)
 {
-    const ParametriTrasformazione& par = a.parametri;
-    const std::string parola(ParolaMacro(a.tipo));
+    const Descrittore& d = DescrittoreDi(a.tipo);
     const float segno = a.inversa ? -1.0f : 1.0f;
-    auto coefficiente = [&](float c) { return a.inversa ? Reciproco(c) : std::optional<float>(c); };
-    std::optional<float> c;
-    switch (a.tipo) {
-    case Trasformazione::Simm1:
-        return RigaMacro(parola, {a.CentroX});
-    case Trasformazione::Simm2:
-        return RigaMacro(parola, {a.CentroY});
-    case Trasformazione::Simm3:
-        return RigaMacro(parola, {a.CentroX, a.CentroY});
-    case Trasformazione::Simm4:
-        return RigaMacro(parola, {a.CentroX, a.CentroY, par.PuntoPX, par.PuntoPY});
-    case Trasformazione::Trasla1:
-        return RigaMacro(parola, {segno * par.TraslX});
-    case Trasformazione::Trasla2:
-        return RigaMacro(parola, {segno * par.TraslY});
-    case Trasformazione::Trasla3:
-        return RigaMacro(parola, {segno * par.TraslX, segno * par.TraslY});
-    case Trasformazione::Ruota:
-        return RigaMacro(parola, {segno * par.AngoloRotazione, a.CentroX, a.CentroY});
-    case Trasformazione::Omotetia:
-        if (!(c = coefficiente(par.CoeffOmotetia)))
-            return std::nullopt;
-        return RigaMacro(parola, {*c, a.CentroX, a.CentroY});
-    case Trasformazione::Stir1:
-        if (!(c = coefficiente(par.StirOriz)))
-            return std::nullopt;
-        return RigaMacro(parola, {*c, a.CentroX});
-    case Trasformazione::Stir2:
-        if (!(c = coefficiente(par.StirVert)))
-            return std::nullopt;
-        return RigaMacro(parola, {*c, a.CentroY});
+    std::array<float, 4> valori{};
+    for (size_t i = 0; i < d.riga.size(); ++i) {
+        const Campo c = d.riga[i].campo;
+        float v = ValoreDi(a, c);
+        switch (InversoDi(d, c)) {
+        case Inverso::Uguale:
+            break;
+        case Inverso::Opposto:
+            v = segno * v;
+            break;
+        case Inverso::Reciproco: {
+            const std::optional<float> r = a.inversa ? Reciproco(v) : v;
+            if (!r)
+                return std::nullopt;
+            v = *r;
+            break;
+        }
+        }
+        valori[i] = v;
     }
-    return std::nullopt;
+    return RigaMacro(std::string(d.parola), std::span<const float>(valori.data(), d.riga.size()));
 }
 
 void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g)
 {
     const Istantanea prima(p.d);
-    if ((t == Trasformazione::Stir1 || t == Trasformazione::Stir2) && IsCerchio(p.d, prima.f)) {
-        p.Messaggio(TestoCerchio, Icona::Stop);
+    const std::string_view cerchio = DescrittoreDi(t).rifiuti.cerchio;
+    if (!cerchio.empty() && IsCerchio(p.d, prima.f)) {
+        p.Messaggio(std::string(cerchio), Icona::Stop);
         return;
     }
     if (g == Gesto::Applica || g == Gesto::Inversa) {

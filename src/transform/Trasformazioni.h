@@ -3,20 +3,14 @@
 // procedure shared by the toolbar, the settings menu and the macro player,
 // and the line each application leaves in a recorded macro.
 #include "model/Disegno.h"
-#include "state/Voci.h"
 #include "transform/Formule.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace vellora {
 
 class Programma;
-
-// The toolbar button of a transformation, and the word of its macro line.
-Voce VoceDi(Trasformazione t);
-std::string_view ParolaMacro(Trasformazione t);
 
 enum class Gesto { Applica, Inversa, Impostazioni, Altro };
 

@@ -2,6 +2,7 @@
 #include "figures/Catalogo.h"
 #include "figures/ComandiSelezione.h"
 #include "plane/Quadranti.h"
+#include "transform/Descrittori.h"
 #include "transform/Trasformazioni.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,44 @@ TEST(Registrazione, SequenzaRegistrataByteAByte)
     atteso.Parametri = p.d.Parametri; // playback leaves each line's values in the parameters
     EXPECT_TRUE(p.d == atteso);       // ...and is all that differs
     EXPECT_TRUE(p.totali == totaliFine);
+}
+
+// Every transformation both ways: the line it leaves, played on the drawing as it was with O and the
+// parameters back at start-up, moves the figure float for float as the click did, with the same totals.
+// Each value must reach the place the click reads it, an inverse as its opposite or reciprocal.
+TEST(Registrazione, OgniTrasformazioneRigiocata)
+{
+    for (const Descrittore& d : Descrittori())
+        for (const Gesto g : {Gesto::Applica, Gesto::Inversa}) {
+            SCOPED_TRACE(testing::Message() << d.parola << (g == Gesto::Inversa ? " inversa" : ""));
+            BancoMacro b;
+            Programma& p = b.p;
+            InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuTriangoliRett);
+            const Disegno inizio = p.d;
+            p.d.CentroX = 2.0f;
+            p.d.CentroY = -1.0f;
+            p.d.Parametri = {.TraslX = 1.5f,
+                             .TraslY = -2.0f,
+                             .PuntoPX = 4.0f,
+                             .PuntoPY = 3.0f,
+                             .CoeffOmotetia = 4.0f,
+                             .StirOriz = 0.5f,
+                             .StirVert = -2.0f};
+            p.d.Parametri.ImpostaAngolo(30.0f);
+            IniziaRegistrazione(p);
+            ClicTrasformazione(p, d.tipo, g);
+            TerminaRegistrazione(p);
+            const TabellaFigure figure = p.d.Figure;
+            const Totali totali = p.totali;
+            ASSERT_FALSE(figure == inizio.Figure);
+
+            p.d = inizio;
+            p.AzzeraTotali();
+            EseguiMacro(p);
+            EXPECT_TRUE(b.dialoghi.messaggi.empty());
+            EXPECT_TRUE(p.d.Figure == figure);
+            EXPECT_TRUE(p.totali == totali);
+        }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "shell/qt/Azioni.h"
 
+#include "transform/Descrittori.h"
+
 #include <algorithm>
 #include <array>
 
@@ -12,6 +14,22 @@ constexpr Voce Barra = Voce::Conteggio;
 const char* const SuggerimentoColore = "Applica il colore alla figura attiva";
 const char* const SuggerimentoPiano = "Traslazione del piano";
 const char* const SuggerimentoVertice = "Seleziona un vertice o la figura";
+
+using T = Trasformazione;
+
+// The button of a transformation, with the tooltip of its row.
+DefinizioneAzione Pulsante(Trasformazione t, bool separatorePrima)
+{
+    const Descrittore& d = DescrittoreDi(t);
+    return {d.pulsante, Posto::Laterale, Barra, "", "", d.suggerimento, separatorePrima};
+}
+
+// The item of Imposta > Trasformazione that opens the settings of a transformation.
+DefinizioneAzione Impostazione(Trasformazione t, const char* didascalia, bool separatorePrima)
+{
+    const Voce voce = DescrittoreDi(t).impostazioni;
+    return {voce, Posto::Comando, Voce::MnuImpostazioniTrasf, didascalia, "", "", separatorePrima};
+}
 
 // clang-format off
 const DefinizioneAzione Tabella[] = {
@@ -73,17 +91,17 @@ const DefinizioneAzione Tabella[] = {
     {Voce::MnuImpostazioniRange, Posto::Comando, Voce::MnuImpostazioni, "&Range", "Ctrl+N", "", false},
     {Voce::MnuImpostazioniScala, Posto::Comando, Voce::MnuImpostazioni, "&Scala", "Ctrl+S", "", false},
     {Voce::MnuImpostazioniTrasf, Posto::Menu, Voce::MnuImpostazioni, "&Trasformazione", "", "", true},
-    {Voce::MnuImpostazioniTrasfTraslOriz, Posto::Comando, Voce::MnuImpostazioniTrasf, "Traslazione &orizzontale", "", "", false},
-    {Voce::MnuImpostazioniTrasfTraslVert, Posto::Comando, Voce::MnuImpostazioniTrasf, "Traslazione &verticale", "", "", false},
-    {Voce::MnuImpostazioniTrasfTrasl, Posto::Comando, Voce::MnuImpostazioniTrasf, "&Traslazione generica", "", "", false},
-    {Voce::MnuImpostazioniTrasfRotazione, Posto::Comando, Voce::MnuImpostazioniTrasf, "&Rotazione", "", "", true},
-    {Voce::MnuImpostazioniTrasfSimm1, Posto::Comando, Voce::MnuImpostazioniTrasf, "Simmetria rispetto a un asse ori&zzontale", "", "", true},
-    {Voce::MnuImpostazioniTrasfSimm2, Posto::Comando, Voce::MnuImpostazioniTrasf, "Simmetria rispetto a un asse verti&cale", "", "", false},
-    {Voce::MnuImpostazioniTrasfSimm3, Posto::Comando, Voce::MnuImpostazioniTrasf, "Simmetria rispetto a un &punto O", "", "", false},
-    {Voce::MnuImpostazioniTrasfSimm4, Posto::Comando, Voce::MnuImpostazioniTrasf, "&Simmetria rispetto a una retta generica", "", "", false},
-    {Voce::MnuImpostazioniTrasfOmot, Posto::Comando, Voce::MnuImpostazioniTrasf, "O&motetia", "", "", true},
-    {Voce::MnuImpostazioniTrasfStir1, Posto::Comando, Voce::MnuImpostazioniTrasf, "Stiram&ento orizzontale", "", "", true},
-    {Voce::MnuImpostazioniTrasfStir2, Posto::Comando, Voce::MnuImpostazioniTrasf, "Stirame&nto verticale", "", "", false},
+    Impostazione(T::Trasla1, "Traslazione &orizzontale", false),
+    Impostazione(T::Trasla2, "Traslazione &verticale", false),
+    Impostazione(T::Trasla3, "&Traslazione generica", false),
+    Impostazione(T::Ruota, "&Rotazione", true),
+    Impostazione(T::Simm1, "Simmetria rispetto a un asse ori&zzontale", true),
+    Impostazione(T::Simm2, "Simmetria rispetto a un asse verti&cale", false),
+    Impostazione(T::Simm3, "Simmetria rispetto a un &punto O", false),
+    Impostazione(T::Simm4, "&Simmetria rispetto a una retta generica", false),
+    Impostazione(T::Omotetia, "O&motetia", true),
+    Impostazione(T::Stir1, "Stiram&ento orizzontale", true),
+    Impostazione(T::Stir2, "Stirame&nto verticale", false),
 
     {Voce::MnuVisualizza, Posto::Menu, Barra, "M&ostra", "", "", false},
     {Voce::MnuVisualizzaDati, Posto::Comando, Voce::MnuVisualizza, "&Dati figura selezionata", "Ctrl+D", "", false},
@@ -111,17 +129,17 @@ const DefinizioneAzione Tabella[] = {
     {Voce::MnuInfoWebCorvane, Posto::Comando, Voce::MnuInfoWeb, "La &Corvane Editrice", "", "", false},
     {Voce::MnuInfoWebAutore, Posto::Comando, Voce::MnuInfoWeb, "Home page dell'&autore", "", "", false},
 
-    {Voce::Stir2, Posto::Laterale, Barra, "", "", "Clic: stiramento verticale; shift+clic: trasformazione inversa; clic col destro: impostazione", false},
-    {Voce::Stir1, Posto::Laterale, Barra, "", "", "Clic: stiramento orizzontale; shift+clic: trasformazione inversa; clic col destro: impostazione", false},
-    {Voce::Omotetia, Posto::Laterale, Barra, "", "", "Clic: omotetia di centro O; shift+clic: trasformazione inversa; clic col destro: impostazione", true},
-    {Voce::simm4, Posto::Laterale, Barra, "", "", "Clic: simmetria rispetto alla retta OP; shift+clic: trasformazione inversa; clic col destro: impostazione", true},
-    {Voce::simm3, Posto::Laterale, Barra, "", "", "Clic: simmetria rispetto al punto O; shift+clic: trasformazione inversa; clic col destro: impostazione", false},
-    {Voce::simm2, Posto::Laterale, Barra, "", "", "Clic: simmetria rispetto a un asse orizzontale; shift+clic: trasformazione inversa; clic col destro: impostazione", false},
-    {Voce::simm1, Posto::Laterale, Barra, "", "", "Clic: simmetria rispetto a un asse verticale; shift+clic: trasformazione inversa; clic col destro: impostazione", false},
-    {Voce::ruota1, Posto::Laterale, Barra, "", "", "Clic: rotazione di centro O; shift+clic: trasformazione inversa; clic col destro: impostazione", true},
-    {Voce::trasla3, Posto::Laterale, Barra, "", "", "Clic: traslazione; shift+clic: trasformazione inversa; clic col destro: impostazione", true},
-    {Voce::trasla2, Posto::Laterale, Barra, "", "", "Clic: traslazione verticale; shift+clic: trasformazione inversa; clic col destro: impostazione", false},
-    {Voce::trasla1, Posto::Laterale, Barra, "", "", "Clic: traslazione orizzontale; shift+clic: trasformazione inversa; clic col destro: impostazione", false},
+    Pulsante(T::Stir2, false),
+    Pulsante(T::Stir1, false),
+    Pulsante(T::Omotetia, true),
+    Pulsante(T::Simm4, true),
+    Pulsante(T::Simm3, false),
+    Pulsante(T::Simm2, false),
+    Pulsante(T::Simm1, false),
+    Pulsante(T::Ruota, true),
+    Pulsante(T::Trasla3, true),
+    Pulsante(T::Trasla2, false),
+    Pulsante(T::Trasla1, false),
     {Voce::Macro, Posto::Laterale, Barra, "", "", "Esegue una macro; attualmente non è attiva alcuna macro", true},
 
     {Voce::CmdElimina, Posto::Inferiore, Barra, "", "", "Elimina la figura selezionata", false},

@@ -1,6 +1,7 @@
 #include "shell/qt/Icone.h"
 
 #include "model/Nomi.h"
+#include "transform/Descrittori.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -69,20 +70,20 @@ void Freccia(QPainter& p, QPointF da, QPointF a, const QColor& colore = ColoreFr
     PuntaFreccia(p, da, a, colore, punta);
 }
 
-void Simmetria(QPainter& p, Voce v)
+void Simmetria(QPainter& p, Trasformazione t)
 {
-    switch (v) {
-    case Voce::simm1:
+    switch (t) {
+    case Trasformazione::Simm1:
         Figura(p, Poligono({{2, 19}, {10, 19}, {10, 6}}), false);
         Figura(p, Poligono({{22, 19}, {14, 19}, {14, 6}}), true);
         Tratteggio(p, {12, 1}, {12, 23});
         break;
-    case Voce::simm2:
+    case Trasformazione::Simm2:
         Figura(p, Poligono({{5, 2}, {5, 10}, {19, 10}}), false);
         Figura(p, Poligono({{5, 22}, {5, 14}, {19, 14}}), true);
         Tratteggio(p, {1, 12}, {23, 12});
         break;
-    case Voce::simm3:
+    case Trasformazione::Simm3:
         Figura(p, Poligono({{2, 2}, {10, 2}, {2, 9}}), false);
         Figura(p, Poligono({{22, 22}, {14, 22}, {22, 15}}), true);
         Tratteggio(p, {2, 2}, {22, 22});
@@ -131,15 +132,15 @@ void Omotetia(QPainter& p)
     PuntoO(p, o);
 }
 
-void Traslazione(QPainter& p, Voce v)
+void Traslazione(QPainter& p, Trasformazione t)
 {
-    switch (v) {
-    case Voce::trasla1:
+    switch (t) {
+    case Trasformazione::Trasla1:
         Figura(p, Poligono({{1, 20}, {9, 20}, {9, 10}}), false);
         Figura(p, Poligono({{14, 20}, {22, 20}, {22, 10}}), true);
         Freccia(p, {3, 5}, {21, 5});
         break;
-    case Voce::trasla2:
+    case Trasformazione::Trasla2:
         Figura(p, Poligono({{2, 22}, {11, 22}, {11, 15}}), false);
         Figura(p, Poligono({{2, 9}, {11, 9}, {11, 2}}), true);
         Freccia(p, {18, 21}, {18, 3});
@@ -289,26 +290,36 @@ void TraslaPiano(QPainter& p, Voce v)
     Freccia(p, c - direzione * 8, c + direzione * 10, QColor(0, 130, 0), 3.0);
 }
 
+// The picture of a transformation's button.
+void Disegna(QPainter& p, Trasformazione t)
+{
+    using T = Trasformazione;
+    switch (t) {
+    case T::Simm1:
+    case T::Simm2:
+    case T::Simm3:
+    case T::Simm4:
+        return Simmetria(p, t);
+    case T::Ruota:
+        return Rotazione(p);
+    case T::Omotetia:
+        return Omotetia(p);
+    case T::Trasla1:
+    case T::Trasla2:
+    case T::Trasla3:
+        return Traslazione(p, t);
+    case T::Stir1:
+        return Stiramento(p, true);
+    case T::Stir2:
+        return Stiramento(p, false);
+    }
+}
+
 void Disegna(QPainter& p, Voce v)
 {
+    if (const Descrittore* d = DescrittoreDelPulsante(v))
+        return Disegna(p, d->tipo);
     switch (v) {
-    case Voce::simm1:
-    case Voce::simm2:
-    case Voce::simm3:
-    case Voce::simm4:
-        return Simmetria(p, v);
-    case Voce::ruota1:
-        return Rotazione(p);
-    case Voce::Omotetia:
-        return Omotetia(p);
-    case Voce::trasla1:
-    case Voce::trasla2:
-    case Voce::trasla3:
-        return Traslazione(p, v);
-    case Voce::Stir1:
-        return Stiramento(p, true);
-    case Voce::Stir2:
-        return Stiramento(p, false);
     case Voce::Macro:
         return Macro(p);
     case Voce::CmdElimina:

@@ -4,6 +4,7 @@
 #include "measures/DatiFigura.h"
 #include "shell/qt/FrmPrinc.h"
 #include "shell/qt/PulsanteLaterale.h"
+#include "transform/Descrittori.h"
 #include "transform/Trasformazioni.h"
 
 namespace vellora {
@@ -29,15 +30,14 @@ void FrmPrinc::CollegaMenuModifica()
 void FrmPrinc::CollegaBarraLaterale()
 {
     for (PulsanteLaterale* pulsante : laterali_) {
-        for (Trasformazione t : TutteLeTrasformazioni) {
-            if (VoceDi(t) != pulsante->VocePulsante())
-                continue;
-            connect(pulsante, &PulsanteLaterale::Rilasciato, this,
-                    [this, t](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
-                        const ClicLaterale c = DecodificaClic(b, tasti);
-                        ClicTrasformazione(p, t, GestoDaMouse(t, c.pulsante, c.shift, c.altri));
-                    });
-        }
+        const Descrittore* d = DescrittoreDelPulsante(pulsante->VocePulsante());
+        if (!d)
+            continue;
+        connect(pulsante, &PulsanteLaterale::Rilasciato, this,
+                [this, t = d->tipo](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
+                    const ClicLaterale c = DecodificaClic(b, tasti);
+                    ClicTrasformazione(p, t, GestoDaMouse(t, c.pulsante, c.shift, c.altri));
+                });
     }
 }
 
