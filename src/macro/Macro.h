@@ -24,7 +24,7 @@ void EseguiMacro(Programma& p);          // MnuMacroEsegui
 void EseguiMacroInversa(Programma& p);   // Shift-click on Macro: the .inv.mcr partner
 void InterrompiEsecuzione(Programma& p); // MnuMacroInterrompi (Ctrl+I)
 
-// The side-toolbar button Macro: pulsante 1 left, 2 right, 4 middle.
+// The side-toolbar button Macro: pulsante one of the codes of TastiMouse.h.
 void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificatori);
 
 // "x.inv.mcr" for "x.mcr" and back; empty when the name has neither ending

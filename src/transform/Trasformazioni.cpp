@@ -5,6 +5,7 @@
 #include "plane/Schermo.h"
 #include "state/Programma.h"
 #include "state/Registratore.h"
+#include "state/TastiMouse.h"
 #include "transform/Descrittori.h"
 
 #include <algorithm>
@@ -163,9 +164,9 @@ bool Applica(Programma& p, const Applicazione& a, const Istantanea& prima)
 
 Gesto GestoDaMouse(Trasformazione t, int pulsante, bool shift, bool altriModificatori)
 {
-    if (pulsante == 2)
+    if (pulsante == PulsanteDestro)
         return Gesto::Impostazioni;
-    if (pulsante != 1)
+    if (pulsante != PulsanteSinistro)
         return Gesto::Altro;
     if (DescrittoreDi(t).simmetria)
         return Gesto::Applica;

@@ -14,7 +14,7 @@ class Programma;
 
 enum class Gesto { Applica, Inversa, Impostazioni, Altro };
 
-// pulsante: 1 left, 2 right, 4 middle, as the button reports it on release.
+// pulsante: a code of TastiMouse.h, as the button reports it on release.
 // A symmetry applies itself on any left click, whatever the modifiers; the
 // others apply on a plain left click and invert on Shift alone. The right
 // click opens the settings; everything else only refreshes.

@@ -1,6 +1,7 @@
 #include "shell/qt/Icone.h"
 
 #include "model/Nomi.h"
+#include "plane/Ridisegno.h"
 #include "transform/Descrittori.h"
 
 #include <QPainter>
@@ -364,7 +365,7 @@ QIcon IconaProgramma()
 {
     constexpr int Lato = 32;
     QPixmap immagine(Lato, Lato);
-    immagine.fill(QColor(0, 0, 192));
+    immagine.fill(QColor(SfondoPiano.r, SfondoPiano.g, SfondoPiano.b));
     QPainter p(&immagine);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(150, 150, 255), 1.0));

@@ -8,7 +8,7 @@
 
 namespace vellora {
 
-// A release as the core reads it: pulsante 1 left, 2 right, 4 middle, 0 any
+// A release as the core reads it: pulsante one of the codes of TastiMouse.h, 0 any
 // other; shift; altri when Ctrl, Alt or Meta is held too.
 struct ClicLaterale {
     int pulsante;
