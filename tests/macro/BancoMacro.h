@@ -88,13 +88,6 @@ struct BancoMacro : Banco {
         p.voci.Abilita(Voce::MnuMacroEsegui, true);
         EseguiMacro(p);
     }
-    std::vector<std::string> Messaggi() const
-    {
-        std::vector<std::string> r;
-        for (const auto& m : dialoghi.messaggi)
-            r.push_back(m.testo);
-        return r;
-    }
 };
 
 } // namespace vellora::test
