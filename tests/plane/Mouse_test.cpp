@@ -50,13 +50,8 @@ void Aggiungi(Disegno& m, Forma forma, float scala = 1)
 // Every distance is in ticks: at scale 2 figures, pointer and tolerances double in plane units, answers stay.
 TEST(Passaggio, TolleranzeEOrdineDiRicerca)
 {
-    const struct {
-        std::vector<Forma> forme;
-        int attiva;
-        float x, y; // pointer
-        int figura, vertice;
-        const char* caso;
-    } casi[] = {
+    // {figures, active, pointer x, y, figure and vertex found}
+    const std::tuple<std::vector<Forma>, int, float, float, int, int, const char*> casi[] = {
         {{Punto}, 1, 1.09f, 1, 1, 1, "point within 0.1"},
         {{Punto}, 1, 1.11f, 1, 0, 0, "point beyond 0.1"},
         {{Cerchio}, 1, 0.09f, 0, 1, 1, "centre within 0.1"},
@@ -86,17 +81,16 @@ TEST(Passaggio, TolleranzeEOrdineDiRicerca)
         {{Quadrato, Quadrato}, 2, 2, 0, 1, 0, "active last"},
     };
     for (const float scala : {1.0f, 2.0f}) {
-        for (const auto& c : casi) {
-            SCOPED_TRACE(testing::Message() << c.caso << ", scale " << scala);
+        for (const auto& [forme, attiva, x, y, figura, vertice, caso] : casi) {
             Disegno m;
             m.ScalaX = scala;
-            for (Forma f : c.forme)
+            for (Forma f : forme)
                 Aggiungi(m, f, scala);
-            m.FiguraAttiva = static_cast<uint8_t>(c.attiva);
+            m.FiguraAttiva = static_cast<uint8_t>(attiva);
             StatoMouse r;
             r.FiguraPresa = r.VerticePreso = 9; // the test must clear what an earlier one found
-            TestPassaggio(m, c.x * scala, c.y * scala, r);
-            EXPECT_EQ(std::tie(r.FiguraPresa, r.VerticePreso), std::tuple(c.figura, c.vertice));
+            TestPassaggio(m, x * scala, y * scala, r);
+            EXPECT_EQ(std::tie(r.FiguraPresa, r.VerticePreso), std::tuple(figura, vertice)) << caso << ", " << scala;
         }
     }
 }
@@ -107,10 +101,7 @@ TEST(Passaggio, TestiDellEtichetta)
     for (Forma f : {Punto, Cerchio, Quadrato, Quadrato})
         Aggiungi(m, f);
     m.Figure.X(4, SlotColore) = 1; // a colour without a name
-    const struct {
-        int f, k;
-        std::string testo;
-    } casi[] = {
+    const std::tuple<int, int, std::string> casi[] = {
         {1, 1, " punto "},
         {2, 0, " circonferenza in giallo "},
         {2, 1, " centro A della circonferenza in giallo "},
@@ -119,15 +110,15 @@ TEST(Passaggio, TestiDellEtichetta)
         {3, 2, " vertice B quadrilatero giallo "},
         {4, 0, " quadrilatero "},
     };
-    for (const auto& c : casi)
-        EXPECT_EQ(TestoPassaggio(m, c.f, c.k), c.testo) << c.f << "," << c.k;
+    for (const auto& [f, k, testo] : casi)
+        EXPECT_EQ(TestoPassaggio(m, f, k), testo) << f << "," << k;
     EXPECT_EQ(TestoCoordinate(0.12345f, 1000), " 0,123;   1000 ");
 }
 
 TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
 {
     const struct {
-        std::initializer_list<float> x, y;
+        std::vector<float> x, y;
         bool cerchio;
         float mx, my; // where the pointer last moved
         int vertice;
@@ -138,21 +129,18 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
         {{-4, -1}, {-4, -4}, true, -1, -4, 2, "Figura  2: circonf. in  giallo", "Punto B", "Vertice attivo,  2,  2"},
         {{-6}, {3}, false, -6, 3, 1, "Figura  2: punto", "", "Vertice attivo,  2,  1"},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.riga + " " + c.campoVertice);
+    for (const auto& [x, y, cerchio, mx, my, vertice, campoFigura, campoVertice, riga] : casi) {
         BancoMouse b;
-        AggiungiFigura(b.p.d, static_cast<int>(c.x.size()), c.x.begin(), c.y.begin(), c.cerchio);
+        AggiungiFigura(b.p.d, static_cast<int>(x.size()), x.data(), y.data(), cerchio);
         b.p.d.FiguraAttiva = 1;
         b.p.totali.TotRotazione = 30;
         b.p.sessione.RegistraMacro = true;
-        b.Muovi(c.mx, c.my);
+        b.Muovi(mx, my);
         b.schermo.operazioni.clear();
         b.Premi(PulsanteSinistro, 8, 8); // the click position plays no part
         EXPECT_EQ(std::tuple(b.p.d.FiguraAttiva, b.p.d.VerticeAttivo, b.p.testi.CampoFigura, b.p.testi.CampoVertice,
-                             b.Copia()),
-                  std::tuple(2, c.vertice, c.campoFigura, c.campoVertice, c.riga + "\r\n"));
-        EXPECT_EQ(b.p.totali, Totali{});
-        EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
+                             b.Copia(), b.p.totali, b.schermo.DelTipo(Operazione::Pulisci).size()),
+                  std::tuple(2, vertice, campoFigura, campoVertice, riga + "\r\n", Totali{}, 1u));
     }
 }
 
@@ -223,26 +211,24 @@ TEST(Mouse, IlPulsanteDestroTrasla)
 // A release moves nothing unless a plain right press on a drawing prepared it.
 TEST(Mouse, UnRilascioNonPreparatoNonSposta)
 {
-    const struct {
-        const char* caso;
-        int figure, tastiPressione, rilasciPrima, tastiRilascio;
-    } casi[] = {
+    // {case, figures at the press, keys at the press, releases before, keys at the release}
+    const std::tuple<const char*, int, int, int, int> casi[] = {
         {"press on an empty drawing", 0, 0, 0, 0},
         {"press with Ctrl", 1, TastoCtrl, 0, 0},
         {"release with Shift", 1, 0, 0, TastoShift},
         {"a second release", 1, 0, 1, 0},
     };
-    for (const auto& c : casi) {
+    for (const auto& [caso, figure, tastiPressione, rilasciPrima, tastiRilascio] : casi) {
         BancoMouse b;
         b.p.mouse.ScartoX = 5; // left over from an earlier move
-        b.p.d.NumeroFigure = static_cast<uint8_t>(c.figure);
-        b.Premi(PulsanteDestro, 3, 2, c.tastiPressione);
+        b.p.d.NumeroFigure = static_cast<uint8_t>(figure);
+        b.Premi(PulsanteDestro, 3, 2, tastiPressione);
         b.p.d.NumeroFigure = 1;
-        for (int i = 0; i < c.rilasciPrima; ++i)
+        for (int i = 0; i < rilasciPrima; ++i)
             MouseRilasciato(b.p, PulsanteDestro, 0);
         const auto prima = b.Stato();
-        MouseRilasciato(b.p, PulsanteDestro, c.tastiRilascio);
-        EXPECT_TRUE(b.Stato() == prima) << c.caso;
+        MouseRilasciato(b.p, PulsanteDestro, tastiRilascio);
+        EXPECT_TRUE(b.Stato() == prima) << caso;
     }
 }
 
