@@ -23,9 +23,8 @@ TEST(EditorDiMacro, RegoleDiChiusura)
         Risposta risposta;
         const char* bloccato;
         bool chiude, domanda;
-        const std::string& copia;   // the working copy afterwards
-        const std::string& vecchia; // the named macro file afterwards
-        bool nuova;                 // "nuova.mcr", chosen in the save dialog, is the active macro
+        const std::string &copia, &vecchia; // the working copy and the named macro file afterwards
+        bool nuova;                         // "nuova.mcr", chosen in the save dialog, is the active macro
     };
     const Caso casi[] = {
         {"nominata e intatta", true, false, false, Risposta::Si, "", true, false, Registrata, Vecchia, false},

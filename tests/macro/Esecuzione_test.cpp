@@ -16,6 +16,7 @@ using namespace test;
 const std::string NonCompatibile = "Macro non compatibile con l'attuale disegno";
 const std::string Impossibile = "Impossibile eseguire la macro: ";
 const std::string Prefisso = "Si è verificato un errore nell'esecuzione della macro. Errore: ";
+const std::string Grandi = "Non è possibile eseguire la trasformazione; i numeri coinvolti sono troppo grandi.";
 
 // The drawings the exits need.
 enum Partenza { Vuoto, Tri, Due, Piena, Cerchio };
@@ -39,23 +40,14 @@ const std::string Binaria = "\177ELF\0\1\377"s;
 // the menus of an active macro.
 TEST(Esecuzione, OgniUscita)
 {
-    struct Caso {
-        Partenza disegno;
-        std::string riga; // line 3, after TraslaPianoDestra and before TraslaPianoAlto; "" no file
-        std::vector<std::string> messaggi;
-        int eseguite; // of the two plane shifts
-    };
-    const Caso casi[] = {
+    // {drawing, line 3 (after TraslaPianoDestra, before TraslaPianoAlto; "" no file), messages, plane shifts run}
+    const std::tuple<Partenza, std::string, std::vector<std::string>, int> casi[] = {
         {Due, "Figura attiva,  3", {NonCompatibile}, 1},
         {Tri, "PausaLunga, 201", {Impossibile + "errore di parametro in PausaLunga"}, 1},
         {Tri, "Omotetia,  0,  3,  4", {Impossibile + "il coefficiente di omotetia non può essere nullo"}, 1},
         {Piena, "Replica", {Impossibile + "non si possono inserire altre figure"}, 1},
         {Vuoto, "Elimina", {Impossibile + "non ci sono figure da eliminare"}, 1},
-        {Tri,
-         "Omotetia,  1E+30,  0,  0",
-         {"Non è possibile eseguire la trasformazione; i numeri coinvolti sono troppo grandi.",
-          Impossibile + "i numeri coivolti sono troppo grandi"},
-         1},
+        {Tri, "Omotetia,  1E+30,  0,  0", {Grandi, Impossibile + "i numeri coivolti sono troppo grandi"}, 1},
         // The engine's own refusal does not stop the playback.
         {Cerchio, "StiramentoOr,  2,  0", {"Vellora non può stirare una circonferenza"}, 2},
         {Tri, "PausaLunga, 200", {}, 2},
@@ -71,10 +63,10 @@ TEST(Esecuzione, OgniUscita)
         {Tri, Binaria, {Prefisso + "«@Macro.tmp» non è un file di testo"}, 0},
         {Tri, "", {Prefisso + "impossibile leggere «@Macro.tmp»: file o cartella inesistente"}, 0},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.riga);
+    for (const auto& [disegno, riga, messaggi, eseguite] : casi) {
+        SCOPED_TRACE(riga);
         BancoMacro b;
-        Disegna(b.p, c.disegno);
+        Disegna(b.p, disegno);
         b.dialoghi.messaggi.clear();
         ParametriTrasformazione& par = b.p.d.Parametri;
         par = {.TraslX = 7, .TraslY = 8, .CoeffOmotetia = 3, .StirOriz = 5, .StirVert = 6};
@@ -82,23 +74,23 @@ TEST(Esecuzione, OgniUscita)
         const ParametriTrasformazione prima = par;
         const TabellaFigure figure = b.p.d.Figure;
 
-        if (c.riga.empty()) {
+        if (riga.empty()) {
             b.p.voci.Abilita(Voce::MnuMacroEsegui, true);
             EseguiMacro(b.p);
         } else {
-            b.Gioca({"TraslaPianoDestra", c.riga, "TraslaPianoAlto"});
+            b.Gioca({"TraslaPianoDestra", riga, "TraslaPianoAlto"});
         }
-        std::vector<std::string> attesi = c.messaggi;
+        std::vector<std::string> attesi = messaggi;
         for (std::string& m : attesi) {
             if (m[0] == '!')
-                m = Prefisso + m.substr(1) + " in «" + c.riga + "» (riga 3)";
+                m = Prefisso + m.substr(1) + " in «" + riga + "» (riga 3)";
             if (const auto at = m.find('@'); at != std::string::npos)
                 m.replace(at, 1, b.p.CartellaDati);
         }
         EXPECT_EQ(b.dialoghi.Testi(), attesi);
         EXPECT_EQ(std::tuple(b.p.d.TraslPianoX, b.p.d.TraslPianoY),
-                  std::tuple(c.eseguite >= 1 ? 1 : 0, c.eseguite == 2 ? -1 : 0));
-        EXPECT_TRUE(c.eseguite == 2 || b.p.d.Figure == figure);
+                  std::tuple(eseguite >= 1 ? 1 : 0, eseguite == 2 ? -1 : 0));
+        EXPECT_TRUE(eseguite == 2 || b.p.d.Figure == figure);
         EXPECT_TRUE(par == prima);
         EXPECT_EQ(std::tuple(b.p.sessione.EsecuzioneMacro, Abilitate(b.p.voci)), std::tuple(false, StatoMacroAttiva));
     }
