@@ -46,6 +46,14 @@ public:
         }
         return pulsanti == Pulsanti::Ok || pulsanti == Pulsanti::OkAnnulla ? Risposta::Ok : Risposta::Si;
     }
+    // The texts shown, in order.
+    std::vector<std::string> Testi() const
+    {
+        std::vector<std::string> r;
+        for (const auto& m : messaggi)
+            r.push_back(m.testo);
+        return r;
+    }
 };
 
 class VistaFinta : public Vista {

@@ -9,7 +9,8 @@
 #include <tuple>
 #include <vector>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 using std::numbers::pi;
@@ -33,8 +34,9 @@ struct Poligono {
     double AngoloTraRette(int i, int j) const { return std::asin(std::sin(std::arg(Lato(j) / Lato(i)))) * 180 / pi; }
 };
 
-// Inserted through the menu command on a plane zoomed and shifted, as the
-// stored vertices must not depend on the view.
+// Inserted through the menu command on a plane zoomed and shifted, as the stored vertices must not depend on the
+// view. The figure arrives selected as a whole, the drawing modified, the totals at rest, the figure items enabled,
+// the plane redrawn and shown.
 Poligono Inserisci(Banco& b, Voce voce)
 {
     b.p.d.ScalaX = b.p.d.ScalaY = 0.25f;
@@ -42,9 +44,16 @@ Poligono Inserisci(Banco& b, Voce voce)
     b.p.totali.TotRotazione = 30.0f;
     b.p.AbilitaVociFigure(false);
     EXPECT_TRUE(InserisciFiguraPredefinita(b.p, voce));
+    const Programma& p = b.p;
+    EXPECT_EQ(std::tuple(p.d.NumeroFigure, p.d.FiguraAttiva, p.d.VerticeAttivo, p.sessione.Modificato, p.totali),
+              std::tuple(1, 1, 0, true, Totali{}));
+    EXPECT_EQ(p.testi.CampoVertice, NumeroPunti(p.d, 1) == 1 ? "" : "Figura");
+    for (const Voce v : {Voce::MnuVisualizzaDati, Voce::MnuModificaElimina, Voce::MnuFiguraReplica})
+        EXPECT_TRUE(p.voci.Abilitata(v)) << NomeVoce(v);
+    EXPECT_TRUE(b.vista.aggiornamenti > 0 && !b.schermo.operazioni.empty() && b.dialoghi.messaggi.empty());
     Poligono f;
-    for (int k = 1; k <= NumeroPunti(b.p.d, 1); ++k)
-        f.v.emplace_back(b.p.d.Figure.X(1, k), b.p.d.Figure.Y(1, k));
+    for (int k = 1; k <= NumeroPunti(p.d, 1); ++k)
+        f.v.emplace_back(p.d.Figure.X(1, k), p.d.Figure.Y(1, k));
     return f;
 }
 
@@ -106,27 +115,6 @@ TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
     EXPECT_GT(std::abs(trapezio.Lato(3)) - std::abs(trapezio.Lato(1)), 1);
 }
 
-// The figure arrives selected as a whole, the drawing modified, the totals
-// at rest, the figure items enabled, the plane redrawn.
-TEST(Catalogo, LInserimentoSelezionaEMostraLaFigura)
-{
-    Banco b;
-    Inserisci(b, Voce::MnuFiguraMenuQuadrilateriRombo);
-    const Disegno& m = b.p.d;
-    EXPECT_EQ(m.NumeroFigure, 1);
-    EXPECT_EQ(m.FiguraAttiva, 1);
-    EXPECT_EQ(m.VerticeAttivo, 0);
-    EXPECT_TRUE(b.p.sessione.Modificato);
-    EXPECT_EQ(b.p.testi.CampoFigura, "Figura  1: quadrilatero giallo");
-    EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
-    EXPECT_EQ(b.p.totali, Totali{});
-    for (const Voce v : {Voce::MnuVisualizzaDati, Voce::MnuModificaElimina, Voce::MnuFiguraReplica})
-        EXPECT_TRUE(b.p.voci.Abilitata(v)) << NomeVoce(v);
-    EXPECT_GE(b.vista.aggiornamenti, 1);
-    EXPECT_FALSE(b.schermo.operazioni.empty());
-    EXPECT_TRUE(b.dialoghi.messaggi.empty());
-}
-
 TEST(Catalogo, ConCentoventottoFigureNonCambiaNullaENonMostraNulla)
 {
     Banco b;
@@ -152,21 +140,19 @@ TEST(Catalogo, ConCentoventottoFigureNonCambiaNullaENonMostraNulla)
 TEST(Catalogo, CirconferenzeSoloConSistemaMonometrico)
 {
     Banco b;
-    b.p.d.ScalaX = 1.0f;
     b.p.d.ScalaY = 2.0f;
     const Disegno prima = b.p.d;
     EXPECT_FALSE(ControllaMonometrico(b.p));
     ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Non è possibile inserire circonferenze se il sistema non è monometrico "
-                                            "(stessa scala sui due assi)");
-    EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
-    EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::Ok);
+    const auto& m = b.dialoghi.messaggi[0];
+    EXPECT_EQ(std::tuple(m.testo, m.icona, m.pulsanti),
+              std::tuple("Non è possibile inserire circonferenze se il sistema non è monometrico "
+                         "(stessa scala sui due assi)",
+                         Icona::Stop, Pulsanti::Ok));
     EXPECT_EQ(b.p.d, prima);
-
     b.p.d.ScalaX = 2.0f;
     EXPECT_TRUE(ControllaMonometrico(b.p));
     EXPECT_EQ(b.dialoghi.messaggi.size(), 1u);
 }
 
 } // namespace
-} // namespace vellora

@@ -21,37 +21,30 @@ auto Istantanea(const Programma& p)
     return std::tuple(p.d, p.testi, p.voci, p.totali);
 }
 
-TEST(Selezione, FigureAvantiEIndietroCiclano)
+// Round the ends both ways; a new figure puts the totals back to rest, a new vertex does not.
+TEST(Selezione, FigureEVerticiCiclano)
 {
     Banco b;
     Inserisci(b, {Voce::MnuFiguraMenuPunto, Voce::MnuFiguraMenuSegmento, Voce::MnuFiguraMenuTriangoliEqui});
-    b.p.totali.TotRotazione = 20;
-    const std::tuple<void (*)(Programma&), int, std::string, std::string> passi[] = {
+    const std::tuple<void (*)(Programma&), int, std::string, std::string> figure[] = {
         {FiguraSuccessiva, 1, "Figura  1: punto", ""},
         {FiguraSuccessiva, 2, "Figura  2: segmento giallo", "Figura"},
         {FiguraPrecedente, 1, "Figura  1: punto", ""},
         {FiguraPrecedente, 3, "Figura  3: triangolo giallo", "Figura"},
     };
-    for (const auto& [comando, figura, campoFigura, campoVertice] : passi) {
+    for (const auto& [comando, figura, campoFigura, campoVertice] : figure) {
+        b.p.totali.TotRotazione = 20;
         comando(b.p);
-        EXPECT_EQ(b.p.d.FiguraAttiva, figura);
-        EXPECT_EQ(b.p.testi.CampoFigura, campoFigura);
-        EXPECT_EQ(b.p.testi.CampoVertice, campoVertice);
-        EXPECT_EQ(b.p.testi.Pannelli[0], "Rot.=0°");
+        EXPECT_EQ(std::tuple(b.p.d.FiguraAttiva, b.p.testi.CampoFigura, b.p.testi.CampoVertice, b.p.testi.Pannelli[0]),
+                  std::tuple(figura, campoFigura, campoVertice, "Rot.=0°"));
     }
-}
-
-TEST(Selezione, VerticiCiclanoSenzaAzzerareITotali)
-{
-    Banco b;
-    Inserisci(b, {Voce::MnuFiguraMenuTriangoliRett});
     b.p.totali.TotRotazione = 20;
-    const std::pair<void (*)(Programma&), std::string> passi[] = {
+    const std::pair<void (*)(Programma&), std::string> vertici[] = {
         {VerticeSuccessivo, "Vertice A"}, {VerticeSuccessivo, "Vertice B"}, {VerticeSuccessivo, "Vertice C"},
         {VerticeSuccessivo, "Figura"},    {VerticeSuccessivo, "Vertice A"}, {VerticePrecedente, "Figura"},
         {VerticePrecedente, "Vertice C"},
     };
-    for (const auto& [comando, atteso] : passi) {
+    for (const auto& [comando, atteso] : vertici) {
         comando(b.p);
         EXPECT_EQ(b.p.testi.CampoVertice, atteso);
     }
@@ -69,10 +62,10 @@ TEST(Selezione, ComandiSuDisegnoVuotoNonFannoNulla)
     EXPECT_FALSE(EliminaFiguraAttiva(b.p));
     EXPECT_FALSE(ReplicaFiguraAttiva(b.p));
     EXPECT_TRUE(Istantanea(b.p) == prima);
-    EXPECT_TRUE(b.dialoghi.messaggi.empty());
-    EXPECT_TRUE(b.schermo.operazioni.empty());
+    EXPECT_TRUE(b.dialoghi.messaggi.empty() && b.schermo.operazioni.empty());
 }
 
+// Asked first: Annulla changes nothing; OK deletes and makes the last figure active.
 TEST(Elimina, SecondaDiCinqueRendeAttivaLUltima)
 {
     Banco b;
@@ -80,24 +73,18 @@ TEST(Elimina, SecondaDiCinqueRendeAttivaLUltima)
                   Voce::MnuFiguraMenuQuadrilateriQuadrato, Voce::MnuFiguraMenuPentagoniRegolare});
     b.p.d.FiguraAttiva = 2;
     b.p.testi.CampoFigura = "Figura  2: segmento giallo";
-    EXPECT_TRUE(EliminaFiguraAttiva(b.p));
-    ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Sarà eliminata la figura selezionata. Figura  2: segmento giallo");
-    EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::OkAnnulla);
-    EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
-    EXPECT_EQ(b.p.d.NumeroFigure, 4);
-    EXPECT_EQ(b.p.testi.CampoFigura, "Figura  4: pentagono giallo");
-    EXPECT_EQ(NumeroPunti(b.p.d, 2), 3);
-}
-
-TEST(Elimina, AnnullaNonCambiaNulla)
-{
-    Banco b;
-    Inserisci(b, {Voce::MnuFiguraMenuPunto});
     b.dialoghi.risposte = {Risposta::Annulla};
     const auto prima = Istantanea(b.p);
     EXPECT_FALSE(EliminaFiguraAttiva(b.p));
     EXPECT_TRUE(Istantanea(b.p) == prima);
+    EXPECT_TRUE(EliminaFiguraAttiva(b.p));
+    ASSERT_EQ(b.dialoghi.messaggi.size(), 2u);
+    const auto& m = b.dialoghi.messaggi[1];
+    EXPECT_EQ(std::tuple(m.testo, m.pulsanti, m.icona),
+              std::tuple("Sarà eliminata la figura selezionata. Figura  2: segmento giallo", Pulsanti::OkAnnulla,
+                         Icona::Esclamazione));
+    EXPECT_EQ(std::tuple(b.p.d.NumeroFigure, b.p.testi.CampoFigura, NumeroPunti(b.p.d, 2)),
+              std::tuple(4, "Figura  4: pentagono giallo", 3));
 }
 
 TEST(Elimina, LUnicaFiguraSvuotaIlDisegno)
@@ -107,12 +94,9 @@ TEST(Elimina, LUnicaFiguraSvuotaIlDisegno)
     b.p.voci.Spunta(Voce::MnuVisualizzaDati, true);
     b.p.testi.DatiVisibili = true;
     EXPECT_TRUE(EliminaFiguraAttiva(b.p));
-    EXPECT_EQ(b.p.d.NumeroFigure, 0);
-    EXPECT_EQ(b.p.d.FiguraAttiva, 1);
-    EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
-    EXPECT_FALSE(b.p.testi.DatiVisibili);
-    EXPECT_FALSE(b.p.voci.Spuntata(Voce::MnuVisualizzaDati));
-    EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuModificaElimina));
+    EXPECT_EQ(std::tuple(b.p.d.NumeroFigure, b.p.d.FiguraAttiva, b.p.testi.CampoFigura, b.p.testi.DatiVisibili),
+              std::tuple(0, 1, "Non ci sono figure", false));
+    EXPECT_FALSE(b.p.voci.Spuntata(Voce::MnuVisualizzaDati) || b.p.voci.Abilitata(Voce::MnuModificaElimina));
 }
 
 TEST(Replica, CopiaLaFiguraAttivaOppureRifiutaATabellaPiena)
@@ -122,11 +106,10 @@ TEST(Replica, CopiaLaFiguraAttivaOppureRifiutaATabellaPiena)
     b.p.d.FiguraAttiva = 2;
     b.p.d.VerticeAttivo = 2;
     EXPECT_TRUE(ReplicaFiguraAttiva(b.p));
-    EXPECT_EQ(b.p.d.NumeroFigure, 4);
-    EXPECT_EQ(b.p.d.VerticeAttivo, 0);
+    EXPECT_EQ(std::tuple(b.p.d.NumeroFigure, b.p.d.VerticeAttivo, b.p.testi.CampoFigura),
+              std::tuple(4, 0, "Figura  4: triangolo giallo"));
     for (int k = 0; k <= UltimoSlot; ++k)
         EXPECT_TRUE(b.p.d.Figure.X(4, k) == b.p.d.Figure.X(2, k) && b.p.d.Figure.Y(4, k) == b.p.d.Figure.Y(2, k)) << k;
-    EXPECT_EQ(b.p.testi.CampoFigura, "Figura  4: triangolo giallo");
 
     while (b.p.d.NumeroFigure < MaxFigure)
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuPunto);
@@ -134,10 +117,11 @@ TEST(Replica, CopiaLaFiguraAttivaOppureRifiutaATabellaPiena)
     EXPECT_FALSE(ReplicaFiguraAttiva(b.p));
     EXPECT_TRUE(Istantanea(b.p) == prima);
     ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Non è possibile inserire altre figure");
-    EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
+    EXPECT_EQ(std::tuple(b.dialoghi.messaggi[0].testo, b.dialoghi.messaggi[0].icona),
+              std::tuple("Non è possibile inserire altre figure", Icona::Stop));
 }
 
+// Buttons 0..6 colour, 7 toggles the dotted outline; the selected point stays selected.
 TEST(ApplicaTavolozza, ColoriETratteggio)
 {
     Banco b;
@@ -147,10 +131,9 @@ TEST(ApplicaTavolozza, ColoriETratteggio)
          {std::tuple{0, 15.0f, "Figura  1: triangolo bianco"}, std::tuple{6, 7.0f, "Figura  1: triangolo grigio"}}) {
         b.p.sessione.Modificato = false;
         ApplicaTavolozza(b.p, indice);
-        EXPECT_EQ(b.p.d.Figure.X(1, SlotColore), colore);
-        EXPECT_EQ(b.p.testi.CampoFigura, campo);
-        EXPECT_EQ(b.p.d.VerticeAttivo, 2); // the selected point stays selected
-        EXPECT_TRUE(b.p.sessione.Modificato);
+        EXPECT_EQ(std::tuple(b.p.d.Figure.X(1, SlotColore), b.p.testi.CampoFigura, b.p.d.VerticeAttivo,
+                             b.p.sessione.Modificato),
+                  std::tuple(colore, campo, 2, true));
     }
     ApplicaTavolozza(b.p, 7);
     EXPECT_EQ(b.p.d.Figure.Y(1, SlotColore), TrattoPunteggiato);

@@ -49,10 +49,9 @@ TEST_F(ComandiDisegno, SalvaSenzaNomeChiedeIlNome)
     Scrivi(radice / "classe.geo", "vecchio");
     b.dialoghi.fileScelti = {Percorso("classe.geo")};
     EXPECT_TRUE(SalvaDisegno(b.p));
-    EXPECT_EQ(b.dialoghi.richiesteFile.at(0).filtro, "Disegno di Vellora (*.geo)|*.geo");
-    EXPECT_EQ(b.p.sessione.UltimoDisegno, Percorso("classe.geo"));
-    EXPECT_EQ(b.p.testi.DidascaliaPiano, "classe.geo");
-    EXPECT_FALSE(b.p.sessione.Modificato);
+    EXPECT_EQ(std::tuple(b.dialoghi.richiesteFile.at(0).filtro, b.p.sessione.UltimoDisegno, b.p.testi.DidascaliaPiano,
+                         b.p.sessione.Modificato),
+              std::tuple("Disegno di Vellora (*.geo)|*.geo", Percorso("classe.geo"), "classe.geo", false));
     std::string atteso = "Disegno di Vellora\r\n 1 \r\n1,0\r\n1,1\r\n"; // one point, at (1, 1)
     for (int k = 2; k <= 21; ++k)
         atteso += "0,0\r\n";
@@ -98,9 +97,8 @@ TEST_F(ComandiDisegno, ApreEAggiornaICampi)
     b.p.totali.TotRotazione = 40;
     b.dialoghi.fileScelti = {ScriviDisegno("tre.geo", 2, 2)};
     ApriDisegno(b.p);
-    EXPECT_EQ(b.p.testi.CampoFigura, "Figura  2: circonf. in  azzurro");
-    EXPECT_EQ(b.p.testi.CampoVertice, "Punto B");
-    EXPECT_EQ(b.p.testi.DidascaliaPiano, "tre.geo");
+    EXPECT_EQ(std::tuple(b.p.testi.CampoFigura, b.p.testi.CampoVertice, b.p.testi.DidascaliaPiano),
+              std::tuple("Figura  2: circonf. in  azzurro", "Punto B", "tre.geo"));
     EXPECT_NEAR(b.p.d.Parametri.AngoloRadianti, 0.5235988, 1e-7); // 30 degrees
     EXPECT_EQ(b.p.totali, Totali{});
     // Pixels per tick rounded half up: 402 / 12 = 33.5; no canvas redraws over it.
@@ -129,8 +127,8 @@ TEST_F(ComandiDisegno, DomandaPrimaDiAprire)
         if (risposta != Risposta::Si)
             b.dialoghi.fileScelti.pop_front();
         ApriDisegno(b.p);
-        EXPECT_EQ(b.dialoghi.messaggi.at(0).testo, "Salvare il disegno?");
-        EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNoAnnulla);
+        EXPECT_EQ(std::tuple(b.dialoghi.messaggi.at(0).testo, b.dialoghi.messaggi[0].pulsanti),
+                  std::tuple("Salvare il disegno?", Pulsanti::SiNoAnnulla));
         std::vector<std::string> titoli;
         for (const auto& r : b.dialoghi.richiesteFile)
             titoli.push_back(r.titolo);
@@ -147,19 +145,16 @@ TEST_F(ComandiDisegno, CerchiConScaleDiverseSvuotanoIlDisegnoETolgonoIlNome)
     b.dialoghi.risposte = {Risposta::No};
     b.dialoghi.fileScelti = {percorso};
     ApriDisegno(b.p);
-    EXPECT_EQ(b.dialoghi.messaggi.size(), 2u); // the question and why the drawing was refused
-    EXPECT_EQ(b.p.d.NumeroFigure, 0);
-    EXPECT_EQ(b.p.sessione.NomeDisegno, "");
-    EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
-    EXPECT_TRUE(b.p.sessione.Modificato);
-    b.p.sessione.RigaComando = percorso; // on the command line the circle loads
-    CaricaDisegnoAvvio(b.p);
-    EXPECT_EQ(b.p.d.NumeroFigure, 3);
+    // The question and why the drawing was refused.
+    EXPECT_EQ(std::tuple(b.dialoghi.messaggi.size(), b.p.d.NumeroFigure, b.p.sessione.NomeDisegno,
+                         b.p.testi.CampoFigura, b.p.sessione.Modificato),
+              std::tuple(2u, 0, "", "Non ci sono figure", true));
 }
 
+// At start-up circles load under unequal scales too.
 TEST_F(ComandiDisegno, RigaDiComando)
 {
-    const std::string percorso = ScriviDisegno("con spazio/avvio.geo", 1);
+    const std::string percorso = ScriviDisegno("con spazio/avvio.geo", 1, 0, 2.0f);
     const std::pair<std::string, bool> casi[] = {
         {"\"" + percorso + "\"", true},
         {"con spazio/avvio.geo", true}, // relative to the working folder
@@ -171,8 +166,9 @@ TEST_F(ComandiDisegno, RigaDiComando)
         Inizializza(b.p, Percorso("prog/"), Percorso("prog/"), riga);
         AvviaFinestra(b.p);
         EXPECT_TRUE(b.dialoghi.messaggi.empty()) << riga;
-        EXPECT_EQ(b.p.sessione.NomeDisegno, caricato ? percorso : "") << riga;
-        EXPECT_EQ(fs::current_path(), caricato ? radice / "con spazio" : radice) << riga;
+        EXPECT_EQ(std::tuple(b.p.sessione.NomeDisegno, b.p.d.NumeroFigure, fs::current_path()),
+                  std::tuple(caricato ? percorso : "", caricato ? 3 : 0, caricato ? radice / "con spazio" : radice))
+            << riga;
         EXPECT_EQ(b.p.testi.CampoVertice, "") << riga; // a point has no vertex to name
     }
 }

@@ -27,8 +27,8 @@ Disegno Con(const TabellaFigure& figure, int numero, int attiva, int vertice, in
     par.TraslX = v[0], par.TraslY = v[1];
     par.ImpostaAngolo(v[2]);
     par.CoeffOmotetia = v[3], par.StirOriz = v[4], par.StirVert = v[5];
-    c.CentroX = v[6], c.CentroY = v[7];
     par.PuntoPX = v[8], par.PuntoPY = v[9];
+    c.CentroX = v[6], c.CentroY = v[7];
     return c;
 }
 
@@ -105,9 +105,8 @@ TEST(FileDisegno, UnFileCheFiniscePrimaTieneIValoriDiPrima)
     const std::string t = TestoTriangolo();
     const auto letto = LeggiTestoDisegno(t.substr(0, t.find("0,0\r\n")), prima);
     ASSERT_TRUE(letto);
-    EXPECT_EQ(letto->Figure.Y(1, 3), 1234567.0f);
-    EXPECT_EQ(letto->Figure.X(1, 4), 40.0f);
-    EXPECT_EQ(letto->Range, 20);
+    EXPECT_EQ(std::tuple(letto->Figure.Y(1, 3), letto->Figure.X(1, 4), letto->Range),
+              std::tuple(1234567.0f, 40.0f, 20));
 }
 
 } // namespace

@@ -26,24 +26,19 @@ TEST_F(FileFigura, SalvaEReinserisceLaFiguraSelezionata)
     b.p.sessione.Modificato = false;
     b.dialoghi.fileScelti = {Percorso("trapezio.fgr"), Percorso("trapezio.fgr")};
     EXPECT_TRUE(SalvaFiguraConNome(b.p));
-    EXPECT_FALSE(b.p.sessione.Modificato);
     const std::string testo = Leggi(radice / "trapezio.fgr");
-    EXPECT_EQ(std::count(testo.begin(), testo.end(), '\n'), 23);
-    EXPECT_EQ(testo.substr(0, 5), "4,0\r\n");
+    EXPECT_EQ(std::tuple(b.p.sessione.Modificato, std::count(testo.begin(), testo.end(), '\n'), testo.substr(0, 5)),
+              std::tuple(false, 23, "4,0\r\n"));
 
     EXPECT_TRUE(InserisciFiguraDaFile(b.p));
-    EXPECT_EQ(b.p.d.NumeroFigure, 4);
+    EXPECT_EQ(std::tuple(b.p.d.NumeroFigure, b.p.sessione.Modificato, b.p.testi.CampoFigura),
+              std::tuple(4, true, "Figura  4: quadrilatero rosso"));
     EXPECT_EQ(EstraiRecord(b.p.d.Figure, 4), EstraiRecord(b.p.d.Figure, 2));
-    EXPECT_TRUE(b.p.sessione.Modificato);
-    EXPECT_EQ(b.p.testi.CampoFigura, "Figura  4: quadrilatero rosso");
-    const std::pair<RichiestaFile::Tipo, std::string> attese[] = {{RichiestaFile::Salva, "Salva figura con nome"},
-                                                                  {RichiestaFile::Apri, "Inserisce figure da file"}};
-    for (size_t i = 0; i < 2; ++i) {
-        const RichiestaFile& r = b.dialoghi.richiesteFile.at(i);
-        EXPECT_EQ(r.tipo, attese[i].first);
-        EXPECT_EQ(r.titolo, attese[i].second);
-        EXPECT_EQ(r.filtro, "Figura di Vellora (*.fgr)|*.fgr");
-    }
+    const auto& r = b.dialoghi.richiesteFile;
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(std::tuple(r[0].tipo, r[0].titolo, r[0].filtro, r[1].tipo, r[1].titolo, r[1].filtro),
+              std::tuple(RichiestaFile::Salva, "Salva figura con nome", "Figura di Vellora (*.fgr)|*.fgr",
+                         RichiestaFile::Apri, "Inserisce figure da file", "Figura di Vellora (*.fgr)|*.fgr"));
 }
 
 // A full table refuses before the dialog, a file that breaks the model after it.
@@ -58,11 +53,10 @@ TEST_F(FileFigura, UnInserimentoImpossibileNonCambiaNulla)
         b.dialoghi = {};
         b.dialoghi.fileScelti = {Percorso("x.fgr")};
         EXPECT_FALSE(InserisciFiguraDaFile(b.p));
-        EXPECT_EQ(b.p.d, prima);
-        EXPECT_EQ(b.p.testi, testi);
-        EXPECT_EQ(b.dialoghi.richiesteFile.size(), piena ? 0u : 1u);
-        EXPECT_EQ(b.dialoghi.messaggi.at(0).testo,
-                  piena ? "Non è possibile inserire altre figure" : "Non è una figura di Vellora");
+        EXPECT_TRUE(b.p.d == prima && b.p.testi == testi);
+        EXPECT_EQ(std::tuple(b.dialoghi.richiesteFile.size(), b.dialoghi.Testi()),
+                  std::tuple(piena ? 0u : 1u, std::vector<std::string>{piena ? "Non è possibile inserire altre figure"
+                                                                             : "Non è una figura di Vellora"}));
     }
 }
 

@@ -2,15 +2,12 @@
 // A program with fake ports whose working copy lives in a folder of its own,
 // and whose event pump counts its turns and can act on any of them.
 #include "Finti.h"
+#include "files/CartellaProva.h"
 #include "macro/Macro.h"
 #include "state/Pompa.h"
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace vellora::test {
@@ -49,30 +46,21 @@ inline const std::string StatoMacroAttiva =
     "MacroInizio MacroApri MacroEsegui MacroEdita MacroImpostaPausa File Figura Modifica";
 inline const std::string StatoEsecuzione = "MacroInterrompi MacroImpostaPausa";
 
-struct BancoMacro : Banco {
-    std::filesystem::path cartella;
+struct BancoMacro : Banco, CartellaTemporanea {
     PompaContata pompa;
 
-    BancoMacro()
+    static int Contati()
     {
-        static int contati = 0;
-        cartella = std::filesystem::temp_directory_path() /
-                   ("vellora_provamacro_" + std::to_string(::getpid()) + "_" + std::to_string(++contati));
-        std::filesystem::remove_all(cartella);
-        std::filesystem::create_directories(cartella);
-        p.CartellaDati = cartella.string() + "/";
+        static int n = 0;
+        return ++n;
+    }
+    BancoMacro() : CartellaTemporanea("macro_" + std::to_string(Contati()))
+    {
+        p.CartellaDati = radice.string() + "/";
         p.pompa = &pompa;
     }
-    ~BancoMacro() { std::filesystem::remove_all(cartella); }
 
-    std::string Percorso(const std::string& nome) const { return (cartella / nome).string(); }
     std::string Copia() const { return Leggi(PercorsoCopiaLavoro(p)); }
-    static void Scrivi(const std::string& file, const std::string& t) { std::ofstream(file, std::ios::binary) << t; }
-    static std::string Leggi(const std::string& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     // The header and the lines, each ended by CR LF.
     static std::string Macro(const std::vector<std::string>& righe)
     {
@@ -87,13 +75,6 @@ struct BancoMacro : Banco {
         Scrivi(PercorsoCopiaLavoro(p), Macro(righe));
         p.voci.Abilita(Voce::MnuMacroEsegui, true);
         EseguiMacro(p);
-    }
-    std::vector<std::string> Messaggi() const
-    {
-        std::vector<std::string> r;
-        for (const auto& m : dialoghi.messaggi)
-            r.push_back(m.testo);
-        return r;
     }
 };
 

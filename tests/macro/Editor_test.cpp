@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 const std::string Registrata = "Inizio macro\r\nFine macro\r\n";
@@ -22,9 +23,8 @@ TEST(EditorDiMacro, RegoleDiChiusura)
         Risposta risposta;
         const char* bloccato;
         bool chiude, domanda;
-        const std::string& copia;   // the working copy afterwards
-        const std::string& vecchia; // the named macro file afterwards
-        bool nuova;                 // "nuova.mcr", chosen in the save dialog, is the active macro
+        const std::string &copia, &vecchia; // the working copy and the named macro file afterwards
+        bool nuova;                         // "nuova.mcr", chosen in the save dialog, is the active macro
     };
     const Caso casi[] = {
         {"nominata e intatta", true, false, false, Risposta::Si, "", true, false, Registrata, Vecchia, false},
@@ -65,11 +65,9 @@ TEST(EditorDiMacro, RegoleDiChiusura)
             messaggi.push_back("Salvare le modifiche alla macro ?");
         if (*c.bloccato)
             messaggi.push_back("Impossibile salvare la macro in «" + b.Percorso(c.bloccato) + "»: è una cartella");
-        EXPECT_EQ(b.Messaggi(), messaggi);
-        if (c.domanda) {
-            EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
-            EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNoAnnulla);
-        }
+        EXPECT_EQ(b.dialoghi.Testi(), messaggi);
+        EXPECT_TRUE(!c.domanda || (b.dialoghi.messaggi[0].icona == Icona::Esclamazione &&
+                                   b.dialoghi.messaggi[0].pulsanti == Pulsanti::SiNoAnnulla));
         EXPECT_EQ(b.Copia(), c.copia);
         if (c.bloccato != std::string("vecchia.mcr")) {
             EXPECT_EQ(b.Leggi(vecchia), c.vecchia);
@@ -97,4 +95,3 @@ TEST(EditorDiMacro, TitoloECodifica)
 }
 
 } // namespace
-} // namespace vellora

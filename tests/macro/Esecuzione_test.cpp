@@ -1,11 +1,13 @@
 #include "BancoMacro.h"
 #include "figures/Catalogo.h"
 #include "figures/ComandiSelezione.h"
+#include "macro/DialogoPausa.h"
 #include "shell/Avvio.h"
 
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 using namespace std::string_literals;
@@ -14,6 +16,7 @@ using namespace test;
 const std::string NonCompatibile = "Macro non compatibile con l'attuale disegno";
 const std::string Impossibile = "Impossibile eseguire la macro: ";
 const std::string Prefisso = "Si è verificato un errore nell'esecuzione della macro. Errore: ";
+const std::string Grandi = "Non è possibile eseguire la trasformazione; i numeri coinvolti sono troppo grandi.";
 
 // The drawings the exits need.
 enum Partenza { Vuoto, Tri, Due, Piena, Cerchio };
@@ -37,23 +40,14 @@ const std::string Binaria = "\177ELF\0\1\377"s;
 // the menus of an active macro.
 TEST(Esecuzione, OgniUscita)
 {
-    struct Caso {
-        Partenza disegno;
-        std::string riga; // line 3, after TraslaPianoDestra and before TraslaPianoAlto; "" no file
-        std::vector<std::string> messaggi;
-        int eseguite; // of the two plane shifts
-    };
-    const Caso casi[] = {
+    // {drawing, line 3 (after TraslaPianoDestra, before TraslaPianoAlto; "" no file), messages, plane shifts run}
+    const std::tuple<Partenza, std::string, std::vector<std::string>, int> casi[] = {
         {Due, "Figura attiva,  3", {NonCompatibile}, 1},
         {Tri, "PausaLunga, 201", {Impossibile + "errore di parametro in PausaLunga"}, 1},
         {Tri, "Omotetia,  0,  3,  4", {Impossibile + "il coefficiente di omotetia non può essere nullo"}, 1},
         {Piena, "Replica", {Impossibile + "non si possono inserire altre figure"}, 1},
         {Vuoto, "Elimina", {Impossibile + "non ci sono figure da eliminare"}, 1},
-        {Tri,
-         "Omotetia,  1E+30,  0,  0",
-         {"Non è possibile eseguire la trasformazione; i numeri coinvolti sono troppo grandi.",
-          Impossibile + "i numeri coivolti sono troppo grandi"},
-         1},
+        {Tri, "Omotetia,  1E+30,  0,  0", {Grandi, Impossibile + "i numeri coivolti sono troppo grandi"}, 1},
         // The engine's own refusal does not stop the playback.
         {Cerchio, "StiramentoOr,  2,  0", {"Vellora non può stirare una circonferenza"}, 2},
         {Tri, "PausaLunga, 200", {}, 2},
@@ -69,10 +63,10 @@ TEST(Esecuzione, OgniUscita)
         {Tri, Binaria, {Prefisso + "«@Macro.tmp» non è un file di testo"}, 0},
         {Tri, "", {Prefisso + "impossibile leggere «@Macro.tmp»: file o cartella inesistente"}, 0},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.riga);
+    for (const auto& [disegno, riga, messaggi, eseguite] : casi) {
+        SCOPED_TRACE(riga);
         BancoMacro b;
-        Disegna(b.p, c.disegno);
+        Disegna(b.p, disegno);
         b.dialoghi.messaggi.clear();
         ParametriTrasformazione& par = b.p.d.Parametri;
         par = {.TraslX = 7, .TraslY = 8, .CoeffOmotetia = 3, .StirOriz = 5, .StirVert = 6};
@@ -80,28 +74,25 @@ TEST(Esecuzione, OgniUscita)
         const ParametriTrasformazione prima = par;
         const TabellaFigure figure = b.p.d.Figure;
 
-        if (c.riga.empty()) {
+        if (riga.empty()) {
             b.p.voci.Abilita(Voce::MnuMacroEsegui, true);
             EseguiMacro(b.p);
         } else {
-            b.Gioca({"TraslaPianoDestra", c.riga, "TraslaPianoAlto"});
+            b.Gioca({"TraslaPianoDestra", riga, "TraslaPianoAlto"});
         }
-        std::vector<std::string> attesi = c.messaggi;
+        std::vector<std::string> attesi = messaggi;
         for (std::string& m : attesi) {
             if (m[0] == '!')
-                m = Prefisso + m.substr(1) + " in «" + c.riga + "» (riga 3)";
+                m = Prefisso + m.substr(1) + " in «" + riga + "» (riga 3)";
             if (const auto at = m.find('@'); at != std::string::npos)
                 m.replace(at, 1, b.p.CartellaDati);
         }
-        EXPECT_EQ(b.Messaggi(), attesi);
-        EXPECT_EQ(b.p.d.TraslPianoX, c.eseguite >= 1 ? 1 : 0);
-        EXPECT_EQ(b.p.d.TraslPianoY, c.eseguite == 2 ? -1 : 0);
-        if (c.eseguite < 2) {
-            EXPECT_TRUE(b.p.d.Figure == figure);
-        }
+        EXPECT_EQ(b.dialoghi.Testi(), attesi);
+        EXPECT_EQ(std::tuple(b.p.d.TraslPianoX, b.p.d.TraslPianoY),
+                  std::tuple(eseguite >= 1 ? 1 : 0, eseguite == 2 ? -1 : 0));
+        EXPECT_TRUE(eseguite == 2 || b.p.d.Figure == figure);
         EXPECT_TRUE(par == prima);
-        EXPECT_FALSE(b.p.sessione.EsecuzioneMacro);
-        EXPECT_EQ(Abilitate(b.p.voci), StatoMacroAttiva);
+        EXPECT_EQ(std::tuple(b.p.sessione.EsecuzioneMacro, Abilitate(b.p.voci)), std::tuple(false, StatoMacroAttiva));
     }
 }
 
@@ -113,14 +104,11 @@ TEST(Esecuzione, OEPDallUltimaRigaESelezione)
     Disegna(b.p, Due);
     b.p.voci.Spunta(Voce::MnuVisualizzaDati, true);
     b.Gioca({"Rotazione,  45,  1,  2", "Simmetria,  3,  4,  7,  8", "Vertice attivo,  1,  4"});
-    EXPECT_EQ(b.p.d.CentroX, 3);
-    EXPECT_EQ(b.p.d.CentroY, 4);
-    EXPECT_EQ(b.p.d.Parametri.PuntoPX, 7);
-    EXPECT_EQ(b.p.d.Parametri.PuntoPY, 8);
-    EXPECT_EQ(b.p.d.Parametri.AngoloRotazione, ParametriTrasformazione{}.AngoloRotazione);
-    EXPECT_EQ(b.p.d.FiguraAttiva, 1);
-    EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
-    EXPECT_EQ(b.Messaggi(), std::vector{NonCompatibile});
+    const Disegno& d = b.p.d;
+    EXPECT_EQ(std::tuple(d.CentroX, d.CentroY, d.Parametri.PuntoPX, d.Parametri.PuntoPY, d.Parametri.AngoloRotazione),
+              std::tuple(3, 4, 7, 8, 10));
+    EXPECT_EQ(std::tuple(d.FiguraAttiva, b.p.testi.CampoVertice), std::tuple(1, "Figura"));
+    EXPECT_EQ(b.dialoghi.Testi(), std::vector{NonCompatibile});
     EXPECT_EQ(b.p.testi.Pannelli[0], "Rot.=0°"); // the totals of the rotation are gone
     EXPECT_EQ(b.p.testi.TestoDati.rfind("Figura: \r\n   triangolo giallo\r\nVertici:\r\n   A(1;  1)\r\n", 0), 0u);
 }
@@ -138,8 +126,8 @@ TEST(Esecuzione, PauseContateInTurni)
     for (const auto& [automatica, righe, turni] : casi) {
         BancoMacro b;
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
-        b.p.PausaAutomatica = automatica;
-        b.p.PausaMacro = 3;
+        ConfermaImpostazioniPausa(b.p, {automatica, 3}); // as OK in the pause dialog sets them
+        EXPECT_EQ(ImpostazioniPausaAttuali(b.p), (ImpostazioniPausa{automatica, 3}));
         b.Gioca(righe);
         EXPECT_EQ(b.pompa.turni, turni);
         EXPECT_TRUE(b.dialoghi.messaggi.empty());
@@ -167,15 +155,13 @@ TEST(Esecuzione, MacroInversa)
     ASSERT_TRUE(AttivaFileMacro(b.p, b.Percorso("m.mcr")));
     const std::string copia = b.Copia(), suggerimento = b.p.testi.SuggerimentoMacro;
     PulsanteMacro(b.p, 1, true, false);
-    EXPECT_EQ(b.p.d.Figure.X(1, 1), 0.0f); // the segment starts at (1, 1)
-    EXPECT_EQ(b.Copia(), copia);
-    EXPECT_EQ(b.p.NomeMacro, b.Percorso("m.mcr"));
-    EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
+    EXPECT_EQ(std::tuple(b.p.d.Figure.X(1, 1), b.Copia(), b.p.NomeMacro, b.p.testi.SuggerimentoMacro),
+              std::tuple(0.0f, copia, b.Percorso("m.mcr"), suggerimento)); // the segment starts at (1, 1)
 
     ASSERT_TRUE(AttivaFileMacro(b.p, b.Percorso("m.inv.mcr")));
     std::filesystem::remove(b.Percorso("m.mcr"));
     PulsanteMacro(b.p, 1, true, false);
-    EXPECT_EQ(b.Messaggi(), std::vector<std::string>{"Non è stata definita una macro inversa"});
+    EXPECT_EQ(b.dialoghi.Testi(), std::vector<std::string>{"Non è stata definita una macro inversa"});
     EXPECT_EQ(b.p.d.Figure.X(1, 1), 0.0f);
 }
 
@@ -218,26 +204,23 @@ TEST(Rientro, DuranteUnaPausaNienteRientraNellaMacro)
     p.PausaMacro = 1;
     EseguiMacro(p);
 
-    EXPECT_EQ(b.Messaggi(), (std::vector<std::string>{
-                                "Impossibile eseguire la macro per uno dei seguenti motivi: "
-                                "(1) Non è stata definita o aperta alcuna macro; "
-                                "(2) E' in corso la registrazione di una macro; "
-                                "(3) E' già in esecuzione una macro",
-                                "Impossibile eseguire la macro inversa per uno dei seguenti motivi: "
-                                "(1) Non è aperta alcuna macro; "
-                                "(2) E' in corso la registrazione di una macro; "
-                                "(3) E' già in esecuzione una macro",
-                                "Impossibile aprire un file macro",
-                                "E' in corso l'esecuzione di una macro",
-                            }));
+    EXPECT_EQ(b.dialoghi.Testi(), (std::vector<std::string>{
+                                      "Impossibile eseguire la macro per uno dei seguenti motivi: "
+                                      "(1) Non è stata definita o aperta alcuna macro; "
+                                      "(2) E' in corso la registrazione di una macro; "
+                                      "(3) E' già in esecuzione una macro",
+                                      "Impossibile eseguire la macro inversa per uno dei seguenti motivi: "
+                                      "(1) Non è aperta alcuna macro; "
+                                      "(2) E' in corso la registrazione di una macro; "
+                                      "(3) E' già in esecuzione una macro",
+                                      "Impossibile aprire un file macro",
+                                      "E' in corso l'esecuzione di una macro",
+                                  }));
     EXPECT_TRUE(b.dialoghi.richiesteFile.empty());
-    EXPECT_EQ(b.pompa.turni, 200); // two pauses of one playback
-    EXPECT_EQ(p.d.NumeroFigure, 2);
+    // Two pauses of one playback; only its own work done.
+    EXPECT_EQ(std::tuple(b.pompa.turni, p.d.NumeroFigure, p.NomeMacro, b.Copia(), p.sessione.RegistraMacro),
+              std::tuple(200, 2, macro, b.Leggi(macro), false));
     EXPECT_TRUE(p.d.Figure == atteso.Figure);
-    EXPECT_EQ(p.NomeMacro, macro);
-    EXPECT_EQ(b.Copia(), b.Leggi(macro));
-    EXPECT_FALSE(p.sessione.RegistraMacro);
 }
 
 } // namespace
-} // namespace vellora

@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 using namespace test;
@@ -74,14 +75,14 @@ TEST(Registrazione, StatiDelMenuPannelloESuggerimento)
 
     const std::vector<RichiestaFile>& r = b.dialoghi.richiesteFile;
     ASSERT_EQ(r.size(), 5u);
-    EXPECT_EQ(r[0].tipo, RichiestaFile::Apri);
-    EXPECT_EQ(r[1].tipo, RichiestaFile::Salva);
-    EXPECT_EQ(r[0].titolo + "|" + r[0].filtro, "Apri file macro|Macro di Vellora (*.mcr)|*.mcr");
-    EXPECT_EQ(r[1].titolo + "|" + r[1].nomeIniziale + "|" + r[1].filtro,
-              "Salva file macro||Macro di Vellora (*.mcr)|*.mcr");
-    ASSERT_EQ(b.Messaggi().size(), 2u);
-    EXPECT_EQ(b.Messaggi()[0].rfind("Impossibile salvare la macro in «" + rifiutato + "»: ", 0), 0u);
-    EXPECT_EQ(b.Messaggi()[1].rfind("Impossibile aprire la macro «" + b.Percorso("sparita.mcr") + "»: ", 0), 0u);
+    EXPECT_EQ(std::tuple(r[0].tipo, r[0].titolo + "|" + r[0].filtro),
+              std::tuple(RichiestaFile::Apri, "Apri file macro|Macro di Vellora (*.mcr)|*.mcr"));
+    EXPECT_EQ(std::tuple(r[1].tipo, r[1].titolo + "|" + r[1].nomeIniziale + "|" + r[1].filtro),
+              std::tuple(RichiestaFile::Salva, "Salva file macro||Macro di Vellora (*.mcr)|*.mcr"));
+    const std::vector<std::string> m = b.dialoghi.Testi();
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[0].rfind("Impossibile salvare la macro in «" + rifiutato + "»: ", 0), 0u);
+    EXPECT_EQ(m[1].rfind("Impossibile aprire la macro «" + b.Percorso("sparita.mcr") + "»: ", 0), 0u);
 }
 
 TEST(Registrazione, SequenzaRegistrataByteAByte)
@@ -91,7 +92,6 @@ TEST(Registrazione, SequenzaRegistrataByteAByte)
     InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuTriangoliRett);
     InserisciFiguraPredefinita(p, Voce::MnuFiguraMenuQuadrilateriQuadrato);
     const Disegno inizio = p.d;
-    const ParametriTrasformazione parametriInizio = p.d.Parametri;
 
     IniziaRegistrazione(p);
     FiguraPrecedente(p);
@@ -120,27 +120,14 @@ TEST(Registrazione, SequenzaRegistrataByteAByte)
     const Disegno fine = p.d;
     const Totali totaliFine = p.totali;
 
-    EXPECT_EQ(b.Copia(), "Inizio macro\r\n"
-                         "Figura attiva,  1\r\n"
-                         "Vertice attivo,  1,  1\r\n"
-                         "Figura attiva,  1\r\n"
-                         "Rotazione, -30,  0,  0\r\n"
-                         "Omotetia,  .5,  0,  0\r\n"
-                         "Traslazione,  1.5, -2\r\n"
-                         "TraslaPianoDestra\r\n"
-                         "Pausa\r\n"
-                         "Figura attiva,  2\r\n"
-                         "SimmetriaO,  2, -1\r\n"
-                         "StiramentoOr,  .25,  2\r\n"
-                         "Replica\r\n"
-                         "Figura attiva,  2\r\n"
-                         "Elimina\r\n"
-                         "Fine macro\r\n");
+    EXPECT_EQ(b.Copia(), b.Macro({"Figura attiva,  1", "Vertice attivo,  1,  1", "Figura attiva,  1",
+                                  "Rotazione, -30,  0,  0", "Omotetia,  .5,  0,  0", "Traslazione,  1.5, -2",
+                                  "TraslaPianoDestra", "Pausa", "Figura attiva,  2", "SimmetriaO,  2, -1",
+                                  "StiramentoOr,  .25,  2", "Replica", "Figura attiva,  2", "Elimina", "Fine macro"}));
 
     // The same lines played on the starting drawing give the same drawing,
     // float for float: playback runs the commands the clicks ran.
     p.d = inizio;
-    p.d.Parametri = parametriInizio;
     p.AzzeraTotali();
     b.dialoghi.messaggi.clear();
     EseguiMacro(p);
@@ -192,4 +179,3 @@ TEST(Registrazione, OgniTrasformazioneRigiocata)
 }
 
 } // namespace
-} // namespace vellora

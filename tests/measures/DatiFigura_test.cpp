@@ -6,37 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
-
-using test::Banco;
-
-// A figure typed in by coordinates; the circle flag makes point 2 lie on it.
-void Aggiungi(Disegno& m, std::vector<float> xs, std::vector<float> ys, bool cerchio = false)
-{
-    ASSERT_TRUE(AggiungiFigura(m, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
-}
-
-// The text after "in X= " on each angle line.
-std::vector<std::string> Angoli(const std::string& t)
-{
-    std::vector<std::string> r;
-    for (size_t i = t.find("    in "); i != std::string::npos; i = t.find("    in ", i + 1))
-        r.push_back(t.substr(i + 10, t.find("\r\n", i) - i - 10));
-    return r;
-}
-
-// The panel text of a menu figure, or of one typed in by coordinates.
-std::string Testo(Voce voce, std::vector<float> xs = {}, std::vector<float> ys = {}, bool cerchio = false)
-{
-    Banco b;
-    if (xs.empty())
-        InserisciFiguraPredefinita(b.p, voce);
-    else
-        Aggiungi(b.p.d, xs, ys, cerchio);
-    b.p.d.Figure.X(1, NumeroPunti(b.p.d, 1) + 1) = 77; // a stale closing copy must be rewritten
-    return TestoDatiFigura(b.p.d);
-}
 
 // The 3-4-5 right triangle and the circle of radius 3, whose measures a
 // teacher knows by heart.
@@ -50,17 +22,26 @@ const std::string Circonferenza =
     "Figura: \r\n   circonferenza in giallo\r\nCentro:\r\n   A(1, 2)\r\nPunto B sulla circonf.:\r\n   B(4, 2)\r\n"
     "Raggio:\r\n   3\r\nLunghezza della circonf.:\r\n   18,8496\r\nArea:\r\n   28,2743\r\n";
 
-TEST(DatiFigura, TestiCompleti)
+void Aggiungi(Disegno& m, std::vector<float> xs, std::vector<float> ys, bool cerchio = false)
 {
-    EXPECT_EQ(Testo(Voce::MnuFiguraMenuPunto), "Figura: \r\n   punto\r\nVertici:\r\n   A(1;  1)\r\n");
-    EXPECT_EQ(Testo(Voce::MnuFiguraMenuSegmento),
-              "Figura: \r\n   segmento giallo\r\nVertici:\r\n   A(1;  1)\r\n   B(1;  4)\r\nDistanza AB=3\r\n\r\n");
-    EXPECT_EQ(Testo(Voce::Conteggio, {1, 4}, {2, 2}, true), Circonferenza);
-    EXPECT_EQ(Testo(Voce::Conteggio, {1, 1, 5}, {1, 4, 1}), Pitagora);
+    ASSERT_TRUE(AggiungiFigura(m, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
 }
 
-TEST(DatiFigura, AngoliConvessi)
+// The panel text of a menu figure, or of one typed in by coordinates.
+std::string Testo(Voce voce, std::vector<float> xs = {}, std::vector<float> ys = {})
 {
+    test::Banco b;
+    if (xs.empty())
+        InserisciFiguraPredefinita(b.p, voce);
+    else
+        Aggiungi(b.p.d, xs, ys);
+    return TestoDatiFigura(b.p.d);
+}
+
+// The text after "in X= " on each angle line; the heights only on sides of some length.
+TEST(DatiFigura, PuntoAngoliEAltezze)
+{
+    EXPECT_EQ(Testo(Voce::MnuFiguraMenuPunto), "Figura: \r\n   punto\r\nVertici:\r\n   A(1;  1)\r\n");
     const struct {
         const char* caso;
         Voce voce; // Voce::Conteggio: the vertices below
@@ -73,12 +54,13 @@ TEST(DatiFigura, AngoliConvessi)
         {"coincidenti", Voce::Conteggio, {0, 0, 2, 0}, {0, 0, 0, 2}, {"non definito", "non definito", "45°", "45°"}},
         {"allineati", Voce::Conteggio, {0, 1, 3}, {0, 0, 0}, {"0°", "180°", "0°"}},
     };
-    for (const auto& c : casi)
-        EXPECT_EQ(Angoli(Testo(c.voce, c.xs, c.ys)), c.attesi) << c.caso;
-}
-
-TEST(DatiFigura, AltezzeSoloSuiLatiNonNulli)
-{
+    for (const auto& c : casi) {
+        const std::string t = Testo(c.voce, c.xs, c.ys);
+        std::vector<std::string> angoli;
+        for (size_t i = t.find("    in "); i != std::string::npos; i = t.find("    in ", i + 1))
+            angoli.push_back(t.substr(i + 10, t.find("\r\n", i) - i - 10));
+        EXPECT_EQ(angoli, c.attesi) << c.caso;
+    }
     const std::string t = Testo(Voce::Conteggio, {2, 2, 5}, {1, 1, 5});
     EXPECT_EQ(t.substr(t.find("Altezze:")), "Altezze:\r\n    relativa BC= 0\r\n    relativa CA= 0\r\n"
                                             "Raggi circonferenze:\r\n    inscritta= 0\r\n");
@@ -98,33 +80,28 @@ TEST(DatiFigura, RecordGuasti)
 
 // Shown, the panel starts at the top; refreshed, the caret goes back to its fraction of the text counted
 // in characters: 325 for the triangle's 347 bytes (three "°" of two bytes each, every CR LF one line end).
-// A circle's text leaves it alone.
+// A circle's text leaves it alone. A stale closing copy is rewritten before measuring.
 TEST(DatiFigura, MostraNascondeECursore)
 {
     for (const bool cerchio : {false, true}) {
-        Banco b;
+        test::Banco b;
         Aggiungi(b.p.d, {1, 1, 5}, {1, 4, 1});
+        b.p.d.Figure.X(1, 4) = 77;
         if (cerchio)
             Aggiungi(b.p.d, {1, 4}, {2, 2}, true);
         b.p.sessione.PosizioneDati = 1.0f;
         const int prima = b.vista.aggiornamenti;
         AlternaDati(b.p);
-        EXPECT_TRUE(b.p.voci.Spuntata(Voce::MnuVisualizzaDati));
-        EXPECT_TRUE(b.p.testi.DatiVisibili);
-        EXPECT_EQ(b.p.sessione.PosizioneDati, 0.0f);
-        EXPECT_EQ(b.p.testi.CursoreDati, cerchio ? -1 : 0);
-        EXPECT_EQ(b.p.testi.TestoDati, cerchio ? Circonferenza : Pitagora);
-
+        EXPECT_EQ(std::tuple(b.p.voci.Spuntata(Voce::MnuVisualizzaDati), b.p.testi.DatiVisibili,
+                             b.p.sessione.PosizioneDati, b.p.testi.CursoreDati, b.p.testi.TestoDati),
+                  std::tuple(true, true, 0.0f, cerchio ? -1 : 0, cerchio ? Circonferenza : Pitagora));
         b.p.sessione.PosizioneDati = 1.0f;
         AggiornaDati(b.p);
         EXPECT_EQ(b.p.testi.CursoreDati, cerchio ? -1 : 325);
-
         AlternaDati(b.p);
-        EXPECT_FALSE(b.p.voci.Spuntata(Voce::MnuVisualizzaDati));
-        EXPECT_FALSE(b.p.testi.DatiVisibili);
-        EXPECT_EQ(b.vista.aggiornamenti, prima + 2);
+        EXPECT_EQ(std::tuple(b.p.voci.Spuntata(Voce::MnuVisualizzaDati), b.p.testi.DatiVisibili, b.vista.aggiornamenti),
+                  std::tuple(false, false, prima + 2));
     }
 }
 
 } // namespace
-} // namespace vellora

@@ -3,74 +3,71 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <utility>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
-// n points (k, -k) for k = 1..n, written as figure 1 of a fresh model.
-Disegno ConPunti(int n)
+// Appends n points (k, -k), k = 1..n; there are points for one more than a figure may hold.
+bool Aggiungi(Disegno& m, int n)
 {
-    Disegno m;
-    float xs[MaxPunti], ys[MaxPunti];
-    for (int k = 0; k < n; ++k)
+    float xs[MaxPunti + 1], ys[MaxPunti + 1];
+    for (int k = 0; k <= MaxPunti; ++k)
         xs[k] = static_cast<float>(k + 1), ys[k] = static_cast<float>(-(k + 1));
-    AggiungiFigura(m, n, xs, ys);
-    return m;
+    return AggiungiFigura(m, n, xs, ys);
 }
 
 TEST(TabellaFigure, IndiceFuoriDaiLimitiLanciaENonScrive)
 {
-    Disegno m = ConPunti(3);
+    Disegno m;
+    Aggiungi(m, 3);
     const Disegno prima = m;
-    const std::pair<int, int> fuori[] = {{0, 0}, {129, 0}, {1, -1}, {1, 23}};
-    for (const auto& [f, k] : fuori) {
+    for (const auto& [f, k] : {std::pair{0, 0}, {129, 0}, {1, -1}, {1, 23}}) {
         EXPECT_THROW(m.Figure.X(f, k) = 7.0f, std::out_of_range) << f << "," << k;
         EXPECT_THROW(m.Figure.Y(f, k) = 7.0f, std::out_of_range) << f << "," << k;
-        EXPECT_THROW((void)static_cast<const TabellaFigure&>(m.Figure).X(f, k), std::out_of_range);
+        EXPECT_THROW((void)std::as_const(m.Figure).X(f, k), std::out_of_range) << f << "," << k;
     }
     EXPECT_EQ(m, prima);
     EXPECT_NO_THROW(m.Figure.X(128, 22) = 1.0f);
 }
 
+// 1 to 20 points, colour 14, a solid outline, selected whole.
 TEST(Disegno, AggiungiFiguraScriveIlRecordESeleziona)
 {
-    Disegno m = ConPunti(1);
-    const float xs[] = {1, 1, 3, 9}, ys[] = {1, 4, 1, 9};
+    Disegno m;
+    ASSERT_TRUE(Aggiungi(m, MaxPunti));
     m.VerticeAttivo = 2;
-    ASSERT_TRUE(AggiungiFigura(m, 3, xs, ys));
-    EXPECT_EQ(m.NumeroFigure, 2);
-    EXPECT_EQ(m.FiguraAttiva, 2);
-    EXPECT_EQ(m.VerticeAttivo, 0);
-    EXPECT_EQ(NumeroPunti(m, 2), 3);
-    EXPECT_FALSE(IsCerchio(m, 2));
-    EXPECT_EQ(m.Figure.Y(2, 2), 4.0f);
-    EXPECT_EQ(m.Figure.X(2, 4), 0.0f); // only n points are copied
-    EXPECT_EQ(m.Figure.X(2, SlotColore), 14.0f);
-    EXPECT_EQ(m.Figure.Y(2, SlotColore), 0.0f);
+    const Disegno prima = m;
+    EXPECT_FALSE(Aggiungi(m, 0) || Aggiungi(m, MaxPunti + 1));
+    EXPECT_EQ(m, prima);
+    ASSERT_TRUE(Aggiungi(m, 3));
+    EXPECT_EQ(std::tuple(m.NumeroFigure, m.FiguraAttiva, m.VerticeAttivo, NumeroPunti(m, 2), IsCerchio(m, 2)),
+              std::tuple(2, 2, 0, 3, false));
+    // Only n points are copied.
+    EXPECT_EQ(std::tuple(m.Figure.Y(2, 3), m.Figure.X(2, 4), m.Figure.X(2, SlotColore), m.Figure.Y(2, SlotColore)),
+              std::tuple(-3.0f, 0.0f, 14.0f, 0.0f));
 }
 
 // Slots past the closing point keep what an older figure left there.
 TEST(Disegno, ChiudiFiguraScriveSoloLoSlotDopoLUltimoPunto)
 {
-    Disegno m = ConPunti(MaxPunti);
+    Disegno m;
+    Aggiungi(m, MaxPunti);
     ChiudiFigura(m, 1);
-    EXPECT_EQ(m.Figure.X(1, 21), 1.0f);
-    EXPECT_EQ(m.Figure.Y(1, 21), -1.0f);
-    EXPECT_EQ(m.Figure.X(1, SlotColore), 14.0f);
+    EXPECT_EQ(std::tuple(m.Figure.X(1, 21), m.Figure.Y(1, 21), m.Figure.X(1, SlotColore)),
+              std::tuple(1.0f, -1.0f, 14.0f));
     EliminaFigura(m, 1);
-    const float tx[] = {7, 8, 9}, ty[] = {7, 8, 9};
-    AggiungiFigura(m, 3, tx, ty);
+    Aggiungi(m, 3);
     ChiudiFigura(m, 1);
-    EXPECT_EQ(m.Figure.X(1, 4), 7.0f);
-    for (int k = 5; k <= 21; ++k)
-        EXPECT_EQ(m.Figure.X(1, k), k <= 20 ? static_cast<float>(k) : 1.0f) << "slot " << k;
+    for (int k = 4; k <= 21; ++k)
+        EXPECT_EQ(m.Figure.X(1, k), k == 4 || k == 21 ? 1.0f : static_cast<float>(k)) << "slot " << k;
 }
 
 TEST(Disegno, EliminaSpostaIRecordSeguentiELasciaLaCopiaVecchia)
 {
     // {figure removed, which original each of slots 1..3 then holds}
-    const std::pair<int, std::array<int, 3>> casi[] = {{1, {2, 3, 3}}, {2, {1, 3, 3}}, {3, {1, 2, 3}}};
-    for (const auto& [tolta, attese] : casi) {
+    for (const auto& [tolta, attese] : {std::pair{1, std::array{2, 3, 3}}, {2, {1, 3, 3}}, {3, {1, 2, 3}}}) {
         Disegno m;
         m.NumeroFigure = 3;
         for (int f = 1; f <= 3; ++f)
@@ -79,10 +76,10 @@ TEST(Disegno, EliminaSpostaIRecordSeguentiELasciaLaCopiaVecchia)
         EliminaFigura(m, tolta);
         EXPECT_EQ(m.NumeroFigure, 2);
         for (int f = 1; f <= 3; ++f)
-            for (int k = 0; k <= UltimoSlot; ++k) {
-                EXPECT_EQ(m.Figure.X(f, k), static_cast<float>(attese[f - 1] * 100 + k)) << tolta << " " << f;
-                EXPECT_EQ(m.Figure.Y(f, k), static_cast<float>(-attese[f - 1])) << tolta << " " << f;
-            }
+            for (int k = 0; k <= UltimoSlot; ++k)
+                EXPECT_EQ(std::pair(m.Figure.X(f, k), m.Figure.Y(f, k)),
+                          std::pair(static_cast<float>(attese[f - 1] * 100 + k), static_cast<float>(-attese[f - 1])))
+                    << tolta << " " << f << " " << k;
     }
 }
 
@@ -95,4 +92,3 @@ TEST(Disegno, DistanzaInDoppiaPrecisione)
 }
 
 } // namespace
-} // namespace vellora

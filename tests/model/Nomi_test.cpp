@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
+// The names the other tests do not meet: the longest figure, violet, and colour codes without a name (a bad file),
+// which leave the name out.
 TEST(DescrizioneFigura, TestiEsatti)
 {
     const struct {
@@ -13,12 +16,7 @@ TEST(DescrizioneFigura, TestiEsatti)
         float colore;
         const char* atteso;
     } casi[] = {
-        {3, 3, false, 14, "Figura  3: triangolo giallo"},
-        {1, 1, false, 12, "Figura  1: punto"}, // a point has no colour name
-        {2, 2, true, 11, "Figura  2: circonf. in  azzurro"},
         {7, 20, false, 13, "Figura  7: 20-agono viola"},
-        {128, 12, false, 7, "Figura  128: dodecagono grigio"},
-        // A colour code without a name (a bad file) leaves the name out.
         {9, 5, false, 3, "Figura  9: pentagono"},
         {10, 6, false, 99, "Figura  10: esagono"},
         {11, 2, true, -4, "Figura  11: circonf. in "},
@@ -31,14 +29,10 @@ TEST(DescrizioneFigura, TestiEsatti)
         m.Figure.X(c.f, SlotColore) = c.colore;
         EXPECT_EQ(DescrizioneFigura(m, c.f), c.atteso);
     }
-}
-
-TEST(Nomi, CodiciFuoriDallaTavolozzaNonLaOltrepassano)
-{
+    // Codes outside the palette stop at its ends.
     EXPECT_EQ(ColoreDaCodice(10.4f), (ColoreRgb{0, 255, 0}));
     EXPECT_EQ(ColoreDaCodice(99), (ColoreRgb{255, 255, 255}));
     EXPECT_EQ(ColoreDaCodice(-3), (ColoreRgb{0, 0, 0}));
 }
 
 } // namespace
-} // namespace vellora

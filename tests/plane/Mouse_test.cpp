@@ -7,7 +7,8 @@
 #include <tuple>
 #include <vector>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 using test::Operazione;
@@ -21,13 +22,11 @@ struct BancoMouse : test::BancoMacro {
         Ridisegna(p);
     }
 
-    void Muovi(float x, float y)
-    {
-        MouseMosso(p, 0, PianoInPixel(p.d, p.mappa, x, y).x, PianoInPixel(p.d, p.mappa, x, y).y);
-    }
+    PuntoPixel Pixel(float x, float y) const { return PianoInPixel(p.d, p.mappa, x, y); }
+    void Muovi(float x, float y) { MouseMosso(p, 0, Pixel(x, y).x, Pixel(x, y).y); }
     void Premi(int pulsante, float x, float y, int tasti = 0)
     {
-        MousePremuto(p, pulsante, tasti, PianoInPixel(p.d, p.mappa, x, y).x, PianoInPixel(p.d, p.mappa, x, y).y);
+        MousePremuto(p, pulsante, tasti, Pixel(x, y).x, Pixel(x, y).y);
     }
     // all a click may change
     std::tuple<Disegno, Sessione, TestiVista, Totali> Stato() const { return {p.d, p.sessione, p.testi, p.totali}; }
@@ -51,13 +50,8 @@ void Aggiungi(Disegno& m, Forma forma, float scala = 1)
 // Every distance is in ticks: at scale 2 figures, pointer and tolerances double in plane units, answers stay.
 TEST(Passaggio, TolleranzeEOrdineDiRicerca)
 {
-    const struct {
-        std::vector<Forma> forme;
-        int attiva;
-        float x, y; // pointer
-        int figura, vertice;
-        const char* caso;
-    } casi[] = {
+    // {figures, active, pointer x, y, figure and vertex found}
+    const std::tuple<std::vector<Forma>, int, float, float, int, int, const char*> casi[] = {
         {{Punto}, 1, 1.09f, 1, 1, 1, "point within 0.1"},
         {{Punto}, 1, 1.11f, 1, 0, 0, "point beyond 0.1"},
         {{Cerchio}, 1, 0.09f, 0, 1, 1, "centre within 0.1"},
@@ -87,17 +81,16 @@ TEST(Passaggio, TolleranzeEOrdineDiRicerca)
         {{Quadrato, Quadrato}, 2, 2, 0, 1, 0, "active last"},
     };
     for (const float scala : {1.0f, 2.0f}) {
-        for (const auto& c : casi) {
-            SCOPED_TRACE(testing::Message() << c.caso << ", scale " << scala);
+        for (const auto& [forme, attiva, x, y, figura, vertice, caso] : casi) {
             Disegno m;
             m.ScalaX = scala;
-            for (Forma f : c.forme)
+            for (Forma f : forme)
                 Aggiungi(m, f, scala);
-            m.FiguraAttiva = static_cast<uint8_t>(c.attiva);
+            m.FiguraAttiva = static_cast<uint8_t>(attiva);
             StatoMouse r;
             r.FiguraPresa = r.VerticePreso = 9; // the test must clear what an earlier one found
-            TestPassaggio(m, c.x * scala, c.y * scala, r);
-            EXPECT_EQ(std::tie(r.FiguraPresa, r.VerticePreso), std::tuple(c.figura, c.vertice));
+            TestPassaggio(m, x * scala, y * scala, r);
+            EXPECT_EQ(std::tie(r.FiguraPresa, r.VerticePreso), std::tuple(figura, vertice)) << caso << ", " << scala;
         }
     }
 }
@@ -105,15 +98,10 @@ TEST(Passaggio, TolleranzeEOrdineDiRicerca)
 TEST(Passaggio, TestiDellEtichetta)
 {
     Disegno m;
-    Aggiungi(m, Punto);
-    Aggiungi(m, Cerchio);
-    Aggiungi(m, Quadrato);
-    Aggiungi(m, Quadrato);
+    for (Forma f : {Punto, Cerchio, Quadrato, Quadrato})
+        Aggiungi(m, f);
     m.Figure.X(4, SlotColore) = 1; // a colour without a name
-    const struct {
-        int f, k;
-        std::string testo;
-    } casi[] = {
+    const std::tuple<int, int, std::string> casi[] = {
         {1, 1, " punto "},
         {2, 0, " circonferenza in giallo "},
         {2, 1, " centro A della circonferenza in giallo "},
@@ -122,15 +110,15 @@ TEST(Passaggio, TestiDellEtichetta)
         {3, 2, " vertice B quadrilatero giallo "},
         {4, 0, " quadrilatero "},
     };
-    for (const auto& c : casi)
-        EXPECT_EQ(TestoPassaggio(m, c.f, c.k), c.testo) << c.f << "," << c.k;
+    for (const auto& [f, k, testo] : casi)
+        EXPECT_EQ(TestoPassaggio(m, f, k), testo) << f << "," << k;
     EXPECT_EQ(TestoCoordinate(0.12345f, 1000), " 0,123;   1000 ");
 }
 
 TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
 {
     const struct {
-        std::initializer_list<float> x, y;
+        std::vector<float> x, y;
         bool cerchio;
         float mx, my; // where the pointer last moved
         int vertice;
@@ -141,21 +129,18 @@ TEST(Mouse, IlClicSinistroSelezionaCioCheIlPassaggioHaTrovato)
         {{-4, -1}, {-4, -4}, true, -1, -4, 2, "Figura  2: circonf. in  giallo", "Punto B", "Vertice attivo,  2,  2"},
         {{-6}, {3}, false, -6, 3, 1, "Figura  2: punto", "", "Vertice attivo,  2,  1"},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.riga + " " + c.campoVertice);
+    for (const auto& [x, y, cerchio, mx, my, vertice, campoFigura, campoVertice, riga] : casi) {
         BancoMouse b;
-        AggiungiFigura(b.p.d, static_cast<int>(c.x.size()), c.x.begin(), c.y.begin(), c.cerchio);
+        AggiungiFigura(b.p.d, static_cast<int>(x.size()), x.data(), y.data(), cerchio);
         b.p.d.FiguraAttiva = 1;
         b.p.totali.TotRotazione = 30;
         b.p.sessione.RegistraMacro = true;
-        b.Muovi(c.mx, c.my);
+        b.Muovi(mx, my);
         b.schermo.operazioni.clear();
         b.Premi(PulsanteSinistro, 8, 8); // the click position plays no part
-        EXPECT_EQ(std::tie(b.p.d.FiguraAttiva, b.p.d.VerticeAttivo), std::tuple(2, c.vertice));
-        EXPECT_EQ(std::tie(b.p.testi.CampoFigura, b.p.testi.CampoVertice), std::tie(c.campoFigura, c.campoVertice));
-        EXPECT_EQ(b.p.totali, Totali{});
-        EXPECT_EQ(b.Copia(), c.riga + "\r\n");
-        EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
+        EXPECT_EQ(std::tuple(b.p.d.FiguraAttiva, b.p.d.VerticeAttivo, b.p.testi.CampoFigura, b.p.testi.CampoVertice,
+                             b.Copia(), b.p.totali, b.schermo.DelTipo(Operazione::Pulisci).size()),
+                  std::tuple(2, vertice, campoFigura, campoVertice, riga + "\r\n", Totali{}, 1u));
     }
 }
 
@@ -170,8 +155,7 @@ TEST(Mouse, IlClicSulVuotoRidisegnaSoltantoEConShiftSpostaO)
     b.schermo.operazioni.clear();
     b.Premi(PulsanteSinistro, -6, -3);
     EXPECT_TRUE(b.Stato() == prima);
-    EXPECT_EQ(b.Copia(), "");
-    EXPECT_FALSE(b.schermo.DelTipo(Operazione::Pulisci).empty());
+    EXPECT_EQ(std::tuple(b.Copia(), b.schermo.DelTipo(Operazione::Pulisci).size()), std::tuple("", 1u));
 
     // Shift places O where the click falls, through unequal scales and a shifted plane.
     b.p.d.ScalaX = 0.5f;
@@ -210,10 +194,10 @@ TEST(Mouse, IlPulsanteDestroTrasla)
     const float x[] = {3, 4, 3}, y[] = {2, 2, 3};
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(std::tie(b.p.d.Figure.X(1, k), b.p.d.Figure.Y(1, k)), std::tie(x[k - 1], y[k - 1])) << k;
-    EXPECT_EQ(std::tie(b.p.totali.TotTraslX, b.p.totali.TotTraslY), std::tuple(2.0f, 1.0f));
-    EXPECT_EQ(std::tie(b.p.testi.Pannelli[1], b.p.testi.Pannelli[2]), std::tuple("xTrasl.=2", "yTrasl.=1"));
-    EXPECT_FALSE(b.p.sessione.Modificato);
-    EXPECT_EQ(b.Copia(), "");
+    // The panels show the move; it leaves the drawing unmodified and records no line.
+    EXPECT_EQ(std::tuple(b.p.totali.TotTraslX, b.p.totali.TotTraslY, b.p.testi.Pannelli[1], b.p.testi.Pannelli[2],
+                         b.p.sessione.Modificato, b.Copia()),
+              std::tuple(2.0f, 1.0f, "xTrasl.=2", "yTrasl.=1", false, ""));
 
     // The active vertex alone lands on the press; the totals stay.
     b.p.d.VerticeAttivo = 2;
@@ -227,37 +211,33 @@ TEST(Mouse, IlPulsanteDestroTrasla)
 // A release moves nothing unless a plain right press on a drawing prepared it.
 TEST(Mouse, UnRilascioNonPreparatoNonSposta)
 {
-    const struct {
-        const char* caso;
-        int figure, tastiPressione, rilasciPrima, tastiRilascio;
-    } casi[] = {
+    // {case, figures at the press, keys at the press, releases before, keys at the release}
+    const std::tuple<const char*, int, int, int, int> casi[] = {
         {"press on an empty drawing", 0, 0, 0, 0},
         {"press with Ctrl", 1, TastoCtrl, 0, 0},
         {"release with Shift", 1, 0, 0, TastoShift},
         {"a second release", 1, 0, 1, 0},
     };
-    for (const auto& c : casi) {
+    for (const auto& [caso, figure, tastiPressione, rilasciPrima, tastiRilascio] : casi) {
         BancoMouse b;
         b.p.mouse.ScartoX = 5; // left over from an earlier move
-        b.p.d.NumeroFigure = static_cast<uint8_t>(c.figure);
-        b.Premi(PulsanteDestro, 3, 2, c.tastiPressione);
+        b.p.d.NumeroFigure = static_cast<uint8_t>(figure);
+        b.Premi(PulsanteDestro, 3, 2, tastiPressione);
         b.p.d.NumeroFigure = 1;
-        for (int i = 0; i < c.rilasciPrima; ++i)
+        for (int i = 0; i < rilasciPrima; ++i)
             MouseRilasciato(b.p, PulsanteDestro, 0);
         const auto prima = b.Stato();
-        MouseRilasciato(b.p, PulsanteDestro, c.tastiRilascio);
-        EXPECT_TRUE(b.Stato() == prima) << c.caso;
+        MouseRilasciato(b.p, PulsanteDestro, tastiRilascio);
+        EXPECT_TRUE(b.Stato() == prima) << caso;
     }
 }
 
 // A click in the data panel keeps the third of the text it fell in; exactly at a third counts as the part before.
 TEST(Mouse, PosizioneNelPannelloDati)
 {
-    const double posizioni[] = {0, 30, 31, 60, 61, 90};
-    const float attese[] = {0, 0, 2.0f / 3, 2.0f / 3, 1, 1};
-    for (size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(PosizioneDaClic(posizioni[i], 90), attese[i]) << posizioni[i];
+    for (const auto& [posizione, attesa] :
+         {std::pair{0, 0.0f}, {30, 0}, {31, 2.0f / 3}, {60, 2.0f / 3}, {61, 1}, {90, 1}})
+        EXPECT_EQ(PosizioneDaClic(posizione, 90), attesa) << posizione;
 }
 
 } // namespace
-} // namespace vellora

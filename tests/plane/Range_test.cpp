@@ -5,7 +5,8 @@
 #include <tuple>
 #include <utility>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 TEST(Range, TestoDelRange)
@@ -22,34 +23,28 @@ TEST(Range, TestoDelRange)
 // A refusal shows its Stop message and changes nothing, the box included.
 TEST(Range, PulsantiELimiti)
 {
-    const struct {
-        int range;
-        void (DialogoRange::*comando)();
-        int atteso, passo; // passo 0: not redrawn
-        std::string messaggio;
-    } casi[] = {
+    const std::tuple<int, void (DialogoRange::*)(), int, int, std::string> casi[] = {
+        // {range, button, range after, pixels a tick (0: not redrawn), message}
         {30, &DialogoRange::Incrementa, 30, 0, "Il range non può essere maggiore di 30"},
         {29, &DialogoRange::Incrementa, 30, 14, ""},
         {1, &DialogoRange::Decrementa, 1, 0, "Il range non può essere minore di 1"},
         {8, &DialogoRange::Decrementa, 7, 58, ""},
         {25, &DialogoRange::Predefinito, 12, 34, ""},
     };
-    for (const auto& c : casi) {
+    for (const auto& [range, comando, atteso, passo, messaggio] : casi) {
         test::Banco b;
-        b.p.d.Range = static_cast<int16_t>(c.range);
+        b.p.d.Range = static_cast<int16_t>(range);
         DialogoRange d(b.p);
         d.Testo = "typed";
         const Disegno prima = b.p.d;
-        (d.*c.comando)();
-        const std::string testo = c.messaggio.empty() ? std::to_string(c.atteso) : "typed";
-        EXPECT_EQ(std::tie(b.p.d.Range, b.p.mappa.PassoPixel, d.Testo), std::tie(c.atteso, c.passo, testo)) << c.range;
+        (d.*comando)();
+        const std::string testo = messaggio.empty() ? std::to_string(atteso) : "typed";
+        EXPECT_EQ(std::tie(b.p.d.Range, b.p.mappa.PassoPixel, d.Testo), std::tie(atteso, passo, testo)) << range;
         std::string messaggi;
         for (const auto& m : b.dialoghi.messaggi)
             messaggi += m.icona == Icona::Stop ? m.testo : "(non Stop) " + m.testo;
-        EXPECT_EQ(messaggi, c.messaggio);
-        if (!c.messaggio.empty()) {
-            EXPECT_EQ(b.p.d, prima);
-        }
+        EXPECT_EQ(messaggi, messaggio);
+        EXPECT_TRUE(messaggio.empty() || b.p.d == prima);
     }
 }
 
@@ -64,8 +59,8 @@ TEST(Range, RifiutoEAnnulla)
     // Refused: back to the range found on opening, in the box and on the plane.
     d.Testo = "0";
     EXPECT_FALSE(d.Ok());
-    ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Il range deve essere un numero intero compreso tra 1 e 30");
+    EXPECT_EQ(b.dialoghi.Testi(),
+              std::vector<std::string>{"Il range deve essere un numero intero compreso tra 1 e 30"});
     EXPECT_EQ(std::tie(b.p.d.Range, d.Testo, b.p.mappa.PassoPixel), std::tuple(12, "12", 34));
 
     // Refused right after opening: nothing changes.
@@ -85,4 +80,3 @@ TEST(Range, RifiutoEAnnulla)
 }
 
 } // namespace
-} // namespace vellora

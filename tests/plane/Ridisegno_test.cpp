@@ -6,23 +6,27 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 using test::Operazione;
 using Coordinate = std::vector<double>;
 
-constexpr ColoreRgb Bianco{255, 255, 255};
-constexpr ColoreRgb VerdeChiaro{0, 255, 0};
-constexpr ColoreRgb Grigio{192, 192, 192};
-constexpr ColoreRgb Giallo{255, 255, 0};
-constexpr ColoreRgb RossoChiaro{255, 0, 0};
-constexpr ColoreRgb Azzurro{0, 255, 255};
+constexpr ColoreRgb Bianco{255, 255, 255}, VerdeChiaro{0, 255, 0}, Grigio{192, 192, 192}, RossoChiaro{255, 0, 0};
 
 Coordinate Estremi(const Operazione& o)
 {
     return {o.x1, o.y1, o.x2, o.y2};
 }
+
+// The settings a test changes; the rest as in a new drawing.
+struct Impostazioni {
+    int range = 12, traslX = 0, traslY = 0;
+    float scalaX = 1, scalaY = 1, centroX = 0, centroY = 0;
+    uint8_t griglia = 1;
+    bool righello = true, assiPerO = false;
+};
 
 // An 800 x 500 plane: range 12 gives origin (400, 250) and 34 pixels a tick.
 struct Piano {
@@ -31,17 +35,26 @@ struct Piano {
     test::SuperficieRegistrata s;
     OpzioniPiano opzioni;
 
-    Piano() { CalcolaMappatura(d, mp, 800, 500); }
+    explicit Piano(const Impostazioni& i = {})
+    {
+        d.Range = static_cast<int16_t>(i.range);
+        d.TraslPianoX = static_cast<int16_t>(i.traslX);
+        d.TraslPianoY = static_cast<int16_t>(i.traslY);
+        d.ScalaX = i.scalaX, d.ScalaY = i.scalaY, d.CentroX = i.centroX, d.CentroY = i.centroY;
+        d.TipoGriglia = i.griglia;
+        opzioni.Righello = i.righello;
+        opzioni.AssiPerO = i.assiPerO;
+        CalcolaMappatura(d, mp, 800, 500);
+    }
     const std::vector<Operazione>& Disegna()
     {
         DisegnaPiano(d, mp, 800, 500, opzioni, s);
         return s.operazioni;
     }
-    int Aggiungi(std::vector<float> xs, std::vector<float> ys, float colore = 14, bool cerchio = false)
+    void Aggiungi(std::vector<float> xs, std::vector<float> ys, float colore = 14, bool cerchio = false)
     {
         EXPECT_TRUE(AggiungiFigura(d, static_cast<int>(xs.size()), xs.data(), ys.data(), cerchio));
         d.Figure.X(d.NumeroFigure, SlotColore) = colore;
-        return d.NumeroFigure;
     }
     std::vector<Coordinate> Linee(ColoreRgb colore, StileLinea stile = StileLinea::Continuo) const
     {
@@ -51,13 +64,13 @@ struct Piano {
                 r.push_back(Estremi(o));
         return r;
     }
-    // Tick values: those on the axis row are the x values, the others the y values.
-    std::vector<std::string> Valori(ColoreRgb colore, bool sullAsseX) const
+    // Tick values, blank-separated: those on the axis row are the x values, the others the y values.
+    std::string Valori(ColoreRgb colore, bool sullAsseX) const
     {
-        std::vector<std::string> r;
+        std::string r;
         for (const auto& o : s.DelTipo(Operazione::Testo))
             if (o.colore == colore && o.testo != "O" && (o.y1 == mp.OrigineY) == sullAsseX)
-                r.push_back(o.testo);
+                r += (r.empty() ? "" : " ") + o.testo;
         return r;
     }
 };
@@ -65,13 +78,7 @@ struct Piano {
 // Origin (434, 216); the grid of points keeps its frame -8..808 by -158..658.
 TEST(DisegnaPiano, OrdineEPosizioniColPianoTraslato)
 {
-    Piano p;
-    p.opzioni.AssiPerO = true;
-    p.d.TipoGriglia = 3;
-    p.d.TraslPianoX = 1;
-    p.d.TraslPianoY = -1;
-    p.d.CentroX = 1.0f;
-    p.d.CentroY = -0.5f;
+    Piano p({.traslX = 1, .traslY = -1, .centroX = 1, .centroY = -0.5f, .griglia = 3, .assiPerO = true});
     const auto& ops = p.Disegna();
     // Cleared once, then grid, axes, point O, tick values and last the axes through O.
     const auto primo = [&](auto cond) { return std::find_if(ops.begin(), ops.end(), cond) - ops.begin(); };
@@ -97,17 +104,13 @@ TEST(DisegnaPiano, OrdineEPosizioniColPianoTraslato)
     EXPECT_EQ(p.Linee(VerdeChiaro, StileLinea::Punteggiato),
               (std::vector<Coordinate>{{468, -158, 468, 659}, {-8, 233, 809, 233}}));
     for (const auto& [attivi, cx, cy] : {std::tuple(true, 0.0f, -0.5f), {true, 1.0f, 0.0f}, {false, 1.0f, -0.5f}}) {
-        Piano q;
-        q.opzioni.AssiPerO = attivi;
-        q.d.CentroX = cx;
-        q.d.CentroY = cy;
+        Piano q({.centroX = cx, .centroY = cy, .assiPerO = attivi});
         q.Disegna();
         EXPECT_EQ(q.Linee(VerdeChiaro, StileLinea::Punteggiato).size(), attivi ? 1u : 0u) << cx << "," << cy;
     }
-    // Point O: a solid white dot labelled 5 pixels to its right.
+    // Point O: a solid white dot labelled 5 pixels to its right; then the first labelled column and row, i = -12.
     const Operazione o = p.s.DelTipo(Operazione::Cerchio)[0];
     EXPECT_EQ(std::tie(o.x1, o.y1, o.x2, o.pieno, o.colore), std::tuple(468.0, 233.0, 2.0, true, Bianco));
-    // Then the first labelled column and row, i = -12.
     const auto testi = p.s.DelTipo(Operazione::Testo);
     const auto testo = [&](size_t k) { return std::make_tuple(testi[k].testo, testi[k].x1, testi[k].y1); };
     EXPECT_EQ(testo(0), std::make_tuple("O", 473.0, 233.0));
@@ -116,40 +119,25 @@ TEST(DisegnaPiano, OrdineEPosizioniColPianoTraslato)
     EXPECT_EQ(testo(2), std::make_tuple("11", 436.0, -158.0 - 1));
 }
 
-// Without the ruler only the unit ticks carry values, the scales, in white.
+// Every other tick carries its value, the origin's column and row excepted; without the ruler only the unit
+// ticks carry the scales, in white.
 TEST(DisegnaPiano, ValoriDelRighello)
 {
     const struct {
-        int range, traslX, traslY;
-        float scalaX, scalaY;
-        std::vector<std::string> x, y;
-        bool righello = true;
+        Impostazioni impostazioni;
+        std::string x, y;
     } casi[] = {
-        // The origin column is not a labelled one.
-        {12,
-         1,
-         0,
-         1,
-         1,
-         {"-13", "-11", "-9", "-7", "-5", "-3", "-1", "1", "3", "5", "7", "9", "11"},
-         {"12", "10", "8", "6", "4", "2", "-2", "-4", "-6", "-8", "-10", "-12"}},
-        {3, 0, 0, 0.1f, 0.1f, {"-0,3", "-0,1", "0,1", "0,3"}, {"0,3", "0,1", "-0,1", "-0,3"}},
-        {12, 0, 0, 1.25f, 0.001f, {"1,25"}, {"0,001"}, false},
+        {{.traslX = 1}, "-13 -11 -9 -7 -5 -3 -1 1 3 5 7 9 11", "12 10 8 6 4 2 -2 -4 -6 -8 -10 -12"},
+        {{.range = 3, .scalaX = 0.1f, .scalaY = 0.1f}, "-0,3 -0,1 0,1 0,3", "0,3 0,1 -0,1 -0,3"},
+        {{.scalaX = 1.25f, .scalaY = 0.001f, .righello = false}, "1,25", "0,001"},
     };
     for (const auto& c : casi) {
-        Piano p;
-        p.opzioni.Righello = c.righello;
-        p.d.Range = static_cast<int16_t>(c.range);
-        p.d.TraslPianoX = static_cast<int16_t>(c.traslX);
-        p.d.TraslPianoY = static_cast<int16_t>(c.traslY);
-        p.d.ScalaX = c.scalaX;
-        p.d.ScalaY = c.scalaY;
+        Piano p(c.impostazioni);
         p.Disegna();
-        SCOPED_TRACE(testing::Message() << "range " << c.range << " trasl " << c.traslX << "," << c.traslY);
-        const ColoreRgb colore = c.righello ? VerdeChiaro : Bianco;
-        EXPECT_EQ(p.Valori(colore, true), c.x);
-        EXPECT_EQ(p.Valori(colore, false), c.y);
-        EXPECT_TRUE(p.Valori(c.righello ? Bianco : VerdeChiaro, true).empty());
+        const bool righello = c.impostazioni.righello;
+        EXPECT_EQ(p.Valori(righello ? VerdeChiaro : Bianco, true), c.x);
+        EXPECT_EQ(p.Valori(righello ? VerdeChiaro : Bianco, false), c.y);
+        EXPECT_EQ(p.Valori(righello ? Bianco : VerdeChiaro, true), "");
     }
 }
 
@@ -169,22 +157,18 @@ TEST(DisegnaFigura, Contorni)
         {{1, 4}, {2, 2}, true, 2, 0.5f, 0, {{417, 114, 51}}, {{417, 114, 2}, {468, 114, 2}}},
     };
     for (const auto& c : casi) {
-        Piano d;
-        d.d.ScalaX = c.scalaX;
-        d.d.ScalaY = c.scalaY;
-        const int f = d.Aggiungi(c.xs, c.ys, 11, c.cerchio);
-        d.d.Figure.Y(f, SlotColore) = c.tratto;
+        Piano d({.scalaX = c.scalaX, .scalaY = c.scalaY});
+        d.Aggiungi(c.xs, c.ys, 11, c.cerchio);
+        d.d.Figure.Y(1, SlotColore) = c.tratto;
         d.d.FiguraAttiva = 0; // no selection marks
-        DisegnaFigura(d.d, d.mp, f, d.s);
+        DisegnaFigura(d.d, d.mp, 1, d.s);
         std::vector<Coordinate> contorno, segni;
         for (const auto& o : d.s.operazioni) {
             const bool segno = o.tipo == Operazione::Cerchio && o.x2 == 2;
             (segno ? segni : contorno)
                 .push_back(o.tipo == Operazione::Linea ? Estremi(o) : Coordinate{o.x1, o.y1, o.x2});
-            EXPECT_EQ(std::tie(o.colore, o.pieno), std::tuple(Azzurro, false));
-            if (!segno) {
-                EXPECT_EQ(o.stile, c.tratto != 0 ? StileLinea::Punteggiato : StileLinea::Continuo);
-            }
+            EXPECT_EQ(std::tie(o.colore, o.pieno), std::tuple(ColoreRgb{0, 255, 255}, false));
+            EXPECT_TRUE(segno || o.stile == (c.tratto != 0 ? StileLinea::Punteggiato : StileLinea::Continuo));
         }
         EXPECT_EQ(contorno, c.contorno) << c.xs.size() << " punti";
         EXPECT_EQ(segni, c.segni);
@@ -235,6 +219,7 @@ TEST(DisegnaFigura, SegniDellaSelezione)
     }
 }
 
+// Red, yellow, light blue, then the active red figure again, on top with its labels.
 TEST(DisegnaFigure, LaFiguraAttivaVieneRidisegnataSopra)
 {
     Piano d;
@@ -243,19 +228,14 @@ TEST(DisegnaFigure, LaFiguraAttivaVieneRidisegnataSopra)
     d.Aggiungi({0, -1, 0}, {0, 0, 1}, 11);
     d.d.FiguraAttiva = 1;
     DisegnaFigure(d.d, d.mp, d.s);
-    std::vector<ColoreRgb> colori;
+    std::string colori, etichette;
     for (const auto& o : d.s.DelTipo(Operazione::Linea))
-        colori.push_back(o.colore);
-    const std::vector<ColoreRgb> attesi = {RossoChiaro, RossoChiaro, RossoChiaro, Giallo,
-                                           Giallo,      Giallo,      Azzurro,     Azzurro,
-                                           Azzurro,     RossoChiaro, RossoChiaro, RossoChiaro};
-    EXPECT_EQ(colori, attesi);
-    std::string etichette;
+        colori += std::to_string(o.colore.r / 255 + o.colore.g / 255 * 2 + o.colore.b / 255 * 4);
     for (const auto& o : d.s.DelTipo(Operazione::Testo))
         etichette += o.testo;
+    EXPECT_EQ(colori, "111333666111");
     EXPECT_EQ(etichette, "ABCABC");
     EXPECT_EQ(d.s.operazioni.back().testo, "C");
 }
 
 } // namespace
-} // namespace vellora

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
+
+const std::string Grandi = "Operazione non consentita; i numeri coinvolti sono troppo grandi|";
 
 // A bench drawn once at 34 pixels a tick, optionally with a point at x = 500 and a circle.
 struct BancoScala : test::Banco {
@@ -34,12 +37,8 @@ struct BancoScala : test::Banco {
 TEST(Scala, ControllaNellOrdine)
 {
     const std::string intervallo = "La scala deve essere un numero positivo compreso tra 0,00001 e 1000|";
-    const struct {
-        float x, y;
-        bool punto;
-        std::string messaggi;
-    } casi[] = {
-        {0.1f, 0.1f, true, "Operazione non consentita; i numeri coinvolti sono troppo grandi|"}, // 170000 px
+    const std::tuple<float, float, bool, std::string> casi[] = {
+        {0.1f, 0.1f, true, Grandi},                            // 170000 px
         {10, 1.0f / 16, true, ""},                             // each axis on its own scale: 1700 px
         {0.001f, 0.001f, false, "Operazione non eseguibile|"}, // 34000 px a unit
         {0.003f, 0.003f, false, ""},
@@ -48,12 +47,12 @@ TEST(Scala, ControllaNellOrdine)
         {1, 1000.001f, false, intervallo},
         {1000, 1000, true, ""},
     };
-    for (const auto& c : casi) {
-        BancoScala b(1, c.punto);
-        b.p.d.ScalaX = c.x;
-        b.p.d.ScalaY = c.y;
-        EXPECT_EQ(ControllaScala(b.p), !c.messaggi.empty()) << c.x << " / " << c.y;
-        EXPECT_EQ(b.Messaggi(), c.messaggi) << c.x << " / " << c.y;
+    for (const auto& [x, y, punto, messaggi] : casi) {
+        BancoScala b(1, punto);
+        b.p.d.ScalaX = x;
+        b.p.d.ScalaY = y;
+        EXPECT_EQ(ControllaScala(b.p), !messaggi.empty()) << x << " / " << y;
+        EXPECT_EQ(b.Messaggi(), messaggi) << x << " / " << y;
     }
 }
 
@@ -79,43 +78,36 @@ TEST(Scala, PulsantiDellaFinestra)
     DialogoScala e(conPunto.p);
     const Disegno prima = conPunto.p.d;
     e.Preimposta(0.1f);
-    EXPECT_EQ(conPunto.Messaggi(), "Operazione non consentita; i numeri coinvolti sono troppo grandi|");
-    EXPECT_EQ(std::tie(e.TestoX, e.TestoY), std::tuple("10", "10"));
+    EXPECT_EQ(std::tuple(conPunto.Messaggi(), e.TestoX, e.TestoY), std::tuple(Grandi, "10", "10"));
     EXPECT_EQ(conPunto.p.d, prima);
 }
 
+// Ok and Applica alike; a refusal puts back the last accepted scales, in the box too.
 TEST(Scala, OkEApplicaLeggonoITesti)
 {
     const std::string monometrico =
         "Se esistono circonferenze è necessario un sistema monometrico (stessa scala sui due assi)|";
-    const struct {
-        const char* caso;
-        bool cerchio;
-        const char *x, *y;
-        bool accettata;
-        std::string messaggi;
-        bool erroreInput = false;
-    } casi[] = {
-        {"unequal scales, no circle", false, "2", "1/2", true, ""},
-        {"unequal scales with a circle", true, "2", "1", false, monometrico},
-        {"equal scales with a circle", true, "2,5", "2.5", true, ""},
-        {"a text the reader refuses: its message only", false, "abc", "1", false,
-         "Vellora non è in grado di interpretare l'input|", true},
+    const std::tuple<bool, const char*, const char*, bool, std::string> casi[] = {
+        // {circle, x, y, accepted, messages}
+        {false, "2", "1/2", true, ""},
+        {true, "2", "1", false, monometrico},
+        {true, "2,5", "2.5", true, ""},
+        {false, "abc", "1", false, "Vellora non è in grado di interpretare l'input|"}, // its message only
     };
     for (const bool applica : {false, true}) {
-        for (const auto& c : casi) {
-            SCOPED_TRACE(testing::Message() << c.caso << (applica ? ", Applica" : ", Ok"));
-            BancoScala b(1, false, c.cerchio);
+        for (const auto& [cerchio, x, y, accettata, messaggi] : casi) {
+            SCOPED_TRACE(testing::Message() << x << " " << y << (applica ? ", Applica" : ", Ok"));
+            BancoScala b(1, false, cerchio);
             DialogoScala d(b.p);
             d.Preimposta(4); // the last accepted scales
-            d.TestoX = c.x;
-            d.TestoY = c.y;
+            d.TestoX = x;
+            d.TestoY = y;
             b.dialoghi.messaggi.clear();
-            Disegno prima = b.p.d;
-            EXPECT_EQ(applica ? d.Applica() : d.Ok(), c.accettata);
-            EXPECT_EQ(b.p.sessione.ErroreInput, c.erroreInput);
-            EXPECT_EQ(b.Messaggi(), c.messaggi);
-            if (!c.accettata) {
+            const Disegno prima = b.p.d;
+            EXPECT_EQ(applica ? d.Applica() : d.Ok(), accettata);
+            EXPECT_EQ(b.p.sessione.ErroreInput, x == std::string("abc"));
+            EXPECT_EQ(b.Messaggi(), messaggi);
+            if (!accettata) {
                 EXPECT_EQ(std::tie(b.p.d.ScalaX, d.TestoX, d.TestoY), std::tuple(4.0f, "4", "4"));
                 EXPECT_EQ(b.p.d, prima);
             }
@@ -124,4 +116,3 @@ TEST(Scala, OkEApplicaLeggonoITesti)
 }
 
 } // namespace
-} // namespace vellora

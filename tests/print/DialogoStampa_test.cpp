@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 // A printer that records orientations, documents (each a recording surface)
@@ -78,20 +79,16 @@ TEST(DialogoStampa, CopieFileERifiuti)
         s.d.TestoCopie = c.testo;
         EXPECT_EQ(s.d.Stampa(), c.chiuso);
         EXPECT_EQ(s.st.documenti.size(), c.documenti);
-        std::vector<std::string> detti;
-        for (const auto& m : s.b.dialoghi.messaggi) {
-            detti.push_back(m.testo);
-            EXPECT_EQ(m.icona, Icona::Stop);
-        }
-        EXPECT_EQ(detti, c.messaggio.empty() ? std::vector<std::string>{} : std::vector{c.messaggio});
+        EXPECT_EQ(s.b.dialoghi.Testi(), c.messaggio.empty() ? std::vector<std::string>{} : std::vector{c.messaggio});
+        EXPECT_TRUE(c.messaggio.empty() || s.b.dialoghi.messaggi[0].icona == Icona::Stop);
         EXPECT_EQ(s.st.eventi.back() == "conclude", c.documenti > 0 || c.stampante == 'R'); // the printer is let go
         ASSERT_EQ(s.b.dialoghi.richiesteFile.size(), c.chiesto ? 1u : 0u);
         if (c.chiesto) {
             const RichiestaFile& r = s.b.dialoghi.richiesteFile[0];
-            EXPECT_EQ(r.tipo, RichiestaFile::Salva);
-            EXPECT_EQ(r.titolo + "|" + r.nomeIniziale + "|" + r.filtro,
-                      "Salva il disegno in PDF|/home/classe/quadrati.pdf|Documento PDF (*.pdf)|*.pdf");
-            EXPECT_EQ(s.st.file, c.scelto);
+            EXPECT_EQ(std::tuple(r.tipo, r.titolo + "|" + r.nomeIniziale + "|" + r.filtro, s.st.file),
+                      std::tuple(RichiestaFile::Salva,
+                                 "Salva il disegno in PDF|/home/classe/quadrati.pdf|Documento PDF (*.pdf)|*.pdf",
+                                 c.scelto));
         }
     }
     EXPECT_EQ(Stampa().d.NomeStampante(), "Stampante: Laser dell'aula");
@@ -110,9 +107,7 @@ TEST(DialogoStampa, UnDocumentoPerCopiaNellOrientamentoEColFattore)
     EXPECT_EQ(s.st.eventi, attesi);
     // In portrait the plane is sized from the 10000-twip width: 5006 x 0,5 / 12.
     const auto linee = s.st.documenti[1].DelTipo(test::Operazione::Linea);
-    EXPECT_EQ(linee.back().x1, 5000);
-    EXPECT_EQ(linee.back().y1, 7500 - 12 * 209);
+    EXPECT_EQ(std::tuple(linee.back().x1, linee.back().y1), std::tuple(5000, 7500 - 12 * 209));
 }
 
 } // namespace
-} // namespace vellora

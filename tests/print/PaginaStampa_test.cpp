@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 using test::Operazione;
@@ -115,12 +116,10 @@ TEST(PaginaStampa, FigureInNeroSenzaPuntiNeSegni)
     }
     ASSERT_EQ(fatte, "LLTTCLLTTLLddd");
     const auto& ops = p.s.operazioni;
-    EXPECT_EQ((Coordinate{ops[4].x1, ops[4].y1, ops[4].x2}), (Coordinate{7500, 5000, 2 * 626})); // radius 2
-    EXPECT_FALSE(ops[4].pieno);
+    EXPECT_EQ((std::tuple(ops[4].x1, ops[4].y1, ops[4].x2, ops[4].pieno)), std::tuple(7500, 5000, 2 * 626, false));
     EXPECT_EQ((std::tuple{ops[2].x1, ops[2].y1, ops[2].testo, ops[3].x1, ops[3].y1, ops[3].testo}),
               (std::tuple{7500 + 626 - 80.0, 5050.0, "1", 7550.0, 5000 - 626.0, "1"}));
     EXPECT_EQ(Estremi(ops[12]), (Coordinate{8126, 5000, 7500, 4374}));
 }
 
 } // namespace
-} // namespace vellora

@@ -32,17 +32,13 @@ TEST_F(AvvioTest, ValoriInizialiDelProgramma)
     b.p.d.Parametri.TraslX = 7;
     b.p.totali.TotRotazione = 40;
     Inizializza(b.p, Cartella(), Cartella(), "");
-    EXPECT_EQ(b.p.d.Range, 12);
-    EXPECT_EQ(b.p.d.NumeroFigure, 0);
-    EXPECT_EQ(b.p.d.Parametri, ParametriTrasformazione{});
-    EXPECT_EQ(b.p.PausaMacro, 50);
+    EXPECT_EQ(std::tuple(b.p.d.Range, b.p.d.NumeroFigure, b.p.d.Parametri.TraslX, b.p.PausaMacro,
+                         b.p.testi.DidascaliaPiano, b.p.voci.Abilitata(Voce::MnuVisualizzaDati),
+                         MostraTitoloAllAvvio(b.p)),
+              std::tuple(12, 0, 1, 50, "Senza nome", false, true));
     const std::array<std::string, 6> pannelli = {"Rot.=0°", "xTrasl.=0",     "yTrasl.=0",
                                                  "Omot.=1", "Stir. oriz.=1", "Stir. vert.=1"};
     EXPECT_EQ(b.p.testi.Pannelli, pannelli);
-    EXPECT_EQ(b.p.testi.DidascaliaPiano, "Senza nome");
-    EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuVisualizzaDati));
-    EXPECT_TRUE(MostraTitoloAllAvvio(b.p));
-
     AvviaFinestra(b.p);
     EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
     EXPECT_FALSE(b.schermo.operazioni.empty());
@@ -100,11 +96,8 @@ TEST(Chiusura, RifiutataDuranteUnaMacroOColMenuFileSpento)
         b.p.sessione.EsecuzioneMacro = esegue;
         EXPECT_FALSE(RichiestaChiusura(b.p));
         EXPECT_FALSE(b.p.sessione.InChiusura);
-        ASSERT_EQ(b.dialoghi.messaggi.size(), messaggio.empty() ? 0u : 1u);
-        if (!messaggio.empty()) {
-            EXPECT_EQ(b.dialoghi.messaggi[0].testo, messaggio);
-            EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
-        }
+        EXPECT_EQ(b.dialoghi.Testi(), messaggio.empty() ? std::vector<std::string>{} : std::vector{messaggio});
+        EXPECT_TRUE(messaggio.empty() || b.dialoghi.messaggi[0].icona == Icona::Stop);
     }
 }
 
@@ -124,9 +117,9 @@ TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
         EXPECT_EQ(RichiestaChiusura(b.p), chiude);
         EXPECT_EQ(b.p.sessione.InChiusura, chiude);
         ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-        EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Salvare il disegno?");
-        EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
-        EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNo);
+        const auto& m = b.dialoghi.messaggi[0];
+        EXPECT_EQ(std::tuple(m.testo, m.icona, m.pulsanti),
+                  std::tuple("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo));
         EXPECT_EQ(fs::exists(destinazione), file.has_value());
         fs::remove(destinazione);
     }
@@ -135,44 +128,35 @@ TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
     EXPECT_TRUE(b.dialoghi.messaggi.empty());
 }
 
-// Closing the plane's window alone starts a new drawing.
+// Closing the plane's window alone starts a new drawing, after the save question; Annulla changes nothing.
 TEST(NuovoDisegno, RiportaATuttoIlNeutro)
 {
-    Banco b;
-    InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
-    b.p.d.CentroX = 3;
-    b.p.totali.TotOmotetia = 4;
-    b.p.testi.DidascaliaPiano = "prova.geo";
-    b.p.sessione.NomeDisegno = "/tmp/prova.geo";
-    b.p.d.Range = 20;
-    b.schermo.operazioni.clear();
-    b.dialoghi.risposte = {Risposta::No}; // Yes would save over /tmp/prova.geo
-    EXPECT_FALSE(ChiusuraPiano(b.p));
-    EXPECT_EQ(b.dialoghi.messaggi.at(0).pulsanti, Pulsanti::SiNoAnnulla);
-    EXPECT_EQ(b.p.d.NumeroFigure, 0);
-    EXPECT_EQ(b.p.d.CentroX, 0.0f);
-    EXPECT_EQ(b.p.totali, Totali{});
-    EXPECT_EQ(b.p.testi.Pannelli[3], "Omot.=1");
-    EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
-    EXPECT_EQ(b.p.testi.DidascaliaPiano, "Senza nome");
-    EXPECT_EQ(b.p.sessione.NomeDisegno, "");
-    EXPECT_FALSE(b.p.voci.Abilitata(Voce::MnuModificaElimina));
-    EXPECT_FALSE(b.p.sessione.Modificato);
-    EXPECT_EQ(b.p.d.Range, 20); // the plane settings stay
-    EXPECT_FALSE(b.schermo.operazioni.empty());
-}
-
-TEST(NuovoDisegno, AnnullaNonCambiaNulla)
-{
-    Banco b;
-    InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
-    b.p.d.CentroY = 2;
-    b.p.totali.TotRotazione = 30;
-    const auto stato = [&] { return std::tuple(b.p.d, b.p.testi, b.p.voci, b.p.totali); };
-    const auto prima = stato();
-    b.dialoghi.risposte = {Risposta::Annulla};
-    EXPECT_FALSE(NuovoDisegno(b.p));
-    EXPECT_TRUE(stato() == prima);
+    for (const Risposta risposta : {Risposta::No, Risposta::Annulla}) {
+        Banco b;
+        InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliEqui);
+        b.p.d.CentroX = 3;
+        b.p.d.Range = 20;
+        b.p.totali.TotOmotetia = 4;
+        b.p.testi.DidascaliaPiano = "prova.geo";
+        b.p.sessione.NomeDisegno = "/tmp/prova.geo";
+        b.schermo.operazioni.clear();
+        const auto stato = [&] { return std::tuple(b.p.d, b.p.testi, b.p.voci, b.p.totali, b.p.sessione); };
+        const auto prima = stato();
+        b.dialoghi.risposte = {risposta}; // Yes would save over /tmp/prova.geo
+        EXPECT_FALSE(ChiusuraPiano(b.p));
+        EXPECT_EQ(b.dialoghi.messaggi.at(0).pulsanti, Pulsanti::SiNoAnnulla);
+        if (risposta == Risposta::Annulla) {
+            EXPECT_TRUE(stato() == prima);
+            continue;
+        }
+        // The plane settings stay.
+        EXPECT_EQ(std::tuple(b.p.d.NumeroFigure, b.p.d.CentroX, b.p.d.Range, b.p.testi.Pannelli[3],
+                             b.p.testi.CampoFigura, b.p.testi.DidascaliaPiano, b.p.sessione.NomeDisegno,
+                             b.p.voci.Abilitata(Voce::MnuModificaElimina), b.p.sessione.Modificato),
+                  std::tuple(0, 0.0f, 20, "Omot.=1", "Non ci sono figure", "Senza nome", "", false, false));
+        EXPECT_EQ(b.p.totali, Totali{});
+        EXPECT_FALSE(b.schermo.operazioni.empty());
+    }
 }
 
 } // namespace

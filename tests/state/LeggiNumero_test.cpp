@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 using test::DialoghiFinti;
@@ -13,16 +14,10 @@ const std::string Illeggibile = "Vellora non è in grado di interpretare l'input
 const std::string PerZero = "Divisione per zero!";
 const std::string Intervallo = "Uno o più valori inseriti non sono nell'intervallo che Vellora può accettare";
 
-struct Caso {
-    std::string testo;
-    float atteso;
-    std::string testoDopo;
-    std::string messaggio; // empty: accepted
-};
-
 TEST(LeggiNumero, Tabella)
 {
-    const Caso casi[] = {
+    // {text, value, text afterwards, message (empty: accepted)}
+    const std::tuple<std::string, float, std::string, std::string> casi[] = {
         // Blank fields are worth 0; the caller's text is trimmed, "," becomes ".".
         {"    ", 0.0f, "", Nessuno},
         {"  -3,5  ", -3.5f, "-3.5", Nessuno},
@@ -59,20 +54,16 @@ TEST(LeggiNumero, Tabella)
         {"1234567890123456789012/0", ValoreRifiutato, "1234567890123456789012", Intervallo},
         {"1234567890123456789012x", ValoreRifiutato, "1234567890123456789012x", Illeggibile},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE("testo: \"" + c.testo + "\"");
+    for (const auto& [prima, atteso, dopo, messaggio] : casi) {
         DialoghiFinti dialoghi;
         bool errore = false;
-        std::string testo = c.testo;
-        EXPECT_EQ(LeggiNumero(testo, errore, dialoghi), c.atteso);
-        EXPECT_EQ(testo, c.testoDopo);
-        EXPECT_EQ(errore, !c.messaggio.empty());
-        ASSERT_EQ(dialoghi.messaggi.size(), c.messaggio.empty() ? 0u : 1u);
-        if (!c.messaggio.empty()) {
-            EXPECT_EQ(dialoghi.messaggi[0].testo, c.messaggio);
-            EXPECT_EQ(dialoghi.messaggi[0].icona, Icona::Stop);
-            EXPECT_EQ(dialoghi.messaggi[0].pulsanti, Pulsanti::Ok);
-        }
+        std::string testo = prima;
+        const float valore = LeggiNumero(testo, errore, dialoghi);
+        EXPECT_EQ(std::tuple(valore, testo, errore), std::tuple(atteso, dopo, !messaggio.empty()))
+            << '"' << prima << '"';
+        EXPECT_EQ(dialoghi.Testi(), messaggio.empty() ? std::vector<std::string>{} : std::vector{messaggio});
+        for (const auto& m : dialoghi.messaggi)
+            EXPECT_TRUE(m.icona == Icona::Stop && m.pulsanti == Pulsanti::Ok);
     }
 }
 
@@ -83,17 +74,11 @@ TEST(LeggiNumero, SoloIlPrimoCampoErratoVieneSegnalato)
     DialoghiFinti dialoghi;
     bool errore = false;
     std::string campi[] = {" 1,5 ", "x", " 2/0 "};
-    const float valori[] = {LeggiNumero(campi[0], errore, dialoghi), LeggiNumero(campi[1], errore, dialoghi),
-                            LeggiNumero(campi[2], errore, dialoghi)};
-    EXPECT_TRUE(errore);
-    EXPECT_EQ(valori[0], 1.5f);
-    EXPECT_EQ(valori[1], ValoreRifiutato);
-    EXPECT_EQ(valori[2], 0.0f);
-    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(dialoghi.messaggi[0].testo, Illeggibile);
-    EXPECT_EQ(campi[0], "1.5");
-    EXPECT_EQ(campi[2], " 2/0 ");
+    const std::tuple valori{LeggiNumero(campi[0], errore, dialoghi), LeggiNumero(campi[1], errore, dialoghi),
+                            LeggiNumero(campi[2], errore, dialoghi)}; // in this order
+    EXPECT_EQ(valori, std::tuple(1.5f, ValoreRifiutato, 0.0f));
+    EXPECT_EQ(std::tuple(errore, dialoghi.Testi(), campi[0], campi[2]),
+              std::tuple(true, std::vector{Illeggibile}, "1.5", " 2/0 "));
 }
 
 } // namespace
-} // namespace vellora

@@ -10,7 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 // The bitmap file and the clipboard get the plane's canvas pixel by pixel.
@@ -40,4 +41,3 @@ TEST(Bitmap, IlFileEGliAppuntiRicevonoLaTela)
 }
 
 } // namespace
-} // namespace vellora

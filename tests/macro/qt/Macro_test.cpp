@@ -11,7 +11,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 TEST(MacroNellaFinestra, CtrlIInterrompeLaMacroDuranteUnaPausa)
@@ -55,4 +56,3 @@ TEST(MacroNellaFinestra, CtrlIInterrompeLaMacroDuranteUnaPausa)
 }
 
 } // namespace
-} // namespace vellora

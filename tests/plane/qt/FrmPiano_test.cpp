@@ -10,7 +10,8 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 // The point (-8, -4), active, and the triangle (1,1) (2,1) (1,2).
@@ -70,4 +71,3 @@ TEST(FrmPiano, IlMouseSelezionaESpostaMaNonDuranteUnaMacro)
 }
 
 } // namespace
-} // namespace vellora

@@ -15,7 +15,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace vellora {
+using namespace vellora;
+
 namespace {
 
 qsizetype Pagine(const QString& file)
@@ -46,16 +47,13 @@ TEST(Stampa, DueCopieVerticaliDalDialogo)
     QTest::mouseClick(w.findChild<QRadioButton*>("OptStampaVert"), Qt::LeftButton);
     EXPECT_EQ(st.LeggiOrientamento(), Orientamento::Verticale); // the printer turns at once
     QTest::mouseClick(w.findChild<QPushButton*>("CmdStampa"), Qt::LeftButton);
-    EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_FLOAT_EQ(w.Dialogo().FattoreStampa, 0.5f);
     ASSERT_EQ(b.dialoghi.richiesteFile.size(), 1u);
-    EXPECT_EQ(b.dialoghi.richiesteFile[0].nomeIniziale, "Senza nome.pdf");
-    EXPECT_EQ(Pagine(cartella.filePath("copie.pdf")), 2);
-    EXPECT_TRUE(b.dialoghi.messaggi.empty());
+    EXPECT_EQ(std::tuple(w.result(), w.Dialogo().FattoreStampa, b.dialoghi.richiesteFile[0].nomeIniziale,
+                         Pagine(cartella.filePath("copie.pdf")), b.dialoghi.messaggi.size()),
+              std::tuple(QDialog::Accepted, 0.5f, "Senza nome.pdf", 2, 0u));
 
     // Straight to a file, as the command line exports it, in a folder that is not there.
     EXPECT_FALSE(EsportaPdf(b.p, cartella.filePath("manca/pagina.pdf")));
 }
 
 } // namespace
-} // namespace vellora
