@@ -57,6 +57,32 @@ File CreaTemporaneo(const fs::path& destinazione, fs::path& temporaneo, std::err
     return nullptr;
 }
 
+// The temporaries CreaTemporaneo makes for `destinazione`: "." + name +
+// ".salva" + digits.
+bool TemporaneoDi(const fs::path& file, const std::string& destinazione)
+{
+    const std::string nome = file.filename().string();
+    const std::string prefisso = "." + destinazione + ".salva";
+    return nome.size() > prefisso.size() && nome.compare(0, prefisso.size(), prefisso) == 0 &&
+           nome.find_first_not_of("0123456789", prefisso.size()) == std::string::npos;
+}
+
+// What a save that was killed before its rename left beside the file. A
+// save of the same file running at this very moment loses its temporary
+// too: its rename then fails and it reports so, while the file holds the
+// complete text this save wrote.
+void RimuoviTemporaneiRimasti(const fs::path& destinazione)
+{
+    std::error_code e;
+    const fs::path cartella = destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
+    const std::string nome = destinazione.filename().string();
+    for (fs::directory_iterator it(cartella, e), fine; !e && it != fine; it.increment(e)) {
+        std::error_code ignora;
+        if (TemporaneoDi(it->path(), nome) && it->is_regular_file(ignora))
+            fs::remove(it->path(), ignora);
+    }
+}
+
 } // namespace
 
 std::string MotivoErrore(std::error_code e)
@@ -113,6 +139,7 @@ bool ScriviFileSicuro(const std::string& percorso, std::string_view testo, std::
         motivo = MotivoErrore(e);
         return false;
     }
+    RimuoviTemporaneiRimasti(destinazione);
     return true;
 }
 

@@ -14,7 +14,9 @@ std::string MotivoErrore(std::error_code e);
 // Writes the text into a new file in the same folder, then renames it over
 // `percorso`: a failed write leaves the old file as it was. An existing file
 // that may not be written is refused, even when its folder would let the
-// rename replace it. False, with the reason, when nothing was written.
+// rename replace it. False, with the reason, when nothing was written. Once
+// the file is in place, the temporaries an interrupted save of the same file
+// left behind are removed. Paths are bytes, passed to the system as given.
 bool ScriviFileSicuro(const std::string& percorso, std::string_view testo, std::string& motivo);
 
 // The whole file, when it is a regular file of at most `limite` bytes; false,
