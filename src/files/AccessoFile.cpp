@@ -57,6 +57,32 @@ File CreaTemporaneo(const fs::path& destinazione, fs::path& temporaneo, std::err
     return nullptr;
 }
 
+// The temporaries CreaTemporaneo makes for `destinazione`: "." + name +
+// ".salva" + digits.
+bool TemporaneoDi(const fs::path& file, const std::string& destinazione)
+{
+    const std::string nome = file.filename().string();
+    const std::string prefisso = "." + destinazione + ".salva";
+    return nome.size() > prefisso.size() && nome.compare(0, prefisso.size(), prefisso) == 0 &&
+           nome.find_first_not_of("0123456789", prefisso.size()) == std::string::npos;
+}
+
+// What a save that was killed before its rename left beside the file. A
+// save of the same file running at this very moment loses its temporary
+// too: its rename then fails and it reports so, while the file holds the
+// complete text this save wrote.
+void RimuoviTemporaneiRimasti(const fs::path& destinazione)
+{
+    std::error_code e;
+    const fs::path cartella = destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
+    const std::string nome = destinazione.filename().string();
+    for (fs::directory_iterator it(cartella, e), fine; !e && it != fine; it.increment(e)) {
+        std::error_code ignora;
+        if (TemporaneoDi(it->path(), nome) && it->is_regular_file(ignora))
+            fs::remove(it->path(), ignora);
+    }
+}
+
 } // namespace
 
 std::string MotivoErrore(std::error_code e)
@@ -113,11 +139,31 @@ bool ScriviFileSicuro(const std::string& percorso, std::string_view testo, std::
         motivo = MotivoErrore(e);
         return false;
     }
+    RimuoviTemporaneiRimasti(destinazione);
     return true;
 }
 
-bool LeggiFileIntero(const std::string& percorso, std::string& testo, std::string& motivo)
+bool LeggiFileIntero(const std::string& percorso, std::string& testo, std::string& motivo, std::uintmax_t limite)
 {
+    std::error_code e;
+    const fs::file_status stato = fs::status(percorso, e);
+    if (e || !fs::exists(stato)) {
+        motivo = MotivoErrore(e ? e : std::make_error_code(std::errc::no_such_file_or_directory));
+        return false;
+    }
+    if (fs::is_directory(stato)) {
+        motivo = MotivoErrore(std::make_error_code(std::errc::is_a_directory));
+        return false;
+    }
+    if (!fs::is_regular_file(stato)) {
+        motivo = "non è un file regolare";
+        return false;
+    }
+    const std::uintmax_t dimensione = fs::file_size(percorso, e);
+    if (!e && dimensione > limite) {
+        motivo = "file troppo grande";
+        return false;
+    }
     errno = 0;
     File f(std::fopen(percorso.c_str(), "rb"));
     if (!f) {
@@ -125,11 +171,20 @@ bool LeggiFileIntero(const std::string& percorso, std::string& testo, std::strin
         return false;
     }
     testo.clear();
+    if (!e)
+        testo.reserve(static_cast<size_t>(dimensione));
     char blocco[8192];
     size_t letti = 0;
     errno = 0;
-    while ((letti = std::fread(blocco, 1, sizeof blocco, f.get())) > 0)
+    // The size the system gave is checked again while reading: a file may
+    // grow in between, and some files tell no size at all.
+    while ((letti = std::fread(blocco, 1, sizeof blocco, f.get())) > 0) {
+        if (testo.size() + letti > limite) {
+            motivo = "file troppo grande";
+            return false;
+        }
         testo.append(blocco, letti);
+    }
     if (std::ferror(f.get())) {
         motivo = MotivoErrore(UltimoErrore());
         return false;
@@ -140,9 +195,10 @@ bool LeggiFileIntero(const std::string& percorso, std::string& testo, std::strin
 bool EsisteFile(const std::string& percorso)
 {
     std::error_code e;
-    if (percorso.empty() || fs::is_directory(percorso, e))
+    const fs::file_status stato = fs::status(percorso, e);
+    if (percorso.empty() || e || !fs::exists(stato) || fs::is_directory(stato))
         return false;
-    return File(std::fopen(percorso.c_str(), "rb")) != nullptr;
+    return !fs::is_regular_file(stato) || File(std::fopen(percorso.c_str(), "rb")) != nullptr;
 }
 
 std::string NomeDaPercorso(const std::string& percorso)

@@ -39,15 +39,6 @@ template <class T> std::optional<T> Converti(std::string_view cifre)
     return v;
 }
 
-template <class Intero> void LeggiIntero(std::optional<double> d, Intero& v)
-{
-    if (!d || !std::isfinite(*d))
-        return;
-    const double r = std::nearbyint(*d);
-    if (r >= std::numeric_limits<Intero>::min() && r <= std::numeric_limits<Intero>::max())
-        v = static_cast<Intero>(r);
-}
-
 } // namespace
 
 std::optional<double> NumeroDaCampo(std::string_view campo)
@@ -90,29 +81,40 @@ std::optional<std::string_view> CampiFile::Prossimo()
     return Rifila(campo);
 }
 
-std::optional<double> CampiFile::ProssimoNumero()
+bool CampiFile::Leggi(float& v)
 {
     const auto campo = Prossimo();
-    return campo ? NumeroDaCampo(*campo) : std::nullopt;
-}
-
-void CampiFile::Leggi(float& v)
-{
-    const auto campo = Prossimo();
-    if (!campo)
-        return;
-    if (const auto letto = SingolaDaCampo(*campo))
+    if (!campo || campo->empty())
+        return true;
+    const auto letto = SingolaDaCampo(*campo);
+    if (letto)
         v = *letto;
+    return letto.has_value();
 }
 
-void CampiFile::Leggi(unsigned char& v)
+template <class Intero> bool CampiFile::LeggiIntero(Intero& v)
 {
-    LeggiIntero(ProssimoNumero(), v);
+    const auto campo = Prossimo();
+    if (!campo || campo->empty())
+        return true;
+    const auto d = NumeroDaCampo(*campo);
+    if (!d || !std::isfinite(*d))
+        return false;
+    const double r = std::nearbyint(*d);
+    if (r < std::numeric_limits<Intero>::min() || r > std::numeric_limits<Intero>::max())
+        return false;
+    v = static_cast<Intero>(r);
+    return true;
 }
 
-void CampiFile::Leggi(short& v)
+bool CampiFile::Leggi(unsigned char& v)
 {
-    LeggiIntero(ProssimoNumero(), v);
+    return LeggiIntero(v);
+}
+
+bool CampiFile::Leggi(short& v)
+{
+    return LeggiIntero(v);
 }
 
 } // namespace vellora

@@ -32,18 +32,20 @@ public:
     // The next field without surrounding blanks; nothing once the text ends.
     std::optional<std::string_view> Prossimo();
 
-    // Read the next field into v when it is a number that fits the type;
-    // otherwise v keeps its value and reading goes on with the field after.
-    // Blanks around a number are ignored, the leading zero and the exponent
-    // are optional. "nan" and "inf" are read into a float, so that the
-    // caller can refuse the file rather than silently keep an old value;
+    // Read the next field into v when it is a number that fits the type.
+    // A field that is not there (the text ended) or empty (a value deleted by
+    // hand) leaves v as it is; so does any other field, but then the answer
+    // is false, for the caller to refuse the text: reading goes on with the
+    // field after either way. Blanks around a number are ignored, the
+    // leading zero and the exponent are optional. "nan" and "inf" are read
+    // into a float, so that the caller can refuse them by their value;
     // whole types take the nearest whole number, ties to even.
-    void Leggi(float& v);
-    void Leggi(unsigned char& v);
-    void Leggi(short& v);
+    bool Leggi(float& v);
+    bool Leggi(unsigned char& v);
+    bool Leggi(short& v);
 
 private:
-    std::optional<double> ProssimoNumero();
+    template <class Intero> bool LeggiIntero(Intero& v);
 
     std::string_view testo_;
     std::size_t pos_ = 0;

@@ -60,15 +60,15 @@ Esito Salva(Programma& p)
     return Esito::Salvato;
 }
 
-// The drawing in the file read over the current one, or a message.
+// The drawing in the file, or a message.
 std::optional<Disegno> Carica(Programma& p, const std::string& percorso)
 {
     std::string testo, motivo;
-    if (!LeggiFileIntero(percorso, testo, motivo)) {
+    if (!LeggiFileIntero(percorso, testo, motivo, LimiteDisegno)) {
         p.Messaggio("Impossibile aprire il disegno «" + percorso + "»: " + motivo);
         return std::nullopt;
     }
-    auto c = LeggiTestoDisegno(testo, p.d);
+    auto c = LeggiTestoDisegno(testo);
     if (!c)
         p.Messaggio(NonEUnDisegno);
     return c;

@@ -2,6 +2,8 @@
 
 #include "files/CampiFile.h"
 #include "files/RecordFigura.h"
+#include "plane/Range.h"
+#include "plane/Scala.h"
 
 #include <cmath>
 
@@ -9,31 +11,39 @@ namespace vellora {
 
 namespace {
 
-bool RispettaIlModello(Disegno& c)
+bool EntroScala(float s)
 {
-    for (int f = 1; f <= c.NumeroFigure; ++f)
-        if (!RecordValido(EstraiRecord(c.Figure, f)))
-            return false;
+    return s >= ScalaMinima && s <= ScalaMassima;
+}
+
+bool RispettaIlModello(const Disegno& c)
+{
     const ParametriTrasformazione& par = c.Parametri;
     for (float v : {par.TraslX, par.TraslY, par.AngoloRotazione, par.CoeffOmotetia, par.StirOriz, par.StirVert,
                     c.CentroX, c.CentroY, par.PuntoPX, par.PuntoPY})
         if (!std::isfinite(v))
             return false;
-    // Every pixel position divides by the scales.
-    if (!(c.ScalaX > 0.0f) || !(c.ScalaY > 0.0f) || !std::isfinite(c.ScalaX) || !std::isfinite(c.ScalaY))
+    if (c.Range < RangeMinimo || c.Range > RangeMassimo || !EntroScala(c.ScalaX) || !EntroScala(c.ScalaY))
         return false;
-    if (c.NumeroFigure == 0) {
-        // No figure is selected, but the slot must stay a valid index for
-        // code that looks at the active record of an empty drawing.
-        if (c.FiguraAttiva < 1 || c.FiguraAttiva > MaxFigure)
-            c.FiguraAttiva = 1;
-        if (c.VerticeAttivo > MaxPunti)
-            c.VerticeAttivo = 0;
-        return true;
-    }
+    if (c.TipoGriglia < GrigliaRighe || c.TipoGriglia > GrigliaPunti)
+        return false;
+    // With no figures the selection is what a new drawing or the deletion of
+    // the last figure leaves: a slot number, the whole figure.
+    if (c.NumeroFigure == 0)
+        return c.FiguraAttiva >= 1 && c.FiguraAttiva <= MaxFigure && c.VerticeAttivo == 0;
     if (c.FiguraAttiva < 1 || c.FiguraAttiva > c.NumeroFigure)
         return false;
     return c.VerticeAttivo <= c.Figure.X(c.FiguraAttiva, 0);
+}
+
+// The count fixes where everything after it lies: a count that is not a
+// whole number 0..128 would read the rest out of step.
+std::optional<uint8_t> NumeroFigureDaCampo(std::string_view campo)
+{
+    const auto n = NumeroDaCampo(campo);
+    if (!n || !(*n >= 0 && *n <= MaxFigure) || std::trunc(*n) != *n)
+        return std::nullopt;
+    return static_cast<uint8_t>(*n);
 }
 
 } // namespace
@@ -58,36 +68,36 @@ std::string TestoDisegno(const Disegno& c)
     return t;
 }
 
-std::optional<Disegno> LeggiTestoDisegno(std::string_view testo, Disegno base)
+std::optional<Disegno> LeggiTestoDisegno(std::string_view testo)
 {
     CampiFile campi(testo);
     if (campi.Prossimo() != std::optional<std::string_view>(IntestazioneDisegno))
         return std::nullopt;
-    Disegno& c = base;
-    campi.Leggi(c.NumeroFigure);
-    // The count fixes where everything after it lies: past 128 no reading
-    // of the rest could make sense.
-    if (c.NumeroFigure > MaxFigure)
-        return std::nullopt;
+    Disegno c;
+    // A file of the header alone is a new drawing.
+    if (const auto campo = campi.Prossimo()) {
+        const auto n = NumeroFigureDaCampo(*campo);
+        if (!n)
+            return std::nullopt;
+        c.NumeroFigure = *n;
+    }
     for (int f = 1; f <= c.NumeroFigure; ++f) {
-        RecordFigura r = EstraiRecord(c.Figure, f);
-        LeggiRecord(campi, r);
+        RecordFigura r;
+        if (!LeggiRecord(campi, r) || !RecordValido(r))
+            return std::nullopt;
         PosaRecord(c.Figure, f, r);
     }
-    campi.Leggi(c.FiguraAttiva);
-    campi.Leggi(c.VerticeAttivo);
-    campi.Leggi(c.TipoGriglia);
-    campi.Leggi(c.Range);
-    campi.Leggi(c.ScalaX);
-    campi.Leggi(c.ScalaY);
-    campi.Leggi(c.TraslPianoX);
-    campi.Leggi(c.TraslPianoY);
+    bool letti = campi.Leggi(c.FiguraAttiva) && campi.Leggi(c.VerticeAttivo) && campi.Leggi(c.TipoGriglia) &&
+                 campi.Leggi(c.Range) && campi.Leggi(c.ScalaX) && campi.Leggi(c.ScalaY) && campi.Leggi(c.TraslPianoX) &&
+                 campi.Leggi(c.TraslPianoY);
     ParametriTrasformazione& par = c.Parametri;
     for (float* v : {&par.TraslX, &par.TraslY, &par.AngoloRotazione, &par.CoeffOmotetia, &par.StirOriz, &par.StirVert,
                      &c.CentroX, &c.CentroY, &par.PuntoPX, &par.PuntoPY})
-        campi.Leggi(*v);
+        letti = letti && campi.Leggi(*v);
+    while (const auto resto = campi.Prossimo())
+        letti = letti && resto->empty();
     par.ImpostaAngolo(par.AngoloRotazione);
-    if (!RispettaIlModello(c))
+    if (!letti || !RispettaIlModello(c))
         return std::nullopt;
     return c;
 }

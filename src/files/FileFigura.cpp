@@ -16,13 +16,13 @@ std::string TestoFigura(const RecordFigura& r)
     return testo;
 }
 
-std::optional<RecordFigura> LeggiTestoFigura(std::string_view testo, RecordFigura base)
+std::optional<RecordFigura> LeggiTestoFigura(std::string_view testo)
 {
     CampiFile campi(testo);
-    LeggiRecord(campi, base);
-    if (!RecordValido(base))
+    RecordFigura r;
+    if (!LeggiRecord(campi, r) || !RecordValido(r))
         return std::nullopt;
-    return base;
+    return r;
 }
 
 bool SalvaFiguraConNome(Programma& p)
@@ -50,14 +50,12 @@ bool InserisciFiguraDaFile(Programma& p)
     if (!scelto)
         return false;
     std::string testo, motivo;
-    if (!LeggiFileIntero(*scelto, testo, motivo)) {
+    if (!LeggiFileIntero(*scelto, testo, motivo, LimiteFigura)) {
         p.Messaggio("Impossibile aprire la figura «" + *scelto + "»: " + motivo);
         return false;
     }
-    // Read over the stale record of the slot the figure goes into: what the
-    // file lacks comes from there, as it would when reading in place.
     const int n = p.d.NumeroFigure + 1;
-    const auto r = LeggiTestoFigura(testo, EstraiRecord(p.d.Figure, n));
+    const auto r = LeggiTestoFigura(testo);
     if (!r) {
         p.Messaggio(NonEUnaFigura);
         return false;

@@ -4,6 +4,7 @@
 #include "files/RecordFigura.h"
 #include "state/Programma.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,9 +16,13 @@ inline const std::string NonEUnaFigura = "Non è una figura di Vellora";
 
 std::string TestoFigura(const RecordFigura& r);
 
-// The 23 pairs read over `base` (a value that cannot be read keeps its slot);
-// nothing when the figure would break the model (RecordValido).
-std::optional<RecordFigura> LeggiTestoFigura(std::string_view testo, RecordFigura base);
+// A figure file is under 1 kB.
+inline constexpr std::uintmax_t LimiteFigura = 64 * 1024;
+
+// The 23 pairs in a new record; nothing when one is missing or is not a
+// number, or when the figure would break the model (RecordValido). What
+// follows the 23rd pair is not read.
+std::optional<RecordFigura> LeggiTestoFigura(std::string_view testo);
 
 // Writes the selected figure; names and Modificato stay as they are. True
 // when the file was written.

@@ -1,35 +1,77 @@
 #include "files/Recenti.h"
 
-#include <fstream>
+#include "files/AccessoFile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace vellora {
 
 namespace {
-bool LeggiRiga(std::istream& in, std::string& riga)
+
+// Two paths; whatever is larger is not this program's file.
+constexpr std::uintmax_t LimiteRecenti = 64 * 1024;
+
+// The line that starts at `inizio`, without its CR LF or LF; `inizio` moves
+// past it.
+std::string Riga(std::string_view testo, size_t& inizio)
 {
-    if (!std::getline(in, riga))
-        return false;
+    if (inizio >= testo.size())
+        return {};
+    size_t fine = testo.find('\n', inizio);
+    if (fine == std::string_view::npos)
+        fine = testo.size();
+    std::string_view riga = testo.substr(inizio, fine - inizio);
     if (!riga.empty() && riga.back() == '\r')
-        riga.pop_back();
-    return true;
+        riga.remove_suffix(1);
+    inizio = fine + 1;
+    return std::string(riga);
 }
+
+bool FinisceInGeo(std::string nome)
+{
+    if (nome.size() < 4)
+        return false;
+    nome = nome.substr(nome.size() - 4);
+    for (char& c : nome)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return nome == ".geo";
+}
+
 } // namespace
 
 std::optional<Recenti> LeggiRecenti(const std::string& percorso)
 {
-    std::ifstream in(percorso, std::ios::binary);
-    Recenti r;
-    if (!in || !LeggiRiga(in, r.UltimoDisegno) || !LeggiRiga(in, r.Cartella))
+    std::string testo, motivo;
+    if (!LeggiFileIntero(percorso, testo, motivo, LimiteRecenti))
         return std::nullopt;
+    Recenti r;
+    size_t inizio = 0;
+    r.UltimoDisegno = Riga(testo, inizio);
+    r.Cartella = Riga(testo, inizio);
     return r;
 }
 
 bool ScriviRecenti(const std::string& percorso, const Recenti& r)
 {
-    std::ofstream out(percorso, std::ios::binary | std::ios::trunc);
-    out << r.UltimoDisegno << "\r\n" << r.Cartella << "\r\n";
-    out.close();
-    return static_cast<bool>(out);
+    std::string motivo;
+    return ScriviFileSicuro(percorso, r.UltimoDisegno + "\r\n" + r.Cartella + "\r\n", motivo);
+}
+
+bool ContieneDisegni(const std::string& cartella)
+{
+    std::error_code e;
+    for (fs::directory_iterator it(cartella, e), fine; !e && it != fine; it.increment(e)) {
+        std::error_code ignora;
+        if (FinisceInGeo(it->path().filename().string()) && it->is_regular_file(ignora))
+            return true;
+    }
+    return false;
 }
 
 } // namespace vellora

@@ -1,5 +1,6 @@
 #pragma once
-// recent.dat: the last drawing on line 1, the working folder at exit on line 2.
+// recent.dat: the last drawing on line 1, on line 2 the working folder at exit,
+// which is the folder of the last file chosen in a file dialog.
 #include <optional>
 #include <string>
 
@@ -9,13 +10,18 @@ inline const std::string NomeFileRecenti = "recent.dat";
 
 struct Recenti {
     std::string UltimoDisegno;
-    std::string Cartella;
+    std::string Cartella; // empty when the file has one line only
 };
 
-// Both lines, CR LF or LF; nothing when the file is missing or short.
+// Both lines, CR LF or LF; nothing when the file is missing or cannot be read.
 std::optional<Recenti> LeggiRecenti(const std::string& percorso);
 
-// Rewrites the file with CR LF line ends; false when it cannot be written.
+// Rewrites the file with CR LF line ends, by the safe write of every
+// document; false when it cannot be written, the old file then intact.
 bool ScriviRecenti(const std::string& percorso, const Recenti& r);
+
+// True when the folder holds a drawing file: a regular file whose name ends
+// in ".geo", in any letter case.
+bool ContieneDisegni(const std::string& cartella);
 
 } // namespace vellora

@@ -1,5 +1,7 @@
 #include "files/RecordFigura.h"
 
+#include "model/Nomi.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -36,12 +38,19 @@ void ScriviRecord(std::string& testo, const RecordFigura& r)
         testo.append(TestoNumeroFile(r.x[k])).append(",").append(TestoNumeroFile(r.y[k])).append("\r\n");
 }
 
-void LeggiRecord(CampiFile& campi, RecordFigura& r)
+bool LeggiRecord(CampiFile& campi, RecordFigura& r)
 {
-    for (size_t k = 0; k <= UltimoSlot; ++k) {
-        campi.Leggi(r.x[k]);
-        campi.Leggi(r.y[k]);
-    }
+    const auto leggi = [&campi](float& v) {
+        const auto campo = campi.Prossimo();
+        const auto letto = campo ? SingolaDaCampo(*campo) : std::nullopt;
+        if (letto)
+            v = *letto;
+        return letto.has_value();
+    };
+    for (size_t k = 0; k <= UltimoSlot; ++k)
+        if (!leggi(r.x[k]) || !leggi(r.y[k]))
+            return false;
+    return true;
 }
 
 bool RecordValido(const RecordFigura& r)
@@ -54,7 +63,8 @@ bool RecordValido(const RecordFigura& r)
         return false;
     if (cerchio == CodiceCerchio && n != 2.0f)
         return false;
-    if (!Intero(colore, 0, 15) || !(tratto == TrattoPieno || tratto == TrattoPunteggiato))
+    if (!(colore == CodiceGrigio || Intero(colore, CodiceVerdeChiaro, CodiceBianco)) ||
+        !(tratto == TrattoPieno || tratto == TrattoPunteggiato))
         return false;
     const auto finito = [](float v) { return std::isfinite(v); };
     return std::all_of(r.x.begin() + 1, r.x.begin() + SlotColore, finito) &&

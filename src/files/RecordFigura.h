@@ -22,11 +22,13 @@ void PosaRecord(TabellaFigure& t, int f, const RecordFigura& r);
 // Appends the 23 lines, each ended by CR LF.
 void ScriviRecord(std::string& testo, const RecordFigura& r);
 
-// Reads the 23 pairs over r; a value that cannot be read keeps its slot.
-void LeggiRecord(CampiFile& campi, RecordFigura& r);
+// Reads the 23 pairs into r; false when a field is missing or is not a
+// number: a record is read whole or not at all.
+bool LeggiRecord(CampiFile& campi, RecordFigura& r);
 
 // A point count 1..20, a circle flag 0 or 1 (a circle has 2 points), a colour
-// code 0..15, a dash flag 0 or 2, all whole; every coordinate finite.
+// the palette offers (7, 10..15), a dash flag 0 or 2, all whole; every
+// coordinate finite.
 bool RecordValido(const RecordFigura& r);
 
 } // namespace vellora

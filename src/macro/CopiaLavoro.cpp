@@ -10,7 +10,7 @@ namespace vellora {
 bool CopiaFile(const std::string& da, const std::string& a, std::string& motivo)
 {
     std::string testo;
-    return LeggiFileIntero(da, testo, motivo) && ScriviFileSicuro(a, testo, motivo);
+    return LeggiFileIntero(da, testo, motivo, LimiteMacro) && ScriviFileSicuro(a, testo, motivo);
 }
 
 std::string PercorsoCopiaLavoro(const Programma& p)

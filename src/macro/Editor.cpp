@@ -1,6 +1,7 @@
 #include "macro/Editor.h"
 
 #include "files/AccessoFile.h"
+#include "macro/CopiaLavoro.h"
 #include "macro/Macro.h"
 #include "state/Programma.h"
 
@@ -133,7 +134,7 @@ bool EditorMacro::Apri()
     if (!std::filesystem::exists(copia, e))
         return true;
     std::string contenuto, motivo;
-    if (!LeggiFileIntero(copia, contenuto, motivo)) {
+    if (!LeggiFileIntero(copia, contenuto, motivo, LimiteMacro)) {
         p_.Messaggio(Motivato("Impossibile leggere la macro", copia, motivo));
         return false;
     }

@@ -78,7 +78,7 @@ std::optional<std::string> EseguiRighe(Programma& p)
 {
     const std::string copia = PercorsoCopiaLavoro(p);
     std::string testo, motivo;
-    if (!LeggiFileIntero(copia, testo, motivo))
+    if (!LeggiFileIntero(copia, testo, motivo, LimiteMacro))
         return "impossibile leggere «" + copia + "»: " + motivo;
     // A text file never holds a zero byte; whatever else this holds, it is
     // not a macro somebody wrote.

@@ -55,9 +55,14 @@ Cifre CifreBrevi(double a)
 Cifre CifreSingola(float a)
 {
     char testo[32];
-    std::to_chars_result r{};
-    for (int precisione = 0; precisione <= 6; ++precisione) {
+    // No text shorter than the shortest that reads back can read back: the
+    // search starts at its length, and mostly ends there.
+    std::to_chars_result r = std::to_chars(testo, testo + sizeof testo, a, std::chars_format::scientific);
+    const auto brevi = std::count_if(testo, std::find(testo, r.ptr, 'e'), [](char c) { return c != '.'; });
+    for (int precisione = std::min(static_cast<int>(brevi) - 1, 6); precisione <= 6; ++precisione) {
         r = std::to_chars(testo, testo + sizeof testo, a, std::chars_format::scientific, precisione);
+        if (precisione == 6)
+            break; // seven digits whether they read back or not
         float riletto = 0.0f;
         std::from_chars(testo, r.ptr, riletto);
         if (riletto == a)

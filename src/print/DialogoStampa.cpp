@@ -87,9 +87,10 @@ bool DialogoStampa::Stampa()
         riuscito = StampaDocumento(p_.d, righello, FattoreStampa, OrientamentoStampa, stampante_);
     riuscito = stampante_.Conclude() && riuscito;
     if (!riuscito) {
+        const std::string motivo = stampante_.Motivo().empty() ? "" : ": " + stampante_.Motivo();
         p_.dialoghi.Messaggio(stampante_.ScriveFile()
-                                  ? "Impossibile scrivere il file «" + percorso + "»"
-                                  : "Impossibile stampare su «" + stampante_.NomeDispositivo() + "»",
+                                  ? "Impossibile scrivere il file «" + percorso + "»" + motivo
+                                  : "Impossibile stampare su «" + stampante_.NomeDispositivo() + "»" + motivo,
                               Icona::Stop);
         return false;
     }

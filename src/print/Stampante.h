@@ -35,6 +35,9 @@ public:
     // After the last document; false when what was sent could not be
     // completed (a file that could not be finished).
     virtual bool Conclude() { return true; }
+    // Why the last Conclude failed, in Italian ("permesso negato"); empty
+    // when the device does not say.
+    virtual std::string Motivo() const { return {}; }
 };
 
 } // namespace vellora

@@ -13,15 +13,6 @@ namespace fs = std::filesystem;
 namespace vellora {
 
 namespace {
-bool ContieneDisegni(const fs::path& cartella)
-{
-    std::error_code e;
-    for (fs::directory_iterator it(cartella, e), fine; !e && it != fine; it.increment(e))
-        if (it->path().extension() == ".geo" && it->is_regular_file(e))
-            return true;
-    return false;
-}
-
 std::string CartellaCorrente()
 {
     std::error_code e;

@@ -126,11 +126,11 @@ Risposta DialoghiFlusso::Messaggio(const std::string& testo, Icona, Pulsanti pul
 int CaricaDisegnoBatch(Programma& p, const std::string& percorso)
 {
     std::string testo, motivo;
-    if (!LeggiFileIntero(percorso, testo, motivo)) {
+    if (!LeggiFileIntero(percorso, testo, motivo, LimiteDisegno)) {
         p.Messaggio("Impossibile aprire il disegno «" + percorso + "»: " + motivo);
         return EsitoUsoErrato;
     }
-    const auto contenuto = LeggiTestoDisegno(testo, p.d);
+    const auto contenuto = LeggiTestoDisegno(testo);
     if (!contenuto) {
         p.Messaggio(NonEUnDisegno);
         return EsitoUsoErrato;

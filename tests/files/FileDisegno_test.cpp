@@ -66,7 +66,7 @@ TEST(FileDisegno, TestoEsattoELetturaConLfEZeriIniziali)
     EXPECT_EQ(TestoDisegno(Triangolo()), TestoTriangolo());
     std::string lf = CambiaRiga(TestoTriangolo(), 4, " 0.5 , -0.25 ");
     std::erase(lf, '\r');
-    EXPECT_EQ(LeggiTestoDisegno(lf, Disegno{}), Triangolo());
+    EXPECT_EQ(LeggiTestoDisegno(lf), Triangolo());
 }
 
 // A full table, and every setting with a value of its own, come back in place.
@@ -77,7 +77,7 @@ TEST(FileDisegno, ScritturaELetturaRiproduconoOgniValore)
         c.Figure.CopiaRecord(1, f);
     c = Con(c.Figure, MaxFigure, 77, 3, 2, 29, 1e-5f, 1000, -32768, 32767,
             {1.5f, -2.5f, 3.5f, -4.5f, 5.5f, -6.5f, 7.5f, -8.5f, 9.5f, -10.5f});
-    EXPECT_EQ(LeggiTestoDisegno(TestoDisegno(c), Disegno{}), c);
+    EXPECT_EQ(LeggiTestoDisegno(TestoDisegno(c)), c);
 }
 
 TEST(FileDisegno, RifiutaQuelloCheIlModelloNonPuoTenere)
@@ -90,23 +90,9 @@ TEST(FileDisegno, RifiutaQuelloCheIlModelloNonPuoTenere)
         {26, "0"},    {27, "4"},    {30, "0"},    {40, "nan"},   {1, "disegno di vellora"},
     };
     for (const auto& [riga, testo] : rifiutati)
-        EXPECT_FALSE(LeggiTestoDisegno(CambiaRiga(TestoTriangolo(), riga, testo), {})) << riga << ": " << testo;
-    for (const auto& [riga, testo] : {std::pair{3, "2,1"}, std::pair{25, "0,2"}, std::pair{27, "3"}})
-        EXPECT_TRUE(LeggiTestoDisegno(CambiaRiga(TestoTriangolo(), riga, testo), {})) << riga << ": " << testo;
-}
-
-TEST(FileDisegno, UnFileCheFiniscePrimaTieneIValoriDiPrima)
-{
-    // The file stops after the triangle's third point: what follows stays.
-    Disegno prima;
-    prima.NumeroFigure = 1;
-    prima.Figure.X(1, 4) = 40;
-    prima.Range = 20;
-    const std::string t = TestoTriangolo();
-    const auto letto = LeggiTestoDisegno(t.substr(0, t.find("0,0\r\n")), prima);
-    ASSERT_TRUE(letto);
-    EXPECT_EQ(std::tuple(letto->Figure.Y(1, 3), letto->Figure.X(1, 4), letto->Range),
-              std::tuple(1234567.0f, 40.0f, 20));
+        EXPECT_FALSE(LeggiTestoDisegno(CambiaRiga(TestoTriangolo(), riga, testo))) << riga << ": " << testo;
+    for (const auto& [riga, testo] : {std::pair{3, "2,1"}, std::pair{25, "15,2"}, std::pair{27, "3"}})
+        EXPECT_TRUE(LeggiTestoDisegno(CambiaRiga(TestoTriangolo(), riga, testo))) << riga << ": " << testo;
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST_F(AvvioTest, RecentDatSceglieCartellaEUltimoDisegno)
         {"/tmp/x.geo\r\n" + conDisegni.string() + "\\\r\n", "/tmp/x.geo", conDisegni},
         {"/tmp/x.geo\n" + conDisegni.string() + "/\n", "/tmp/x.geo", conDisegni},
         {"\r\n" + senzaDisegni.string() + "\r\n", "", programma},
-        {"/tmp/solo-una-riga.geo", "", programma},
+        {"/tmp/solo-una-riga.geo", "/tmp/solo-una-riga.geo", programma},
     };
     for (const auto& [contenuto, ultimo, corrente] : casi) {
         fs::current_path(programma);

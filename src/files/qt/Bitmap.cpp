@@ -1,12 +1,26 @@
 #include "files/qt/Bitmap.h"
 
+#include "files/AccessoFile.h"
 #include "state/Programma.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QSaveFile>
+#include <string_view>
 
 namespace vellora {
+
+bool ScriviImmagine(const std::string& percorso, const QImage& immagine, const char* formato, std::string& motivo)
+{
+    QByteArray dati;
+    QBuffer memoria(&dati);
+    if (!memoria.open(QIODevice::WriteOnly) || !immagine.save(&memoria, formato)) {
+        motivo = "codifica dell'immagine non riuscita";
+        return false;
+    }
+    return ScriviFileSicuro(percorso, std::string_view(dati.constData(), static_cast<size_t>(dati.size())), motivo);
+}
 
 void SalvaBitmap(Programma& p, const QImage& immagine)
 {
@@ -14,11 +28,9 @@ void SalvaBitmap(Programma& p, const QImage& immagine)
         p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva bitmap", "", "Windows bitmap (*.bmp)|*.bmp"});
     if (!percorso)
         return;
-    // Written whole to a temporary file and then renamed, so that a failure
-    // never leaves half a picture in place of an older one.
-    QSaveFile file(QString::fromStdString(*percorso));
-    if (!file.open(QIODevice::WriteOnly) || !immagine.save(&file, "BMP") || !file.commit())
-        p.Messaggio("Impossibile salvare l'immagine in «" + *percorso + "»: " + file.errorString().toStdString());
+    std::string motivo;
+    if (!ScriviImmagine(*percorso, immagine, "BMP", motivo))
+        p.Messaggio("Impossibile salvare l'immagine in «" + *percorso + "»: " + motivo);
 }
 
 void CopiaBitmapNegliAppunti(const QImage& immagine)

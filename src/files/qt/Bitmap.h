@@ -1,6 +1,8 @@
 #pragma once
-// The plane window's picture as a Windows bitmap file or on the clipboard.
+// The plane window's picture as a Windows bitmap file or on the clipboard,
+// and the picture files of the command-line export.
 #include <QImage>
+#include <string>
 
 namespace vellora {
 
@@ -12,5 +14,10 @@ class Programma;
 void SalvaBitmap(Programma& p, const QImage& immagine);
 
 void CopiaBitmapNegliAppunti(const QImage& immagine);
+
+// Encodes the picture in the format Qt names ("BMP", "PNG") and writes it by
+// the safe write of every document: a failure leaves the old file intact.
+// False, with the reason in Italian, when nothing was written.
+bool ScriviImmagine(const std::string& percorso, const QImage& immagine, const char* formato, std::string& motivo);
 
 } // namespace vellora

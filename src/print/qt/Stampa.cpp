@@ -15,11 +15,14 @@ void StampaDisegno(Programma& p, QWidget* parent)
     dialogo.exec();
 }
 
-bool EsportaPdf(const Programma& p, const QString& percorso, float fattore, Orientamento orientamento)
+bool EsportaPdf(const Programma& p, const std::string& percorso, std::string& motivo, float fattore,
+                Orientamento orientamento)
 {
     StampanteQt stampante(percorso);
     const bool stampato = StampaDocumento(p.d, Opzioni(p).Righello, fattore, orientamento, stampante);
-    return stampante.Conclude() && stampato;
+    const bool concluso = stampante.Conclude();
+    motivo = stampante.Motivo();
+    return concluso && stampato;
 }
 
 } // namespace vellora

@@ -3,7 +3,7 @@
 // PDF file without any dialog.
 #include "print/Stampante.h"
 
-#include <QString>
+#include <string>
 
 class QWidget;
 
@@ -15,9 +15,10 @@ class Programma;
 // installed, the dialog's "Stampa" asks for a PDF file instead.
 void StampaDisegno(Programma& p, QWidget* parent);
 
-// The printed page of the drawing, as one PDF page in the given file. False
-// when the file cannot be written.
-bool EsportaPdf(const Programma& p, const QString& percorso, float fattore = 1.0f,
+// The printed page of the drawing, as one PDF page in the given file (its
+// name as bytes). False, with the reason in Italian, when the file cannot be
+// written; an older file of that name is then intact.
+bool EsportaPdf(const Programma& p, const std::string& percorso, std::string& motivo, float fattore = 1.0f,
                 Orientamento orientamento = Orientamento::Orizzontale);
 
 } // namespace vellora

@@ -1,8 +1,13 @@
 #include "print/qt/StampanteQt.h"
 
+#include "files/AccessoFile.h"
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QFont>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 
 namespace vellora {
@@ -33,6 +38,12 @@ void MarginiDaStampante(QPrinter& p)
 
 } // namespace
 
+struct StampanteQt::DocumentoPdf {
+    QByteArray dati;
+    QBuffer memoria{&dati};
+    QPdfWriter pagine{&memoria};
+};
+
 bool StampanteQt::CiSonoStampanti()
 {
     return !QPrinterInfo::availablePrinters().isEmpty();
@@ -46,10 +57,10 @@ StampanteQt::StampanteQt() : stampante_(QPrinter::HighResolution), pdf_(!CiSonoS
     }
 }
 
-StampanteQt::StampanteQt(const QString& filePdf) : stampante_(QPrinter::HighResolution), pdf_(true)
+StampanteQt::StampanteQt(const std::string& filePdf)
+    : stampante_(QPrinter::HighResolution), pdf_(true), filePdf_(filePdf)
 {
     stampante_.setOutputFormat(QPrinter::PdfFormat);
-    stampante_.setOutputFileName(filePdf);
     MarginiDaStampante(stampante_);
 }
 
@@ -78,21 +89,35 @@ void StampanteQt::ImpostaOrientamento(Orientamento o)
 
 void StampanteQt::ImpostaFile(const std::string& percorso)
 {
-    stampante_.setOutputFileName(QString::fromStdString(percorso));
+    filePdf_ = percorso;
 }
 
 Superficie* StampanteQt::IniziaDocumento()
 {
     const double scala = stampante_.resolution() / 1440.0;
     if (pdf_ && paginaInCorso_) {
-        // The copies of a file are its pages.
+        // The copies of a file are its pages, each in the orientation set
+        // before it.
         pagina_.Svuota();
-        if (!stampante_.newPage())
+        documento_->pagine.setPageLayout(stampante_.pageLayout());
+        if (!documento_->pagine.newPage()) {
+            riuscito_ = false;
             return nullptr;
+        }
         return &pagina_;
     }
-    if (!pagina_.Inizia(&stampante_, scala, SpessoreTwip * scala, CarattereValori()))
+    QPaintDevice* dispositivo = &stampante_;
+    if (pdf_) {
+        documento_ = std::make_unique<DocumentoPdf>();
+        documento_->memoria.open(QIODevice::WriteOnly);
+        documento_->pagine.setResolution(stampante_.resolution());
+        documento_->pagine.setPageLayout(stampante_.pageLayout());
+        dispositivo = &documento_->pagine;
+    }
+    if (!pagina_.Inizia(dispositivo, scala, SpessoreTwip * scala, CarattereValori())) {
+        riuscito_ = false;
         return nullptr;
+    }
     paginaInCorso_ = true;
     return &pagina_;
 }
@@ -120,8 +145,17 @@ void StampanteQt::FineDocumento()
 bool StampanteQt::Conclude()
 {
     paginaInCorso_ = false;
-    const bool riuscito = pagina_.Termina() && riuscito_;
+    bool riuscito = pagina_.Termina() && riuscito_;
     riuscito_ = true;
+    motivo_.clear();
+    if (pdf_ && !riuscito) {
+        motivo_ = "il documento PDF non si è potuto completare";
+    } else if (documento_) {
+        const QByteArray& dati = documento_->dati;
+        riuscito =
+            ScriviFileSicuro(filePdf_, std::string_view(dati.constData(), static_cast<size_t>(dati.size())), motivo_);
+    }
+    documento_.reset();
     return riuscito;
 }
 

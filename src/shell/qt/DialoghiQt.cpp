@@ -3,8 +3,11 @@
 #include "state/Programma.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace vellora {
@@ -66,7 +69,11 @@ void AttendiEventi(int millisecondi)
 
 std::optional<std::string> DialoghiQt::ScegliFile(const RichiestaFile& r)
 {
-    QFileDialog dialogo(QApplication::activeWindow(), QString::fromStdString(r.titolo), QString(), FiltroQt(r.filtro));
+    // It opens in the working folder, which is the folder of the file last
+    // chosen (or the one the start-up chose), unless the initial name has a
+    // folder of its own.
+    QFileDialog dialogo(QApplication::activeWindow(), QString::fromStdString(r.titolo), QDir::currentPath(),
+                        FiltroQt(r.filtro));
     dialogo.setOption(QFileDialog::DontUseNativeDialog, false);
     if (r.tipo == RichiestaFile::Salva) {
         dialogo.setAcceptMode(QFileDialog::AcceptSave);
@@ -77,7 +84,7 @@ std::optional<std::string> DialoghiQt::ScegliFile(const RichiestaFile& r)
         dialogo.setFileMode(QFileDialog::ExistingFile);
     }
     if (!r.nomeIniziale.empty())
-        dialogo.selectFile(QString::fromStdString(r.nomeIniziale));
+        dialogo.selectFile(QFile::decodeName(QByteArray::fromStdString(r.nomeIniziale)));
     if (barraLaterale_)
         barraLaterale_->setEnabled(false);
     const bool scelto = dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty();
@@ -86,7 +93,11 @@ std::optional<std::string> DialoghiQt::ScegliFile(const RichiestaFile& r)
         barraLaterale_->setEnabled(true);
     if (!scelto)
         return std::nullopt;
-    return dialogo.selectedFiles().constFirst().toStdString();
+    // The chosen file's folder becomes the working folder: the next dialog
+    // opens there, and recent.dat keeps it for the next run.
+    const QString file = dialogo.selectedFiles().constFirst();
+    QDir::setCurrent(QFileInfo(file).absolutePath());
+    return QFile::encodeName(file).toStdString();
 }
 
 Risposta DialoghiQt::Messaggio(const std::string& testo, Icona icona, Pulsanti pulsanti)

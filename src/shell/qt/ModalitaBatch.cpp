@@ -1,5 +1,6 @@
 #include "shell/qt/ModalitaBatch.h"
 
+#include "files/qt/Bitmap.h"
 #include "plane/Schermo.h"
 #include "plane/qt/SuperficieImmagine.h"
 #include "print/qt/Stampa.h"
@@ -7,8 +8,7 @@
 #include "state/Programma.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <filesystem>
 #include <iostream>
 
 namespace vellora {
@@ -21,12 +21,16 @@ Formato FormatoDi(const std::string& percorso)
 {
     if (percorso.empty())
         return Formato::Nessuno;
-    const QString estensione = QFileInfo(QString::fromStdString(percorso)).suffix().toLower();
-    if (estensione == QLatin1String("png"))
+    // The name is bytes, as the system has it; only its ASCII ending matters.
+    std::string estensione = std::filesystem::path(percorso).extension().string();
+    for (char& c : estensione)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    if (estensione == ".png")
         return Formato::Png;
-    if (estensione == QLatin1String("bmp"))
+    if (estensione == ".bmp")
         return Formato::Bmp;
-    if (estensione == QLatin1String("pdf"))
+    if (estensione == ".pdf")
         return Formato::Pdf;
     return Formato::Sconosciuto;
 }
@@ -38,10 +42,10 @@ bool EsportaImmagine(Programma& p, const OpzioniBatch& o, const char* formato)
     p.ImpostaSchermo(&superficie, o.larghezza, o.altezza);
     Ridisegna(p);
     p.ImpostaSchermo(nullptr, 0, 0);
-    QSaveFile file(QString::fromStdString(o.esporta));
-    if (file.open(QIODevice::WriteOnly) && superficie.Immagine().save(&file, formato) && file.commit())
+    std::string motivo;
+    if (ScriviImmagine(o.esporta, superficie.Immagine(), formato, motivo))
         return true;
-    p.Messaggio("Impossibile esportare il piano in «" + o.esporta + "»: " + file.errorString().toStdString());
+    p.Messaggio("Impossibile esportare il piano in «" + o.esporta + "»: " + motivo);
     return false;
 }
 
@@ -95,8 +99,8 @@ int EseguiSeBatch(int argc, char** argv)
         EsportaImmagine(p, o, "PNG");
     else if (formato == Formato::Bmp)
         EsportaImmagine(p, o, "BMP");
-    else if (formato == Formato::Pdf && !EsportaPdf(p, QString::fromStdString(o.esporta)))
-        p.Messaggio("Impossibile esportare la pagina in «" + o.esporta + "»");
+    else if (std::string motivo; formato == Formato::Pdf && !EsportaPdf(p, o.esporta, motivo))
+        p.Messaggio("Impossibile esportare la pagina in «" + o.esporta + "»: " + motivo);
     if (!o.salva.empty())
         SalvaDisegnoBatch(p, o.salva);
     return dialoghi.Messaggi() > 0 ? EsitoErrore : EsitoRiuscito;

@@ -34,7 +34,7 @@ TEST(Stampa, DueCopieVerticaliDalDialogo)
     const float x[] = {1, 4, 1}, y[] = {1, 1, 5};
     AggiungiFigura(b.p.d, 3, x, y);
     b.dialoghi.fileScelti.push_back(cartella.filePath("copie.pdf").toStdString());
-    StampanteQt st{QString()};
+    StampanteQt st{std::string()};
     FrmStampaDisegno w(b.p, st);
     w.show();
     EXPECT_EQ(w.findChild<QLabel*>("NomeStampante")->text(), "Stampante: file PDF");
@@ -53,7 +53,8 @@ TEST(Stampa, DueCopieVerticaliDalDialogo)
               std::tuple(QDialog::Accepted, 0.5f, "Senza nome.pdf", 2, 0u));
 
     // Straight to a file, as the command line exports it, in a folder that is not there.
-    EXPECT_FALSE(EsportaPdf(b.p, cartella.filePath("manca/pagina.pdf")));
+    std::string motivo;
+    EXPECT_FALSE(EsportaPdf(b.p, cartella.filePath("manca/pagina.pdf").toStdString(), motivo));
 }
 
 } // namespace
