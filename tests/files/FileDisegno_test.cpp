@@ -80,19 +80,4 @@ TEST(FileDisegno, ScritturaELetturaRiproduconoOgniValore)
     EXPECT_EQ(LeggiTestoDisegno(TestoDisegno(c)), c);
 }
 
-TEST(FileDisegno, RifiutaQuelloCheIlModelloNonPuoTenere)
-{
-    // Lines: 2 the count, 3 slot 0, 4 point 1, 25 slot 22, 26 active figure,
-    // 27 active vertex, 30 ScalaX, 40 CentroX.
-    const std::pair<int, const char*> rifiutati[] = {
-        {2, " 129 "}, {3, "0,0"},   {3, "21,0"},  {3, "3,1"},    {3, "3,2"},
-        {3, "2.5,0"}, {25, "16,0"}, {25, "14,1"}, {4, ".5,inf"}, {26, "2"},
-        {26, "0"},    {27, "4"},    {30, "0"},    {40, "nan"},   {1, "disegno di vellora"},
-    };
-    for (const auto& [riga, testo] : rifiutati)
-        EXPECT_FALSE(LeggiTestoDisegno(CambiaRiga(TestoTriangolo(), riga, testo))) << riga << ": " << testo;
-    for (const auto& [riga, testo] : {std::pair{3, "2,1"}, std::pair{25, "15,2"}, std::pair{27, "3"}})
-        EXPECT_TRUE(LeggiTestoDisegno(CambiaRiga(TestoTriangolo(), riga, testo))) << riga << ": " << testo;
-}
-
 } // namespace
