@@ -48,14 +48,14 @@ void SelezionaVertice(Programma& p, int passo)
 }
 
 // The texts after a colour or dash change depend on the kind of figure.
-void DopoColore(Programma& p)
+void DopoColore(Programma& p, const Disegno& prima)
 {
     Ridisegna(p);
     const int f = p.d.FiguraAttiva;
     if (IsCerchio(p.d, f) || NumeroPunti(p.d, f) != 1)
         p.TestiFigura();
     AggiornaDati(p);
-    p.sessione.Modificato = true;
+    p.SegnaModifiche(prima);
     p.Mostra();
 }
 
@@ -151,12 +151,13 @@ void ApplicaTavolozza(Programma& p, int indice)
     // colour, and a stale record must not come back into the fields.
     if (p.d.NumeroFigure == 0 || indice < 0 || indice > 7)
         return;
+    const Disegno prima = p.d;
     const int f = p.d.FiguraAttiva;
     if (indice == 7)
         p.d.Figure.Y(f, SlotColore) = p.d.Figure.Y(f, SlotColore) == TrattoPieno ? TrattoPunteggiato : TrattoPieno;
     else
         p.d.Figure.X(f, SlotColore) = static_cast<float>(ColoriTavolozza[indice]);
-    DopoColore(p);
+    DopoColore(p, prima);
 }
 
 } // namespace vellora

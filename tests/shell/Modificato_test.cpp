@@ -7,6 +7,7 @@
 #include "plane/Scala.h"
 #include "shell/NuovoDisegno.h"
 #include "state/TastiMouse.h"
+#include "transform/Trasformazioni.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -104,6 +105,17 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
          false},
         {"quadrant", [](auto& b) { PrimoQuadrante(b.p); }, true},
         {"four quadrants when centred", [](auto& b) { ResettaPiano(b.p); }, false},
+        {"transformation", [](auto& b) { ClicTrasformazione(b.p, Trasformazione::Trasla1, Gesto::Applica); }, true},
+        {"transformation settings closed",
+         [](auto& b) { ClicTrasformazione(b.p, Trasformazione::Ruota, Gesto::Impostazioni); }, false},
+        {"macro line that moves only O", [](auto& b) { b.Gioca({"Rotazione,  0,  3,  4"}); }, true},
+        {"macro of selections",
+         [](auto& b) {
+             b.Gioca({"Vertice attivo,  1,  2", "Figura attiva,  1"});
+         },
+         false},
+        {"colour", [](auto& b) { ApplicaTavolozza(b.p, 1); }, true},
+        {"the colour it has", [](auto& b) { ApplicaTavolozza(b.p, 2); }, false},
         {"selection", [](auto& b) { VerticePrecedente(b.p); }, false},
     };
     for (const auto& c : casi) {
