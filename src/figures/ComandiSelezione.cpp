@@ -47,13 +47,16 @@ void SelezionaVertice(Programma& p, int passo)
     p.Mostra();
 }
 
-// The texts after a colour or dash change depend on the kind of figure.
+// The texts after a colour or dash change depend on the kind of figure; the
+// selected point stays selected, and its field keeps naming it.
 void DopoColore(Programma& p, const Disegno& prima)
 {
     Ridisegna(p);
     const int f = p.d.FiguraAttiva;
-    if (IsCerchio(p.d, f) || NumeroPunti(p.d, f) != 1)
+    if (IsCerchio(p.d, f) || NumeroPunti(p.d, f) != 1) {
         p.TestiFigura();
+        p.testi.CampoVertice = TestoVertice(p);
+    }
     AggiornaDati(p);
     p.SegnaModifiche(prima);
     p.Mostra();
