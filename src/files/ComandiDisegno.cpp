@@ -103,11 +103,16 @@ bool SalvaDisegno(Programma& p)
     return Salva(p) == Esito::Salvato;
 }
 
+Risposta DomandaSalvare(Programma& p)
+{
+    return p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
+}
+
 bool ChiediDiSalvare(Programma& p)
 {
     if (!p.sessione.Modificato)
         return true;
-    const Risposta r = p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
+    const Risposta r = DomandaSalvare(p);
     if (r == Risposta::Annulla)
         return false;
     return r != Risposta::Si || Salva(p) != Esito::Fallito;

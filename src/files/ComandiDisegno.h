@@ -19,7 +19,11 @@ bool SalvaDisegnoConNome(Programma& p);
 // Save under the current name, or Save as when there is none.
 bool SalvaDisegno(Programma& p);
 
-// "Salvare il disegno?" before the drawing is replaced, when it has changed.
+// "Salvare il disegno?" with Sì, No and Annulla, the exclamation icon. Esc
+// and the close box answer Annulla: the user keeps the drawing.
+Risposta DomandaSalvare(Programma& p);
+
+// The question before the drawing is replaced, when it has changed.
 // False when the user cancelled or the save failed: the drawing must stay.
 // A cancelled Save-as dialog goes on, as the user chose not to keep it.
 bool ChiediDiSalvare(Programma& p);

@@ -126,7 +126,7 @@ TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
         ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
         EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Salvare il disegno?");
         EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Esclamazione);
-        EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNo);
+        EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNoAnnulla);
         EXPECT_EQ(fs::exists(destinazione), file.has_value());
         fs::remove(destinazione);
     }
