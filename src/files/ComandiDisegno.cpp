@@ -137,7 +137,10 @@ void ApriUltimoDisegno(Programma& p)
 {
     if (p.sessione.UltimoDisegno.empty() || !EsisteFile(p.sessione.UltimoDisegno))
         return;
+    // The drawing named now, even if saving the current one names another.
     const std::string percorso = p.sessione.UltimoDisegno;
+    if (!ChiediDiSalvare(p))
+        return;
     const auto c = Carica(p, percorso);
     if (!c)
         return;
