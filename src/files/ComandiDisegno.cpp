@@ -34,9 +34,14 @@ bool Scrivi(Programma& p, const std::string& percorso)
 
 Esito SalvaConNome(Programma& p)
 {
+    // A drawing without figures is not worth a name: no file is asked for.
+    if (p.d.NumeroFigure == 0) {
+        p.Messaggio(MessaggioDisegnoVuoto);
+        return Esito::Annullato;
+    }
     const auto scelto =
         p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva disegno con nome", p.sessione.NomeDisegno, FiltroDisegno});
-    if (!scelto || p.d.NumeroFigure == 0)
+    if (!scelto)
         return Esito::Annullato;
     // The names change only once the file is there, so that a failed write
     // does not leave the drawing named after a file that does not hold it.

@@ -10,10 +10,11 @@ namespace vellora {
 
 inline const std::string FiltroDisegno = "Disegno di Vellora (*.geo)|*.geo";
 inline const std::string NonEUnDisegno = "Non è un disegno di Vellora";
+inline const std::string MessaggioDisegnoVuoto = "Il disegno è vuoto: non c'è nulla da salvare";
 
-// Save as: nothing is written for a drawing without figures. True when the
-// file was written; a file that cannot be written leaves names and
-// Modificato as they were, after a message.
+// Save as: a drawing without figures is refused with a message, before any
+// file is asked for. True when the file was written; a file that cannot be
+// written leaves names and Modificato as they were, after a message.
 bool SalvaDisegnoConNome(Programma& p);
 
 // Save under the current name, or Save as when there is none.

@@ -54,5 +54,20 @@ TEST_F(DomandeDisegno, ApriUltimoDisegnoChiedeDiSalvare)
     }
 }
 
+// Save as says why an empty drawing is not written, and asks for no name.
+TEST_F(DomandeDisegno, SalvaConNomeUnDisegnoVuotoLoDice)
+{
+    test::Banco b;
+    b.p.sessione.NomeDisegno = Percorso("classe.geo");
+    b.dialoghi.fileScelti = {Percorso("altro.geo")};
+    EXPECT_FALSE(SalvaDisegnoConNome(b.p));
+    ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Il disegno è vuoto: non c'è nulla da salvare");
+    EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
+    EXPECT_TRUE(b.dialoghi.richiesteFile.empty());
+    EXPECT_EQ(b.p.sessione.NomeDisegno, Percorso("classe.geo"));
+    EXPECT_TRUE(std::filesystem::is_empty(radice));
+}
+
 } // namespace
 } // namespace vellora
