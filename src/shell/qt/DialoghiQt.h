@@ -15,7 +15,8 @@ public:
 
     // The file dialog keeps the transformation buttons disabled while it is
     // shown and for 0,2 s after it closes, so that the click that closed it
-    // cannot reach a button behind it.
+    // cannot reach a button behind it. That wait repaints the windows and
+    // takes no key or click.
     std::optional<std::string> ScegliFile(const vellora::RichiestaFile& richiesta) override;
 
     // The side toolbar, once the main window exists.
