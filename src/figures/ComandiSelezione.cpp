@@ -47,15 +47,18 @@ void SelezionaVertice(Programma& p, int passo)
     p.Mostra();
 }
 
-// The texts after a colour or dash change depend on the kind of figure.
-void DopoColore(Programma& p)
+// The texts after a colour or dash change depend on the kind of figure; the
+// selected point stays selected, and its field keeps naming it.
+void DopoColore(Programma& p, const Disegno& prima)
 {
     Ridisegna(p);
     const int f = p.d.FiguraAttiva;
-    if (IsCerchio(p.d, f) || NumeroPunti(p.d, f) != 1)
+    if (IsCerchio(p.d, f) || NumeroPunti(p.d, f) != 1) {
         p.TestiFigura();
+        p.testi.CampoVertice = TestoVertice(p);
+    }
     AggiornaDati(p);
-    p.sessione.Modificato = true;
+    p.SegnaModifiche(prima);
     p.Mostra();
 }
 
@@ -151,12 +154,13 @@ void ApplicaTavolozza(Programma& p, int indice)
     // colour, and a stale record must not come back into the fields.
     if (p.d.NumeroFigure == 0 || indice < 0 || indice > 7)
         return;
+    const Disegno prima = p.d;
     const int f = p.d.FiguraAttiva;
     if (indice == 7)
         p.d.Figure.Y(f, SlotColore) = p.d.Figure.Y(f, SlotColore) == TrattoPieno ? TrattoPunteggiato : TrattoPieno;
     else
         p.d.Figure.X(f, SlotColore) = static_cast<float>(ColoriTavolozza[indice]);
-    DopoColore(p);
+    DopoColore(p, prima);
 }
 
 } // namespace vellora

@@ -34,9 +34,14 @@ bool Scrivi(Programma& p, const std::string& percorso)
 
 Esito SalvaConNome(Programma& p)
 {
+    // A drawing without figures is not worth a name: no file is asked for.
+    if (p.d.NumeroFigure == 0) {
+        p.Messaggio(MessaggioDisegnoVuoto);
+        return Esito::Annullato;
+    }
     const auto scelto =
         p.dialoghi.ScegliFile({RichiestaFile::Salva, "Salva disegno con nome", p.sessione.NomeDisegno, FiltroDisegno});
-    if (!scelto || p.d.NumeroFigure == 0)
+    if (!scelto)
         return Esito::Annullato;
     // The names change only once the file is there, so that a failed write
     // does not leave the drawing named after a file that does not hold it.
@@ -103,11 +108,16 @@ bool SalvaDisegno(Programma& p)
     return Salva(p) == Esito::Salvato;
 }
 
+Risposta DomandaSalvare(Programma& p)
+{
+    return p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
+}
+
 bool ChiediDiSalvare(Programma& p)
 {
     if (!p.sessione.Modificato)
         return true;
-    const Risposta r = p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla);
+    const Risposta r = DomandaSalvare(p);
     if (r == Risposta::Annulla)
         return false;
     return r != Risposta::Si || Salva(p) != Esito::Fallito;
@@ -132,7 +142,10 @@ void ApriUltimoDisegno(Programma& p)
 {
     if (p.sessione.UltimoDisegno.empty() || !EsisteFile(p.sessione.UltimoDisegno))
         return;
+    // The drawing named now, even if saving the current one names another.
     const std::string percorso = p.sessione.UltimoDisegno;
+    if (!ChiediDiSalvare(p))
+        return;
     const auto c = Carica(p, percorso);
     if (!c)
         return;

@@ -10,16 +10,21 @@ namespace vellora {
 
 inline const std::string FiltroDisegno = "Disegno di Vellora (*.geo)|*.geo";
 inline const std::string NonEUnDisegno = "Non è un disegno di Vellora";
+inline const std::string MessaggioDisegnoVuoto = "Il disegno è vuoto: non c'è nulla da salvare";
 
-// Save as: nothing is written for a drawing without figures. True when the
-// file was written; a file that cannot be written leaves names and
-// Modificato as they were, after a message.
+// Save as: a drawing without figures is refused with a message, before any
+// file is asked for. True when the file was written; a file that cannot be
+// written leaves names and Modificato as they were, after a message.
 bool SalvaDisegnoConNome(Programma& p);
 
 // Save under the current name, or Save as when there is none.
 bool SalvaDisegno(Programma& p);
 
-// "Salvare il disegno?" before the drawing is replaced, when it has changed.
+// "Salvare il disegno?" with Sì, No and Annulla, the exclamation icon. Esc
+// and the close box answer Annulla: the user keeps the drawing.
+Risposta DomandaSalvare(Programma& p);
+
+// The question before the drawing is replaced, when it has changed.
 // False when the user cancelled or the save failed: the drawing must stay.
 // A cancelled Save-as dialog goes on, as the user chose not to keep it.
 bool ChiediDiSalvare(Programma& p);

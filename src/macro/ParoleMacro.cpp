@@ -109,11 +109,17 @@ EsitoComando Elimina(Programma& p, const ValoriRiga&)
 
 EsitoComando Trasforma(Programma& p, const Descrittore& d, const ValoriRiga& v)
 {
+    // The line's parameters belong to the drawing too: a line that moves no
+    // point, or that ends the playback, may still have moved O.
+    const Disegno prima = p.d;
     ParametriDaRiga(p, d.tipo, v);
     const std::string_view nullo = d.rifiuti.coefficienteNullo;
-    if (!nullo.empty() && ValoreDi(p.d, Coefficiente(d)) == 0.0f)
+    const bool rifiutata = !nullo.empty() && ValoreDi(p.d, Coefficiente(d)) == 0.0f;
+    if (!rifiutata)
+        ClicTrasformazione(p, d.tipo, Gesto::Applica);
+    p.SegnaModifiche(prima);
+    if (rifiutata)
         return Fine(p, "Impossibile eseguire la macro: " + std::string(nullo));
-    ClicTrasformazione(p, d.tipo, Gesto::Applica);
     return {};
 }
 

@@ -39,8 +39,10 @@ void SelezionaPresa(Programma& p)
 
 void PosizionaO(Programma& p, float x, float y)
 {
+    const Disegno prima = p.d;
     p.d.CentroX = x;
     p.d.CentroY = y;
+    p.SegnaModifiche(prima);
     Ridisegna(p);
     p.Mostra();
 }

@@ -14,8 +14,10 @@ namespace {
 
 constexpr float Margine = 50.0f;
 
-void RidisegnaEMostra(Programma& p)
+// The closing steps of every plane button: a shift is stored in the drawing.
+void Concludi(Programma& p, const Disegno& prima)
 {
+    p.SegnaModifiche(prima);
     Ridisegna(p);
     p.Mostra();
 }
@@ -40,6 +42,7 @@ const std::string& ParolaTraslaPiano(DirezionePiano d)
 void TraslaPiano(Programma& p, DirezionePiano d)
 {
     Disegno& m = p.d;
+    const Disegno prima = m;
     switch (d) {
     case DirezionePiano::Destra:
         m.TraslPianoX = Passo(m.TraslPianoX, 1);
@@ -55,14 +58,15 @@ void TraslaPiano(Programma& p, DirezionePiano d)
         break;
     }
     p.AccodaRigaMacro(ParolaTraslaPiano(d));
-    RidisegnaEMostra(p);
+    Concludi(p, prima);
 }
 
 void ResettaPiano(Programma& p)
 {
+    const Disegno prima = p.d;
     p.d.TraslPianoX = 0;
     p.d.TraslPianoY = 0;
-    RidisegnaEMostra(p);
+    Concludi(p, prima);
 }
 
 TraslazionePiano TraslazioneQuadrante(Quadrante q, int w, int h, int passoPixel)
@@ -89,9 +93,10 @@ TraslazionePiano TraslazioneQuadrante(Quadrante q, int w, int h, int passoPixel)
 void MostraQuadrante(Programma& p, Quadrante q)
 {
     const TraslazionePiano t = TraslazioneQuadrante(q, p.Larghezza(), p.Altezza(), p.mappa.PassoPixel);
+    const Disegno prima = p.d;
     p.d.TraslPianoX = t.x;
     p.d.TraslPianoY = t.y;
-    RidisegnaEMostra(p);
+    Concludi(p, prima);
 }
 
 } // namespace vellora

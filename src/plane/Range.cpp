@@ -36,7 +36,8 @@ std::optional<int> RangeDaTesto(const std::string& testo)
 }
 
 DialogoRange::DialogoRange(Programma& p)
-    : Testo(std::to_string(p.d.Range)), p_(p), rangeIniziale_(p.d.Range), grigliaIniziale_(p.d.TipoGriglia)
+    : Testo(std::to_string(p.d.Range)), p_(p), rangeIniziale_(p.d.Range), grigliaIniziale_(p.d.TipoGriglia),
+      apertura_(p.d)
 {
 }
 
@@ -73,7 +74,10 @@ bool DialogoRange::Applica()
 
 bool DialogoRange::Ok()
 {
-    return Applica();
+    if (!Applica())
+        return false;
+    p_.SegnaModifiche(apertura_);
+    return true;
 }
 
 void DialogoRange::Incrementa()

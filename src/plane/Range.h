@@ -1,6 +1,8 @@
 #pragma once
 // The range dialog: how many ticks the longer half-axis shows, and the grid.
 // The dialog window only copies its text box here and back.
+#include "model/Disegno.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,7 +34,7 @@ public:
     std::string Testo; // the box "Range="
 
     bool Applica(); // false: refused, range and text back to the opening range
-    bool Ok();      // true: the dialog closes
+    bool Ok();      // true: the dialog closes, the drawing marked modified if it changed
     void Incrementa();
     void Decrementa();
     void Predefinito();
@@ -49,6 +51,9 @@ private:
     Programma& p_;
     int16_t rangeIniziale_;
     uint8_t grigliaIniziale_;
+    // The drawing as the dialog found it: Annulla puts back all it changed,
+    // so only OK can leave the drawing modified.
+    Disegno apertura_;
 };
 
 } // namespace vellora

@@ -53,7 +53,7 @@ std::string TestoScala(float scala)
 
 DialogoScala::DialogoScala(Programma& p)
     : TestoX(TestoScala(p.d.ScalaX)), TestoY(TestoScala(p.d.ScalaY)), p_(p), inizialeX_(p.d.ScalaX),
-      inizialeY_(p.d.ScalaY), accettataX_(p.d.ScalaX), accettataY_(p.d.ScalaY)
+      inizialeY_(p.d.ScalaY), accettataX_(p.d.ScalaX), accettataY_(p.d.ScalaY), apertura_(p.d)
 {
 }
 
@@ -98,6 +98,7 @@ bool DialogoScala::Ok()
 {
     if (!Leggi())
         return false;
+    p_.SegnaModifiche(apertura_);
     Ridisegna();
     return true;
 }
@@ -147,6 +148,7 @@ void DialogoScala::Annulla()
 {
     p_.d.ScalaX = inizialeX_;
     p_.d.ScalaY = inizialeY_;
+    p_.SegnaModifiche(apertura_);
     Ridisegna();
 }
 

@@ -2,6 +2,8 @@
 // The scale of each axis (plane units per tick) and the scale dialog. A
 // scale is accepted only when every figure stays within the pixel limit the
 // transformations respect, and equal scales are required while circles exist.
+#include "model/Disegno.h"
+
 #include <string>
 
 namespace vellora {
@@ -34,13 +36,15 @@ public:
     std::string TestoX; // "Scala asse x="
     std::string TestoY; // "Scala asse y="
 
+    // Closing the dialog, by OK or Annulla, marks the drawing modified when
+    // its scales are not those it had when the dialog opened.
     bool Ok();      // true: accepted, the dialog closes
     bool Applica(); // true: accepted and kept as the entry scales
     // Presets, Ingrandisce and Riduce keep the two scales in their ratio.
     void Preimposta(float scala);
     void Ingrandisce();
     void Riduce();
-    void Annulla(); // back to the entry scales
+    void Annulla(); // back to the entry scales, which Applica may have moved
 
 private:
     bool Leggi();
@@ -51,6 +55,7 @@ private:
     Programma& p_;
     float inizialeX_, inizialeY_;
     float accettataX_, accettataY_;
+    Disegno apertura_;
 };
 
 } // namespace vellora

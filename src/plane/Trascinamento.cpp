@@ -92,6 +92,7 @@ void ApplicaSpostamento(Programma& p)
     Disegno& m = p.d;
     if (m.NumeroFigure == 0)
         return;
+    const Disegno prima = m;
     const Bersaglio sel = Attiva(m);
     const float dx = p.mouse.ScartoX;
     const float dy = p.mouse.ScartoY;
@@ -109,6 +110,7 @@ void ApplicaSpostamento(Programma& p)
         p.testi.Pannelli[PannelloTraslX] = pannelli[PannelloTraslX];
         p.testi.Pannelli[PannelloTraslY] = pannelli[PannelloTraslY];
     }
+    p.SegnaModifiche(prima);
     Ridisegna(p);
     AggiornaDati(p);
     p.Mostra();

@@ -40,6 +40,9 @@ std::optional<int> LeggiCopie(const std::string& testo)
     const double resto = v - intero;
     if (resto > 0.5 || (resto == 0.5 && std::fmod(intero, 2.0) != 0.0))
         intero += 1.0;
+    // "0.4" would print nothing and close the dialog as if it had printed.
+    if (intero < 1.0)
+        return std::nullopt;
     return static_cast<int>(intero);
 }
 
@@ -69,8 +72,6 @@ bool DialogoStampa::Stampa()
     }
     CopieStampa = *copie;
     FattoreStampa = FattoreDaVoce(VoceFattore);
-    if (CopieStampa == 0)
-        return true;
 
     std::string percorso;
     if (stampante_.ScriveFile()) {

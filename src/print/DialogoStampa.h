@@ -20,8 +20,8 @@ inline const std::array<std::string, 10> VociFattoreScala = {"10%", "20%", "30%"
                                                              "60%", "70%", "80%", "90%", "100%"};
 
 // The copies typed in the box: its leading number read with the decimal
-// point ("2,5" is 2), rounded halves to even. Nothing when it is not above 0
-// or is above 255; a value of at most 0,5 gives 0 copies.
+// point ("2,5" is 2), rounded halves to even. Nothing when that is not
+// 1..255: "0.4" and "0,4" get the copies message like "0".
 std::optional<int> LeggiCopie(const std::string& testo);
 
 // Item i of the list gives (i + 1) / 10; an item out of the list counts as
@@ -45,9 +45,9 @@ public:
     Orientamento OrientamentoAttuale() const { return stampante_.LeggiOrientamento(); }
     void ImpostaOrientamento(Orientamento o) { stampante_.ImpostaOrientamento(o); }
 
-    // CmdStampa. True when the dialog is to close: the copies are printed
-    // (possibly none). False, with the dialog kept open, after the copies
-    // message, a cancelled choice of file, or a printer that refused.
+    // CmdStampa. True when the dialog is to close: the copies are printed.
+    // False, with the dialog kept open, after the copies message, a
+    // cancelled choice of file, or a printer that refused.
     bool Stampa();
 
 private:

@@ -77,12 +77,14 @@ bool ChiusuraPrincipale(Programma& p)
 {
     if (p.sessione.EsecuzioneMacro || p.voci.Abilitata(Voce::MnuMacroFine))
         return true;
-    // A drawing the user wanted saved and that was not written (the save
-    // failed, or its dialog was cancelled) keeps the program open.
-    if (p.voci.Abilitata(Voce::MnuFile) && p.sessione.Modificato &&
-        p.Messaggio("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si && !SalvaDisegno(p) &&
-        p.d.NumeroFigure > 0)
-        return false;
+    // Annulla keeps the program open with its drawing, and so does a drawing
+    // the user wanted saved and that was not written (the save failed, or
+    // its dialog was cancelled).
+    if (p.voci.Abilitata(Voce::MnuFile) && p.sessione.Modificato) {
+        const Risposta r = DomandaSalvare(p);
+        if (r == Risposta::Annulla || (r == Risposta::Si && !SalvaDisegno(p) && p.d.NumeroFigure > 0))
+            return false;
+    }
     p.sessione.InChiusura = true;
     return true;
 }

@@ -52,4 +52,10 @@ void Programma::AccodaRigaMacro(const std::string& riga)
         registratore->Accoda(riga);
 }
 
+void Programma::SegnaModifiche(const Disegno& prima)
+{
+    if (d != prima)
+        sessione.Modificato = true;
+}
+
 } // namespace vellora

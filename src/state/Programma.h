@@ -73,6 +73,11 @@ public:
     void AzzeraTotali();             // status reset
     void AbilitaVociFigure(bool si); // delete, replicate, data panel
     void AccodaRigaMacro(const std::string& riga); // only while a macro is recorded
+    // Marks the drawing modified when what its file stores differs from
+    // `prima`, the drawing as the command (or the dialog) found it. A command
+    // that ends where it began, such as a cancelled dialog or a move of zero,
+    // asks for no save; the mark is never taken away here.
+    void SegnaModifiche(const Disegno& prima);
     void Mostra() { vista.Aggiorna(); }
 
     Risposta Messaggio(const std::string& testo, Icona icona = Icona::Stop, Pulsanti pulsanti = Pulsanti::Ok)

@@ -209,6 +209,7 @@ std::optional<std::string> RigaMacroDi(const Applicazione& a)
 
 void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g)
 {
+    const Disegno iniziale = p.d;
     const Istantanea prima(p.d);
     const std::string_view cerchio = DescrittoreDi(t).rifiuti.cerchio;
     if (!cerchio.empty() && IsCerchio(p.d, prima.f)) {
@@ -223,7 +224,7 @@ void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g)
     // the refresh below follows it once it has closed, whatever the answer.
     AggiornaDati(p);
     Ridisegna(p);
-    p.sessione.Modificato = true;
+    p.SegnaModifiche(iniziale);
     p.Mostra();
 }
 

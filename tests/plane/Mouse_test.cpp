@@ -194,10 +194,10 @@ TEST(Mouse, IlPulsanteDestroTrasla)
     const float x[] = {3, 4, 3}, y[] = {2, 2, 3};
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(std::tie(b.p.d.Figure.X(1, k), b.p.d.Figure.Y(1, k)), std::tie(x[k - 1], y[k - 1])) << k;
-    // The panels show the move; it leaves the drawing unmodified and records no line.
+    // The panels show the move; it marks the drawing modified and records no line.
     EXPECT_EQ(std::tuple(b.p.totali.TotTraslX, b.p.totali.TotTraslY, b.p.testi.Pannelli[1], b.p.testi.Pannelli[2],
                          b.p.sessione.Modificato, b.Copia()),
-              std::tuple(2.0f, 1.0f, "xTrasl.=2", "yTrasl.=1", false, ""));
+              std::tuple(2.0f, 1.0f, "xTrasl.=2", "yTrasl.=1", true, ""));
 
     // The active vertex alone lands on the press; the totals stay.
     b.p.d.VerticeAttivo = 2;

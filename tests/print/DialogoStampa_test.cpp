@@ -66,8 +66,8 @@ TEST(DialogoStampa, CopieFileERifiuti)
         {"3.5", 'S', {}, true, false, 4, ""},     {"2,5", 'S', {}, true, false, 2, ""},
         {" 3", 'S', {}, true, false, 3, ""},      {"abc", 'S', {}, false, false, 0, copie},
         {"3", 'R', {}, false, false, 0, rifiuto}, {"2", 'P', file, true, true, 2, ""},
-        {"1", 'P', {}, false, true, 0, ""},     // cancelled: the dialog stays
-        {"0.3", 'P', file, true, false, 0, ""}, // no copies, no file
+        {"1", 'P', {}, false, true, 0, ""},       // cancelled: the dialog stays
+        {"0.3", 'P', {}, false, false, 0, copie}, // rounds to 0: refused
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.testo);

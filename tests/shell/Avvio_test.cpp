@@ -119,7 +119,7 @@ TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
         ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
         const auto& m = b.dialoghi.messaggi[0];
         EXPECT_EQ(std::tuple(m.testo, m.icona, m.pulsanti),
-                  std::tuple("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNo));
+                  std::tuple("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla));
         EXPECT_EQ(fs::exists(destinazione), file.has_value());
         fs::remove(destinazione);
     }

@@ -57,12 +57,16 @@ QString EstensioneDi(const std::string& filtro)
     return inizio < 0 ? QString() : f.mid(inizio + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(';'), 0, 0);
 }
 
+// The windows repaint meanwhile, but a key or a click stays queued until the
+// command that showed the dialog has ended: run now, it would start a second
+// command inside the first (F7 during a Save as would write the other
+// drawing into the file just chosen).
 void AttendiEventi(int millisecondi)
 {
     QElapsedTimer orologio;
     orologio.start();
     while (orologio.elapsed() < millisecondi)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
 }
 
 } // namespace

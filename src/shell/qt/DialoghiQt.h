@@ -15,8 +15,9 @@ public:
 
     // The file dialog keeps the transformation buttons disabled while it is
     // shown and for 0,2 s after it closes, so that the click that closed it
-    // cannot reach a button behind it. It opens in the working folder and
-    // makes the chosen file's folder the working folder.
+    // cannot reach a button behind it; that wait repaints the windows and
+    // takes no key or click. It opens in the working folder and makes the
+    // chosen file's folder the working folder.
     std::optional<std::string> ScegliFile(const vellora::RichiestaFile& richiesta) override;
 
     // The side toolbar, once the main window exists.
