@@ -26,8 +26,8 @@ const std::string UsoBatch = "Uso: vellora [opzioni] DISEGNO.geo\n"
                              "  --dati              scrive i dati della figura selezionata\n"
                              "  --esporta FILE      disegna il piano in FILE: PNG (.png), bitmap di Windows\n"
                              "                      (.bmp) o la pagina di stampa in PDF (.pdf)\n"
-                             "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta\n"
-                             "                      (predefinite 800x600)\n"
+                             "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta e\n"
+                             "                      --macro (predefinite 800x600)\n"
                              "  --salva FILE.geo    salva il disegno in FILE.geo dopo tutto il resto\n"
                              "  --help              mostra questo aiuto\n"
                              "\n"
@@ -153,7 +153,7 @@ std::string TestoDatiBatch(Programma& p)
     return testo;
 }
 
-int EseguiMacroBatch(Programma& p, const std::string& percorso)
+int EseguiMacroBatch(Programma& p, const std::string& percorso, int larghezza, int altezza)
 {
     namespace fs = std::filesystem;
     const fs::path cartella = CartellaTemporanea();
@@ -166,6 +166,9 @@ int EseguiMacroBatch(Programma& p, const std::string& percorso)
     int esito = EsitoUsoErrato;
     if (AttivaFileMacro(p, percorso)) {
         p.pompa = nullptr;
+        // No window redraws here: the mapping the guard measures with is the
+        // one a window of this size would have computed.
+        CalcolaMappatura(p.d, p.mappa, larghezza, altezza);
         EseguiMacro(p);
         esito = EsitoRiuscito;
     }
