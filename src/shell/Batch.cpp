@@ -82,7 +82,8 @@ ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
     for (size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
         const bool conValore = a == "--esporta" || a == "--dimensioni" || a == "--salva" || a == "--macro";
-        if (conValore && i + 1 >= argomenti.size()) {
+        // An empty value names no file: a script whose variable was not set.
+        if (conValore && (i + 1 >= argomenti.size() || argomenti[i + 1].empty())) {
             r.errore = "Manca il valore dell'opzione " + a;
             return r;
         }
@@ -163,13 +164,13 @@ int EseguiMacroBatch(Programma& p, const std::string& percorso, int larghezza, i
     }
     const std::string cartellaDati = p.CartellaDati;
     p.CartellaDati = (cartella / "").string();
-    int esito = EsitoUsoErrato;
+    int esito = EsitoErrore;
     if (AttivaFileMacro(p, percorso)) {
         p.pompa = nullptr;
         // No window redraws here: the mapping the guard measures with is the
         // one a window of this size would have computed.
         CalcolaMappatura(p.d, p.mappa, larghezza, altezza);
-        EseguiMacro(p);
+        EseguiMacroCopiata(p, percorso);
         esito = EsitoRiuscito;
     }
     p.CartellaDati = cartellaDati;

@@ -101,7 +101,7 @@ TEST_F(BatchTest, MacroSulDisegno)
          "Macro non compatibile con l'attuale disegno\n"},
         {"Inizio macro\r\nRotazione, 1\r\n", EsitoRiuscito, 0,
          "Si è verificato un errore nell'esecuzione della macro. Errore: manca un parametro"},
-        {std::nullopt, EsitoUsoErrato, 0, "Impossibile aprire la macro «"},
+        {std::nullopt, EsitoErrore, 0, "Impossibile aprire la macro «"},
     };
     struct VistaCartella : Vista {
         Programma* p = nullptr;

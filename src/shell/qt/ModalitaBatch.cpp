@@ -86,7 +86,7 @@ int EseguiSeBatch(int argc, char** argv)
     if (const int esito = CaricaDisegnoBatch(p, o.disegno); esito != EsitoRiuscito)
         return esito;
     if (!o.macro.empty())
-        if (const int esito = EseguiMacroBatch(p, o.macro, o.larghezza, o.altezza); esito == EsitoUsoErrato)
+        if (const int esito = EseguiMacroBatch(p, o.macro, o.larghezza, o.altezza); esito != EsitoRiuscito)
             return esito;
 
     if (o.dati)
