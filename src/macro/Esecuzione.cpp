@@ -73,17 +73,20 @@ void FinisciEsecuzione(Programma& p, const ParametriSalvati& salvati)
 }
 
 // The lines of the working copy, run until the end, the stop command or a
-// line that ends the playback. The description of an error, if one ended it.
-std::optional<std::string> EseguiRighe(Programma& p)
+// line that ends the playback. The description of an error, if one ended it;
+// a copy that cannot be played at all is called `nome`.
+std::optional<std::string> EseguiRighe(Programma& p, const std::string& nome)
 {
-    const std::string copia = PercorsoCopiaLavoro(p);
     std::string testo, motivo;
-    if (!LeggiFileIntero(copia, testo, motivo, LimiteMacro))
-        return "impossibile leggere «" + copia + "»: " + motivo;
+    if (!LeggiFileIntero(PercorsoCopiaLavoro(p), testo, motivo, LimiteMacro))
+        return "impossibile leggere «" + nome + "»: " + motivo;
+    // Not even the header: nobody recorded or wrote this as a macro.
+    if (testo.empty())
+        return "«" + nome + "» è vuoto";
     // A text file never holds a zero byte; whatever else this holds, it is
     // not a macro somebody wrote.
     if (testo.find('\0') != std::string::npos)
-        return "«" + copia + "» non è un file di testo";
+        return "«" + nome + "» non è un file di testo";
 
     LettoreMacro lettore(testo);
     RigaLetta riga;
@@ -115,13 +118,13 @@ std::optional<std::string> EseguiRighe(Programma& p)
     return std::nullopt;
 }
 
-void Riproduci(Programma& p)
+void Riproduci(Programma& p, const std::string& nome)
 {
     const ParametriSalvati salvati(p.d.Parametri);
     IniziaEsecuzione(p);
     std::optional<std::string> errore;
     try {
-        errore = EseguiRighe(p);
+        errore = EseguiRighe(p, nome);
     } catch (const std::exception& e) {
         // Not a fault of the macro: said as it is, and the program goes on.
         errore = std::string("errore interno (") + e.what() + ")";
@@ -140,11 +143,16 @@ bool FinisceCon(const std::string& s, const std::string& fine)
 
 void EseguiMacro(Programma& p)
 {
+    EseguiMacroCopiata(p, PercorsoCopiaLavoro(p));
+}
+
+void EseguiMacroCopiata(Programma& p, const std::string& origine)
+{
     // The pump of a pause may deliver a second start: the flag refuses it
     // even if a menu state were out of date.
     if (p.sessione.EsecuzioneMacro || !p.voci.Abilitata(Voce::MnuMacroEsegui))
         return;
-    Riproduci(p);
+    Riproduci(p, origine);
 }
 
 std::string NomeMacroInversa(const std::string& nomeMacro)
@@ -179,7 +187,7 @@ void EseguiMacroInversa(Programma& p)
         p.Messaggio(PrefissoErrore + "impossibile copiare «" + partner + "»: " + motivo, Icona::Stop);
         return;
     }
-    Riproduci(p);
+    Riproduci(p, copia);
     // The active macro must be what the next plain click plays.
     if (!CopiaFile(nome, copia, motivo))
         p.Messaggio("Impossibile ripristinare la macro «" + nome + "»: " + motivo, Icona::Stop);

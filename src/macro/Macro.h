@@ -24,6 +24,11 @@ void EseguiMacro(Programma& p);          // MnuMacroEsegui
 void EseguiMacroInversa(Programma& p);   // Shift-click on Macro: the .inv.mcr partner
 void InterrompiEsecuzione(Programma& p); // MnuMacroInterrompi (Ctrl+I)
 
+// EseguiMacro for a working copy made from `origine`, the file the user gave
+// (the command-line mode plays a copy of its own): a copy that cannot be
+// played at all (unreadable, empty, not text) is reported under that name.
+void EseguiMacroCopiata(Programma& p, const std::string& origine);
+
 // The side-toolbar button Macro: pulsante one of the codes of TastiMouse.h.
 void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificatori);
 

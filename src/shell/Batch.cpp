@@ -26,8 +26,8 @@ const std::string UsoBatch = "Uso: vellora [opzioni] DISEGNO.geo\n"
                              "  --dati              scrive i dati della figura selezionata\n"
                              "  --esporta FILE      disegna il piano in FILE: PNG (.png), bitmap di Windows\n"
                              "                      (.bmp) o la pagina di stampa in PDF (.pdf)\n"
-                             "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta\n"
-                             "                      (predefinite 800x600)\n"
+                             "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta e\n"
+                             "                      --macro (predefinite 800x600)\n"
                              "  --salva FILE.geo    salva il disegno in FILE.geo dopo tutto il resto\n"
                              "  --help              mostra questo aiuto\n"
                              "\n"
@@ -82,7 +82,8 @@ ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
     for (size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
         const bool conValore = a == "--esporta" || a == "--dimensioni" || a == "--salva" || a == "--macro";
-        if (conValore && i + 1 >= argomenti.size()) {
+        // An empty value names no file: a script whose variable was not set.
+        if (conValore && (i + 1 >= argomenti.size() || argomenti[i + 1].empty())) {
             r.errore = "Manca il valore dell'opzione " + a;
             return r;
         }
@@ -153,7 +154,7 @@ std::string TestoDatiBatch(Programma& p)
     return testo;
 }
 
-int EseguiMacroBatch(Programma& p, const std::string& percorso)
+int EseguiMacroBatch(Programma& p, const std::string& percorso, int larghezza, int altezza)
 {
     namespace fs = std::filesystem;
     const fs::path cartella = CartellaTemporanea();
@@ -163,10 +164,13 @@ int EseguiMacroBatch(Programma& p, const std::string& percorso)
     }
     const std::string cartellaDati = p.CartellaDati;
     p.CartellaDati = (cartella / "").string();
-    int esito = EsitoUsoErrato;
+    int esito = EsitoErrore;
     if (AttivaFileMacro(p, percorso)) {
         p.pompa = nullptr;
-        EseguiMacro(p);
+        // No window redraws here: the mapping the guard measures with is the
+        // one a window of this size would have computed.
+        CalcolaMappatura(p.d, p.mappa, larghezza, altezza);
+        EseguiMacroCopiata(p, percorso);
         esito = EsitoRiuscito;
     }
     p.CartellaDati = cartellaDati;

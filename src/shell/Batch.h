@@ -74,11 +74,15 @@ int CaricaDisegnoBatch(Programma& p, const std::string& percorso);
 std::string TestoDatiBatch(Programma& p);
 
 // Plays the macro file on the drawing, pauses skipped, before anything else
-// is written. Its working copy lives in a folder of its own for the run, so
-// that the user's Macro.tmp is never touched. EsitoUsoErrato, after a
-// message, when the file cannot be read; otherwise EsitoRiuscito, the
-// playback's own messages counted by the dialogs.
-int EseguiMacroBatch(Programma& p, const std::string& percorso);
+// is written, with the mapping of a plane window of larghezza x altezza
+// pixels: a transformation stops at the pixel limit exactly where it would
+// stop in that window. Its working copy lives in a folder of its own for the
+// run, so that the user's Macro.tmp is never touched; the messages name the
+// user's file. EsitoErrore, after a message, when the file cannot be read
+// (nothing was played); otherwise EsitoRiuscito, the playback's own messages
+// counted by the dialogs.
+int EseguiMacroBatch(Programma& p, const std::string& percorso, int larghezza = LarghezzaPredefinita,
+                     int altezza = AltezzaPredefinita);
 
 // Writes the drawing to a file; false after a message on failure.
 bool SalvaDisegnoBatch(Programma& p, const std::string& percorso);

@@ -16,7 +16,7 @@ struct BancoScala : test::Banco {
     explicit BancoScala(float scala = 1, bool punto = false, bool cerchio = false)
     {
         p.d.ScalaX = p.d.ScalaY = scala;
-        const float x[] = {500, 1}, y[] = {0, 0};
+        const float x[] = {500, 1, 2}, y[] = {0, 0};
         if (punto)
             AggiungiFigura(p.d, 1, x, y);
         if (cerchio)

@@ -82,7 +82,7 @@ TEST_F(BatchTest, SalvaCaricaEDatiConFineRigaLF)
 }
 
 // The macro plays on the loaded drawing, its pauses skipped, with its working copy in a folder of its own, gone
-// afterwards; the user's Macro.tmp stays as it was. A macro file that cannot be read is bad usage.
+// afterwards; the user's Macro.tmp stays as it was. A macro file that cannot be read ends with status 1.
 TEST_F(BatchTest, MacroSulDisegno)
 {
     struct VistaCartella : Vista {
@@ -103,7 +103,7 @@ TEST_F(BatchTest, MacroSulDisegno)
         if (esiste)
             Scrivi(Percorso("m.mcr"), "Inizio macro\r\nTraslazioneOr,  1\r\nPausaLunga, 200\r\nTraslazioneOr,  1\r\n");
         v.cartella.clear();
-        EXPECT_EQ(EseguiMacroBatch(q, Percorso("m.mcr")), esiste ? EsitoRiuscito : EsitoUsoErrato);
+        EXPECT_EQ(EseguiMacroBatch(q, Percorso("m.mcr")), esiste ? EsitoRiuscito : EsitoErrore);
         EXPECT_EQ(q.d.Figure.X(1, 1), x + (esiste ? 2 : 0));
         EXPECT_EQ(flusso.str().rfind(esiste ? "" : "Impossibile aprire la macro «", 0), 0u) << flusso.str();
         EXPECT_EQ(flusso.str().empty(), esiste);

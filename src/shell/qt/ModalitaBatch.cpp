@@ -90,7 +90,7 @@ int EseguiSeBatch(int argc, char** argv)
     if (const int esito = CaricaDisegnoBatch(p, o.disegno); esito != EsitoRiuscito)
         return esito;
     if (!o.macro.empty())
-        if (const int esito = EseguiMacroBatch(p, o.macro); esito == EsitoUsoErrato)
+        if (const int esito = EseguiMacroBatch(p, o.macro, o.larghezza, o.altezza); esito != EsitoRiuscito)
             return esito;
 
     if (o.dati)

@@ -1,0 +1,2 @@
+Inizio macro
+Omotetia,  117,  0,  0

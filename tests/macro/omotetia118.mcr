@@ -1,0 +1,2 @@
+Inizio macro
+Omotetia,  118,  0,  0
