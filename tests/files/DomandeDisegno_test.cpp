@@ -4,7 +4,6 @@
 #include "files/ComandiDisegno.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace vellora {
 namespace {
@@ -13,7 +12,7 @@ class DomandeDisegno : public test::CartellaProva {};
 
 // F7 asks first, as Apri disegno does: Annulla keeps the drawing on screen;
 // Sì on an unnamed drawing asks for a name and opens the last drawing even
-// when that is cancelled.
+// when that is cancelled. A drawing without changes is not asked about.
 TEST_F(DomandeDisegno, ApriUltimoDisegnoChiedeDiSalvare)
 {
     Disegno tre;
@@ -22,35 +21,25 @@ TEST_F(DomandeDisegno, ApriUltimoDisegnoChiedeDiSalvare)
         AggiungiFigura(tre, n, x, y);
     const std::string ultimo = Percorso("ultimo.geo");
     Scrivi(ultimo, TestoDisegno(tre));
-    const struct {
-        bool modificato;
-        std::optional<Risposta> risposta; // none: not asked
-        size_t nomiChiesti;
-        int figure;
-    } casi[] = {
-        {true, Risposta::Annulla, 0, 1},
-        {true, Risposta::No, 0, 3},
-        {true, Risposta::Si, 1, 3},
-        {false, std::nullopt, 0, 3},
+    // Modified, the answer, the questions and the names asked, the figures then on screen.
+    const std::tuple<bool, Risposta, size_t, size_t, int> casi[] = {
+        {true, Risposta::Annulla, 1, 0, 1},
+        {true, Risposta::No, 1, 0, 3},
+        {true, Risposta::Si, 1, 1, 3},
+        {false, Risposta::Annulla, 0, 0, 3},
     };
-    for (const auto& c : casi) {
+    for (const auto& [modificato, risposta, domande, nomi, figure] : casi) {
         test::Banco b;
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuPunto);
-        b.p.sessione.Modificato = c.modificato;
+        b.p.sessione.Modificato = modificato;
         b.p.sessione.UltimoDisegno = ultimo;
-        if (c.risposta)
-            b.dialoghi.risposte = {*c.risposta};
-        const Disegno prima = b.p.d;
+        b.dialoghi.risposte = {risposta};
         ApriUltimoDisegno(b.p);
-        ASSERT_EQ(b.dialoghi.messaggi.size(), c.risposta ? 1u : 0u);
-        if (c.risposta) {
-            EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Salvare il disegno?");
-            EXPECT_EQ(b.dialoghi.messaggi[0].pulsanti, Pulsanti::SiNoAnnulla);
-        }
-        EXPECT_EQ(b.dialoghi.richiesteFile.size(), c.nomiChiesti);
-        EXPECT_EQ(b.p.d.NumeroFigure, c.figure);
-        EXPECT_EQ(b.p.d == prima, c.figure == 1);
-        EXPECT_EQ(b.p.sessione.NomeDisegno, c.figure == 3 ? ultimo : "");
+        ASSERT_EQ(b.dialoghi.messaggi.size(), domande);
+        for (const auto& m : b.dialoghi.messaggi)
+            EXPECT_EQ(std::tuple(m.testo, m.pulsanti), std::tuple("Salvare il disegno?", Pulsanti::SiNoAnnulla));
+        EXPECT_EQ(std::tuple(b.dialoghi.richiesteFile.size(), b.p.d.NumeroFigure, b.p.sessione.NomeDisegno),
+                  std::tuple(nomi, figure, figure == 3 ? ultimo : ""));
     }
 }
 
@@ -61,11 +50,9 @@ TEST_F(DomandeDisegno, SalvaConNomeUnDisegnoVuotoLoDice)
     b.p.sessione.NomeDisegno = Percorso("classe.geo");
     b.dialoghi.fileScelti = {Percorso("altro.geo")};
     EXPECT_FALSE(SalvaDisegnoConNome(b.p));
-    ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(b.dialoghi.messaggi[0].testo, "Il disegno è vuoto: non c'è nulla da salvare");
-    EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
-    EXPECT_TRUE(b.dialoghi.richiesteFile.empty());
-    EXPECT_EQ(b.p.sessione.NomeDisegno, Percorso("classe.geo"));
+    ASSERT_EQ(b.dialoghi.Testi(), std::vector<std::string>{"Il disegno è vuoto: non c'è nulla da salvare"});
+    EXPECT_EQ(std::tuple(b.dialoghi.messaggi[0].icona, b.dialoghi.richiesteFile.size(), b.p.sessione.NomeDisegno),
+              std::tuple(Icona::Stop, 0u, Percorso("classe.geo")));
     EXPECT_TRUE(std::filesystem::is_empty(radice));
 }
 

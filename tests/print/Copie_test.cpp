@@ -5,13 +5,11 @@
 namespace vellora {
 namespace {
 
-// A number of copies that rounds to none is refused like 0, whether the
-// fraction is typed with the comma (which ends the number) or the period.
+// A number of copies that rounds to none is refused like 0.
 TEST(Copie, QuelleCheNonDannoNessunaCopiaSonoRifiutate)
 {
     const std::pair<const char*, std::optional<int>> casi[] = {
-        {"0,4", std::nullopt}, {"0.4", std::nullopt}, {"0.5", std::nullopt}, {"0.51", 1}, {"1.5", 2}, {"254.6", 255},
-    };
+        {"0.4", std::nullopt}, {"0.5", std::nullopt}, {"0.51", 1}};
     for (const auto& [testo, copie] : casi)
         EXPECT_EQ(LeggiCopie(testo), copie) << testo;
 }
