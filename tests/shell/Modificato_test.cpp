@@ -1,5 +1,6 @@
 #include "figures/Catalogo.h"
 #include "figures/ComandiSelezione.h"
+#include "files/ComandiDisegno.h"
 #include "macro/BancoMacro.h"
 #include "plane/Mouse.h"
 #include "plane/Quadranti.h"
@@ -15,17 +16,9 @@
 namespace vellora {
 namespace {
 
-// A right-button move of the selection to (x, y), press and release.
-void Sposta(Programma& p, float x, float y)
-{
-    PreparaSpostamento(p, x, y);
-    MouseRilasciato(p, PulsanteDestro, 0);
-}
-
-// Each command runs on a drawing just saved: the right triangle (1,1) (1,4)
-// (3,1), yellow, whole. The drawing counts as modified when what its file
-// stores has changed. A colour leaves the selected point selected, and its
-// field keeps naming it.
+// Each command runs on a drawing just saved, the yellow right triangle (1,1)
+// (1,4) (3,1), whole: it is modified when what its file stores has changed.
+// A colour leaves the selected point selected, and its field names it.
 TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
 {
     const struct {
@@ -35,8 +28,8 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
         const char* campoVertice = nullptr; // not looked at when null
     } casi[] = {
         // clang-format off
-        {"figure moved", [](auto& b) { Sposta(b.p, 3, 2); }, true},
-        {"move of zero", [](auto& b) { Sposta(b.p, 1, 1); }, false},
+        {"figure moved", [](auto& b) { PreparaSpostamento(b.p, 3, 2); MouseRilasciato(b.p, PulsanteDestro, 0); }, true},
+        {"move of zero", [](auto& b) { PreparaSpostamento(b.p, 1, 1); MouseRilasciato(b.p, PulsanteDestro, 0); }, false},
         {"O placed", [](auto& b) { PosizionaO(b.p, 2, -1); }, true},
         {"O placed where it is", [](auto& b) { PosizionaO(b.p, 0, 0); }, false},
         {"range OK", [](auto& b) { DialogoRange r(b.p); r.Incrementa(); r.Ok(); }, true},
@@ -68,6 +61,47 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
         EXPECT_EQ(b.p.sessione.Modificato, c.modificato);
         EXPECT_TRUE(!c.campoVertice || b.p.testi.CampoVertice == c.campoVertice) << b.p.testi.CampoVertice;
     }
+}
+
+// F7 asks first, as Apri disegno does: Annulla keeps the drawing on screen;
+// Sì on an unnamed drawing asks for a name and opens the last drawing even
+// when that is cancelled. A drawing without changes is not asked about.
+TEST(Modificato, ApriUltimoDisegnoChiedeDiSalvare)
+{
+    // Modified, the answer, the names asked, the figures then on screen.
+    const std::tuple<bool, Risposta, size_t, int> casi[] = {
+        {true, Risposta::Annulla, 0, 1},
+        {true, Risposta::No, 0, 0},
+        {true, Risposta::Si, 1, 0},
+        {false, Risposta::Annulla, 0, 0},
+    };
+    for (const auto& [modificato, risposta, nomi, figure] : casi) {
+        test::BancoMacro b;
+        const std::string ultimo = b.Percorso("vuoto.geo");
+        b.Scrivi(ultimo, TestoDisegno({}));
+        InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuPunto);
+        b.p.sessione.Modificato = modificato;
+        b.p.sessione.UltimoDisegno = ultimo;
+        b.dialoghi.risposte = {risposta};
+        ApriUltimoDisegno(b.p);
+        ASSERT_EQ(b.dialoghi.messaggi.size(), modificato ? 1u : 0u);
+        for (const auto& m : b.dialoghi.messaggi)
+            EXPECT_EQ(std::tuple(m.testo, m.pulsanti), std::tuple("Salvare il disegno?", Pulsanti::SiNoAnnulla));
+        EXPECT_EQ(std::tuple(b.dialoghi.richiesteFile.size(), b.p.d.NumeroFigure, b.p.sessione.NomeDisegno),
+                  std::tuple(nomi, figure, figure ? "" : ultimo));
+    }
+}
+
+// Save as says why an empty drawing is not written, and asks for no name.
+TEST(Modificato, SalvaConNomeUnDisegnoVuotoLoDice)
+{
+    test::BancoMacro b;
+    b.p.sessione.NomeDisegno = b.Percorso("classe.geo");
+    SalvaDisegnoConNome(b.p);
+    ASSERT_EQ(b.dialoghi.Testi(), std::vector<std::string>{"Il disegno è vuoto: non c'è nulla da salvare"});
+    EXPECT_EQ(std::tuple(b.dialoghi.messaggi[0].icona, b.dialoghi.richiesteFile.size(), b.p.sessione.NomeDisegno),
+              std::tuple(Icona::Stop, 0u, b.Percorso("classe.geo")));
+    EXPECT_TRUE(std::filesystem::is_empty(b.radice));
 }
 
 } // namespace
