@@ -25,13 +25,11 @@ TEST(Registrazione, StatiDelMenuPannelloESuggerimento)
     const std::string nominata = b.Percorso("a.mcr"), rifiutato = b.Percorso("manca/m.mcr");
     int mostrate = b.vista.aggiornamenti;
     const auto stato = [&](const std::string& voci, const std::string& suggerimento, bool cambia = true) {
-        EXPECT_EQ(Abilitate(b.p.voci), voci);
-        EXPECT_EQ(b.p.testi.SuggerimentoMacro, suggerimento);
-        EXPECT_EQ(b.p.testi.Pannello7Visibile, voci == StatoRegistrazione);
-        EXPECT_EQ(b.p.sessione.RegistraMacro, voci == StatoRegistrazione);
-        if (cambia) {
-            EXPECT_GT(b.vista.aggiornamenti, mostrate); // the window mirrors the new states
-        }
+        const bool registra = voci == StatoRegistrazione;
+        EXPECT_EQ(std::tuple(Abilitate(b.p.voci), b.p.testi.SuggerimentoMacro, b.p.testi.Pannello7Visibile,
+                             b.p.sessione.RegistraMacro),
+                  std::tuple(voci, suggerimento, registra, registra));
+        EXPECT_TRUE(!cambia || b.vista.aggiornamenti > mostrate); // the window mirrors the new states
         mostrate = b.vista.aggiornamenti;
     };
     ApriMacro(b.p);      // cancelled
@@ -55,8 +53,8 @@ TEST(Registrazione, StatiDelMenuPannelloESuggerimento)
     b.dialoghi.fileScelti.push_back(rifiutato);
     TerminaRegistrazione(b.p);
     stato(StatoMacroAttiva, "E' attiva la macro: Senza Nome");
-    EXPECT_EQ(b.p.NomeMacro, "");
-    EXPECT_EQ(b.Copia(), "Inizio macro\r\nTraslazioneOr,  1\r\nFine macro\r\n");
+    EXPECT_EQ(std::tuple(b.p.NomeMacro, b.Copia()),
+              std::tuple("", "Inizio macro\r\nTraslazioneOr,  1\r\nFine macro\r\n"));
     EseguiMacro(b.p);
     EXPECT_EQ(b.p.d.Figure.X(1, 1), x + 2);
 
@@ -70,8 +68,7 @@ TEST(Registrazione, StatiDelMenuPannelloESuggerimento)
     b.dialoghi.fileScelti.push_back(b.Percorso("sparita.mcr"));
     ApriMacro(b.p);
     stato(StatoMacroAttiva, "E' attiva la macro: " + nominata + " ", false);
-    EXPECT_EQ(b.p.NomeMacro, nominata);
-    EXPECT_EQ(b.Copia(), b.Leggi(nominata));
+    EXPECT_EQ(std::tuple(b.p.NomeMacro, b.Copia()), std::tuple(nominata, b.Leggi(nominata)));
 
     const std::vector<RichiestaFile>& r = b.dialoghi.richiesteFile;
     ASSERT_EQ(r.size(), 5u);
