@@ -72,8 +72,9 @@ std::string MacroLunga(int numero)
         if (righe++ < numero)
             testo += r + "\r\n";
     };
-    for (int giro = 0; righe < numero; ++giro) {
-        const int f = giro % MaxFigure + 1;
+    int giro = 0;
+    while (righe < numero) { // riga counts the lines
+        const int f = giro++ % MaxFigure + 1;
         const float cx = Centro(f, false), cy = Centro(f, true);
         riga(RigaMacro("Figura attiva", {static_cast<float>(f)}));
         riga(RigaMacro("Rotazione", {30, cx, cy}));
