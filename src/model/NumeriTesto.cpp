@@ -201,4 +201,17 @@ std::string TestoConSegno(float v)
     return testo;
 }
 
+std::string TestoCasella(float v)
+{
+    const std::string t = TestoConSegno(v);
+    std::string r;
+    if (t[0] == '-')
+        r += '-';
+    if (t[1] == '.')
+        r += '0';
+    for (size_t i = 1; i < t.size(); ++i)
+        r += t[i] == '.' ? ',' : t[i];
+    return r;
+}
+
 } // namespace vellora

@@ -36,4 +36,9 @@ std::string NumeroConSegno(int v);
 // Zero of either sign is " 0"; infinities and NaN give " inf", "-inf", " nan".
 std::string TestoConSegno(float v);
 
+// The number as a dialog's text box shows it: the digits of TestoConSegno
+// with a leading zero, the decimal comma and no reserved blank ("0,5",
+// "1,001", "-0,25", "1E-09").
+std::string TestoCasella(float v);
+
 } // namespace vellora

@@ -131,14 +131,20 @@ void ValoriTacche(const Disegno& m, const Mappa& mp, int range, const OpzioniPia
     }
 }
 
-void AssiPerO(const Disegno& m, const Mappa& mp, const CorniceGriglia& g, Superficie& s)
+void AsseVerticale(const Disegno& m, const Mappa& mp, const CorniceGriglia& g, Superficie& s)
 {
-    const ColoreRgb verde = Codice(CodiceVerdeChiaro);
-    const PuntoPixel o = PianoInPixel(m, mp, m.CentroX, m.CentroY);
-    if (m.CentroX != 0.0f)
-        s.Linea(o.x, g.yAlto, o.x, g.yBasso + 1, verde, StileLinea::Punteggiato);
-    if (m.CentroY != 0.0f)
-        s.Linea(g.xSinistra, o.y, g.xDestra + 1, o.y, verde, StileLinea::Punteggiato);
+    if (m.CentroX != 0.0f) {
+        const PuntoPixel o = PianoInPixel(m, mp, m.CentroX, m.CentroY);
+        s.Linea(o.x, g.yAlto, o.x, g.yBasso + 1, Codice(CodiceVerdeChiaro), StileLinea::Punteggiato);
+    }
+}
+
+void AsseOrizzontale(const Disegno& m, const Mappa& mp, const CorniceGriglia& g, Superficie& s)
+{
+    if (m.CentroY != 0.0f) {
+        const PuntoPixel o = PianoInPixel(m, mp, m.CentroX, m.CentroY);
+        s.Linea(g.xSinistra, o.y, g.xDestra + 1, o.y, Codice(CodiceVerdeChiaro), StileLinea::Punteggiato);
+    }
 }
 
 void SegniSelezione(const Disegno& m, const Mappa& mp, int f, int n, Superficie& s)
@@ -184,8 +190,10 @@ void DisegnaPiano(const Disegno& m, Mappa& mp, int w, int h, const OpzioniPiano&
 
     SegnaPunto(m, mp, m.CentroX, m.CentroY, CodiceBianco, EtichettaO(), 0, s);
     ValoriTacche(m, mp, range, opzioni, s);
-    if (opzioni.AssiPerO)
-        AssiPerO(m, mp, g, s);
+    if (opzioni.AssiPerO) {
+        AsseVerticale(m, mp, g, s);
+        AsseOrizzontale(m, mp, g, s);
+    }
 }
 
 void DisegnaFigura(const Disegno& m, const Mappa& mp, int f, Superficie& s)
@@ -214,6 +222,16 @@ void DisegnaFigure(const Disegno& m, const Mappa& mp, Superficie& s)
         DisegnaFigura(m, mp, f, s);
     if (numero > 0 && m.FiguraAttiva >= 1 && m.FiguraAttiva <= numero)
         DisegnaFigura(m, mp, m.FiguraAttiva, s);
+}
+
+void DisegnaAsseVerticale(const Disegno& m, const Mappa& mp, Superficie& s)
+{
+    AsseVerticale(m, mp, Cornice(m, mp), s);
+}
+
+void DisegnaAsseOrizzontale(const Disegno& m, const Mappa& mp, Superficie& s)
+{
+    AsseOrizzontale(m, mp, Cornice(m, mp), s);
 }
 
 } // namespace vellora

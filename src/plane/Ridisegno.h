@@ -33,4 +33,9 @@ void SegnaVertice(const Disegno& m, const Mappa& mp, float x, float y, int color
 void SegnaPunto(const Disegno& m, const Mappa& mp, float x, float y, int colore, const std::string& etichetta,
                 int pieno, Superficie& s);
 
+// The dotted light-green line x = CentroX (y = CentroY) across the grid,
+// whatever the view options; nothing when it would lie on the axis.
+void DisegnaAsseVerticale(const Disegno& m, const Mappa& mp, Superficie& s);
+void DisegnaAsseOrizzontale(const Disegno& m, const Mappa& mp, Superficie& s);
+
 } // namespace vellora

@@ -20,7 +20,9 @@ constexpr std::string_view CerchioStirato = "Vellora non può stirare una circon
 constexpr Descrittore Tabella[] = {
     {.tipo = T::Simm1,
      .pulsante = Voce::simm1,
-     .impostazioni = Voce::MnuImpostazioniTrasfSimm1,
+     // The item named for the first symmetry says "asse orizzontale" and
+     // opens the second one's dialog: the caption decides, the names cross.
+     .impostazioni = Voce::MnuImpostazioniTrasfSimm2,
      .suggerimento = "Clic: simmetria rispetto a un asse verticale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "SimmetriaY",
      .riga = {{C::CentroX}},
@@ -28,7 +30,7 @@ constexpr Descrittore Tabella[] = {
      .simmetria = true},
     {.tipo = T::Simm2,
      .pulsante = Voce::simm2,
-     .impostazioni = Voce::MnuImpostazioniTrasfSimm2,
+     .impostazioni = Voce::MnuImpostazioniTrasfSimm1,
      .suggerimento = "Clic: simmetria rispetto a un asse orizzontale; shift+clic: trasformazione inversa; clic col destro: impostazione",
      .parola = "SimmetriaX",
      .riga = {{C::CentroY}},

@@ -207,7 +207,7 @@ std::optional<std::string> RigaMacroDi(const Applicazione& a)
     return RigaMacro(std::string(d.parola), std::span<const float>(valori.data(), d.riga.size()));
 }
 
-void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g)
+void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g, const FinestraImpostazioni& impostazioni)
 {
     const Disegno iniziale = p.d;
     const Istantanea prima(p.d);
@@ -220,8 +220,10 @@ void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g)
         if (!Applica(p, ApplicazioneCorrente(p, t, g == Gesto::Inversa), prima))
             return;
     }
-    // Gesto::Impostazioni: the settings dialog of the button opens here, and
-    // the refresh below follows it once it has closed, whatever the answer.
+    // The refresh below follows the settings dialog once it has closed,
+    // whatever the answer.
+    if (g == Gesto::Impostazioni && impostazioni && !p.sessione.EsecuzioneMacro)
+        impostazioni(p, t);
     AggiornaDati(p);
     Ridisegna(p);
     p.SegnaModifiche(iniziale);

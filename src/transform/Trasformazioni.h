@@ -5,6 +5,7 @@
 #include "model/Disegno.h"
 #include "transform/Formule.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,9 +31,15 @@ Applicazione ApplicazioneCorrente(const Programma& p, Trasformazione t, bool inv
 // reciprocal is not a finite float (a zero coefficient).
 std::optional<std::string> RigaMacroDi(const Applicazione& a);
 
+// Shows the settings dialog of a transformation and returns when it has
+// closed (the GUI's window over ModuloImpostazioni).
+using FinestraImpostazioni = std::function<void(Programma&, Trasformazione)>;
+
 // A click on a transformation button with its gesture: transforms the active
 // figure (or its active vertex), updates the totals and their panels, records
 // the macro line, refreshes. A refused click leaves the figure as it was.
-void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g);
+// The settings gesture opens `impostazioni` first, except while a macro
+// plays, whose lines set the parameters themselves.
+void ClicTrasformazione(Programma& p, Trasformazione t, Gesto g, const FinestraImpostazioni& impostazioni = {});
 
 } // namespace vellora

@@ -95,8 +95,8 @@ const DefinizioneAzione Tabella[] = {
     Impostazione(T::Trasla2, "Traslazione &verticale", false),
     Impostazione(T::Trasla3, "&Traslazione generica", false),
     Impostazione(T::Ruota, "&Rotazione", true),
-    Impostazione(T::Simm1, "Simmetria rispetto a un asse ori&zzontale", true),
-    Impostazione(T::Simm2, "Simmetria rispetto a un asse verti&cale", false),
+    Impostazione(T::Simm2, "Simmetria rispetto a un asse ori&zzontale", true),
+    Impostazione(T::Simm1, "Simmetria rispetto a un asse verti&cale", false),
     Impostazione(T::Simm3, "Simmetria rispetto a un &punto O", false),
     Impostazione(T::Simm4, "&Simmetria rispetto a una retta generica", false),
     Impostazione(T::Omotetia, "O&motetia", true),
@@ -173,10 +173,7 @@ static_assert(std::size(Tabella) == vellora::NumeroVoci, "every control has exac
 // The commands still to come. Each later piece of work removes its controls
 // from here as it connects them.
 const Voce VociNonAncoraDisponibili[] = {
-    Voce::MnuFiguraCoordinate,       Voce::MnuImpostazioniTrasfTraslOriz, Voce::MnuImpostazioniTrasfTraslVert,
-    Voce::MnuImpostazioniTrasfTrasl, Voce::MnuImpostazioniTrasfRotazione, Voce::MnuImpostazioniTrasfSimm1,
-    Voce::MnuImpostazioniTrasfSimm2, Voce::MnuImpostazioniTrasfSimm3,     Voce::MnuImpostazioniTrasfSimm4,
-    Voce::MnuImpostazioniTrasfOmot,  Voce::MnuImpostazioniTrasfStir1,     Voce::MnuImpostazioniTrasfStir2,
+    Voce::MnuFiguraCoordinate,
     Voce::MnuVisualizzaCommento,
 };
 

@@ -3,6 +3,9 @@
 #include "plane/qt/FrmRange.h"
 #include "plane/qt/FrmScala.h"
 #include "shell/qt/FrmPrinc.h"
+#include "transform/Descrittori.h"
+#include "transform/Trasformazioni.h"
+#include "transform/qt/FrmImpostazioni.h"
 
 namespace vellora {
 
@@ -10,6 +13,12 @@ void FrmPrinc::CollegaMenuImposta()
 {
     Collega(Voce::MnuImpostazioniRange, [this](Programma& prog) { ApriFrmRange(prog, this); });
     Collega(Voce::MnuImpostazioniScala, [this](Programma& prog) { ApriFrmScala(prog, this); });
+    // Each item of Imposta > Trasformazione acts as a right click on its button.
+    for (const Descrittore& d : Descrittori())
+        Collega(d.impostazioni, [this, t = d.tipo](Programma& prog) {
+            ClicTrasformazione(prog, t, Gesto::Impostazioni,
+                               [this](Programma& q, Trasformazione tt) { ApriFrmImpostazioni(q, tt, this); });
+        });
     Collega(Voce::PrimoQuadrante, PrimoQuadrante);
     Collega(Voce::SecondoQuadrante, SecondoQuadrante);
     Collega(Voce::TerzoQuadrante, TerzoQuadrante);

@@ -6,6 +6,7 @@
 #include "shell/qt/PulsanteLaterale.h"
 #include "transform/Descrittori.h"
 #include "transform/Trasformazioni.h"
+#include "transform/qt/FrmImpostazioni.h"
 
 namespace vellora {
 
@@ -36,7 +37,9 @@ void FrmPrinc::CollegaBarraLaterale()
         connect(pulsante, &PulsanteLaterale::Rilasciato, this,
                 [this, t = d->tipo](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
                     const ClicLaterale c = DecodificaClic(b, tasti);
-                    ClicTrasformazione(p, t, GestoDaMouse(t, c.pulsante, c.shift, c.altri));
+                    ClicTrasformazione(
+                        p, t, GestoDaMouse(t, c.pulsante, c.shift, c.altri),
+                        [this](Programma& prog, Trasformazione tt) { ApriFrmImpostazioni(prog, tt, this); });
                 });
     }
 }
