@@ -155,7 +155,7 @@ TEST(TrasformazioniClic, RifiutiNonCambianoNulla)
             return std::tuple(b.p.d, b.p.totali, b.p.testi, b.vista.aggiornamenti, b.schermo.operazioni.size());
         };
         const auto prima = stato();
-        ClicTrasformazione(b.p, c.t, c.g);
+        ClicTrasformazione(b.p, c.t, c.g, [](Programma&, Trasformazione) { ADD_FAILURE() << "dialog opened"; });
         ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
         EXPECT_EQ(b.dialoghi.messaggi[0].testo,
                   c.sulCerchio ? "Vellora non può stirare una circonferenza"

@@ -1,0 +1,173 @@
+// The settings dialogs on the real main window, offscreen: opened by the
+// right click and by the menu, used with the keyboard alone.
+#include "Finti.h"
+#include "shell/qt/AvvioQt.h"
+#include "shell/qt/FrmPrinc.h"
+#include "shell/qt/PulsanteLaterale.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace vellora {
+namespace {
+
+class Impostazioni : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    test::DialoghiFinti dialoghi;
+    std::unique_ptr<FrmPrinc> w;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(cartella.isValid());
+        const std::string c = cartella.path().toStdString() + "/";
+        w = ApriProgramma(dialoghi, {c, c}, "");
+        w->findChild<QAction*>("MnuFiguraMenuTriangoliRett")->trigger(); // (1,1) (1,4) (3,1)
+        p().sessione.Modificato = false;
+    }
+    Programma& p() { return w->StatoProgramma(); }
+    PulsanteLaterale* Pulsante(const char* nome) { return w->findChild<PulsanteLaterale*>(nome); }
+
+    // Runs `apri`, which shows a modal dialog, and `usa` on that dialog once
+    // it is up; fails when it does not open within two seconds.
+    void ConDialogo(const char* nome, const std::function<void()>& apri, const std::function<void(QDialog*)>& usa)
+    {
+        bool usato = false;
+        int attese = 0;
+        QTimer attesa;
+        attesa.setInterval(10);
+        QObject::connect(&attesa, &QTimer::timeout, w.get(), [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if ((!d || d->objectName() != nome) && ++attese < 200)
+                return;
+            attesa.stop();
+            ASSERT_NE(d, nullptr);
+            ASSERT_EQ(d->objectName(), QString(nome));
+            usato = true;
+            usa(d);
+            if (d->isVisible()) {
+                ADD_FAILURE() << "still open";
+                d->reject();
+            }
+        });
+        attesa.start();
+        apri();
+        EXPECT_TRUE(usato);
+    }
+};
+
+// Waits for the menu `nome` to pop up and presses `tasto` in it.
+void PremiNelMenu(const char* nome, Qt::Key tasto)
+{
+    ASSERT_TRUE(QTest::qWaitFor([nome] {
+        QWidget* menu = QApplication::activePopupWidget();
+        return menu && menu->objectName() == nome;
+    }));
+    QTest::keyClick(QApplication::activePopupWidget(), tasto);
+}
+
+TEST_F(Impostazioni, IlClicDestroImpostaLAngoloDelClicSinistro)
+{
+    ConDialogo(
+        "FrmRotazione", [&] { QTest::mouseClick(Pulsante("ruota1"), Qt::RightButton); },
+        [](QDialog* d) {
+            auto* alfa = d->findChild<QLineEdit*>("TxtAlfa");
+            EXPECT_EQ(alfa->text(), QString("10"));
+            EXPECT_EQ(alfa->cursorPosition(), 2);
+            EXPECT_FALSE(alfa->hasSelectedText());
+            QTest::keyClick(alfa, Qt::Key_Backspace);
+            QTest::keyClick(alfa, Qt::Key_Backspace);
+            QTest::keyClicks(alfa, "45");
+            QTest::keyClick(alfa, Qt::Key_Return);
+        });
+    EXPECT_TRUE(p().sessione.Modificato);
+    QTest::mouseClick(Pulsante("ruota1"), Qt::LeftButton);
+    EXPECT_EQ(w->findChild<QLabel*>("Pannello1")->text(), QString("Rot.=45°"));
+}
+
+// Alt+P, T, R: the rotation dialog from the keyboard; Tab reaches the centre.
+TEST_F(Impostazioni, IlMenuDaTastiera)
+{
+    ConDialogo(
+        "FrmRotazione",
+        [&] {
+            w->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+            QTest::keyClick(w.get(), Qt::Key_P, Qt::AltModifier);
+            PremiNelMenu("MnuImpostazioni", Qt::Key_T);
+            PremiNelMenu("MnuImpostazioniTrasf", Qt::Key_R);
+        },
+        [](QDialog* d) {
+            QWidget* alfa = QApplication::focusWidget();
+            ASSERT_EQ(alfa->objectName(), QString("TxtAlfa"));
+            QTest::keyClick(alfa, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(alfa, "30");
+            QTest::keyClick(alfa, Qt::Key_Tab);
+            for (int i = 0; i < 5; ++i) // the five angle presets
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* x = QApplication::focusWidget();
+            EXPECT_EQ(x->objectName(), QString("TxtXcentro"));
+            QTest::keyClicks(x, ",5");
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+    EXPECT_EQ(p().d.Parametri.AngoloRotazione, 30.0f);
+    EXPECT_EQ(p().d.CentroX, 0.5f);
+}
+
+// A zero coefficient: the message, the dialog stays with the box selected,
+// and Esc leaves the coefficient and the drawing's state as they were.
+TEST_F(Impostazioni, UnCoefficienteNulloEdEsc)
+{
+    ConDialogo(
+        "FrmOmotetia", [&] { w->findChild<QAction*>("MnuImpostazioniTrasfOmot")->trigger(); },
+        [&](QDialog* d) {
+            auto* r = d->findChild<QLineEdit*>("TxtCoefOmot");
+            r->setText("0");
+            d->findChild<QPushButton*>("Ok")->click();
+            EXPECT_TRUE(d->isVisible());
+            EXPECT_EQ(dialoghi.Testi(), std::vector<std::string>{"Il coefficiente di omotetia non può essere nullo"});
+            EXPECT_TRUE(r->hasFocus());
+            EXPECT_EQ(r->selectedText(), QString("0"));
+            d->findChild<QPushButton*>("CmdB")->click(); // O := (1, 4) at once
+            EXPECT_EQ(p().d.CentroY, 4.0f);
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+    EXPECT_EQ(p().d.Parametri.CoeffOmotetia, 2.0f);
+    EXPECT_EQ(p().d.CentroY, 0.0f);
+    EXPECT_FALSE(p().sessione.Modificato);
+}
+
+// The item that says "asse orizzontale" opens the horizontal axis's dialog,
+// and Punto medio there moves only the ordinate of O.
+TEST_F(Impostazioni, LaDidascaliaDecideIlDialogo)
+{
+    ConDialogo(
+        "FrmSimm2", [&] { w->findChild<QAction*>("MnuImpostazioniTrasfSimm1")->trigger(); },
+        [&](QDialog* d) {
+            ConDialogo(
+                "FrmPuntoMedio", [&] { d->findChild<QPushButton*>("CmdPuntoMedio")->click(); },
+                [](QDialog* medio) {
+                    medio->findChild<QPushButton*>("CmdB1")->click(); // Q = (1, 4)
+                    medio->findChild<QPushButton*>("CmdC2")->click(); // R = (3, 1)
+                    medio->findChild<QPushButton*>("Ok")->click();
+                });
+            EXPECT_EQ(d->findChild<QLineEdit*>("TxtYcentro")->text(), QString("2,5"));
+            EXPECT_EQ(p().d.CentroX, 0.0f);
+            d->findChild<QPushButton*>("Ok")->click();
+        });
+    EXPECT_EQ(p().d.CentroY, 2.5f);
+    EXPECT_TRUE(p().sessione.Modificato);
+}
+
+} // namespace
+} // namespace vellora
