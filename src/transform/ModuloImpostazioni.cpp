@@ -131,10 +131,10 @@ void ModuloImpostazioni::Preimposta(int g, int i)
 
 void ModuloImpostazioni::Seleziona(int g, int k)
 {
-    const Disegno& d = p_.d;
-    if (d.NumeroFigure < 1 || k < 1 || k > PuntiValidi(d, d.FiguraAttiva))
-        return;
-    ImpostaPunto(g, d.Figure.X(d.FiguraAttiva, k), d.Figure.Y(d.FiguraAttiva, k));
+    float x = 0.0f;
+    float y = 0.0f;
+    if (PuntoSelezionabile(p_.d, k, x, y))
+        ImpostaPunto(g, x, y);
 }
 
 void ModuloImpostazioni::Origine(int g)

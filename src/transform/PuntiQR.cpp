@@ -3,6 +3,7 @@
 #include "model/Nomi.h"
 #include "plane/Schermo.h"
 #include "state/Programma.h"
+#include "state/Selettori.h"
 
 namespace vellora {
 
@@ -11,9 +12,9 @@ ModuloPuntiQR::ModuloPuntiQR(Programma& p) : p_(p) {}
 void ModuloPuntiQR::Seleziona(bool r, int k)
 {
     const Disegno& d = p_.d;
-    if (d.NumeroFigure < 1 || k < 1 || k > PuntiValidi(d, d.FiguraAttiva))
+    PuntoF& punto = r ? R : Q;
+    if (!PuntoSelezionabile(d, k, punto.x, punto.y))
         return;
-    (r ? R : Q) = {d.Figure.X(d.FiguraAttiva, k), d.Figure.Y(d.FiguraAttiva, k)};
     Ridisegna(p_);
     if (Superficie* s = p_.Schermo(); s && p_.Larghezza() > 0 && p_.Altezza() > 0) {
         SegnaPunto(d, p_.mappa, Q.x, Q.y, CodiceBianco, "Q", 0, *s);

@@ -4,6 +4,7 @@
 // buttons and what the plane shows over the redraw when a point changes.
 // The form object (ModuloImpostazioni.h) runs the rules on these rows; the
 // window only lays them out.
+#include "state/Selettori.h"
 #include "transform/Descrittori.h"
 
 #include <string_view>
@@ -75,15 +76,7 @@ inline constexpr const char* TitoloTraslazioneQR = "Traslazione da Q a R";
 inline constexpr const char* TitoloPuntoQ = "Punto Q";
 inline constexpr const char* TitoloPuntoR = "Punto R";
 
-// Pickers "A".."H", with their access keys, and the closing buttons (OK is
-// the default button, Esc is Annulla).
-inline constexpr int NumeroSelettori = 8;
-inline constexpr const char* DidascalieSelettori[NumeroSelettori] = {"&A", "&B", "&C", "&D", "&E", "&F", "&G", "&H"};
-inline constexpr const char* DidascaliaOk = "OK";
-inline constexpr const char* DidascaliaApplica = "A&pplica";
-inline constexpr const char* DidascaliaAnnulla = "Annulla";
 inline constexpr const char* DidascaliaPuntoMedio = "Punto &medio";
-inline constexpr const char* DidascaliaOrigine = "&Origine";
 inline constexpr const char* DidascaliaTraslazioneQR = "Traslazione &QR";
 
 } // namespace vellora

@@ -1,7 +1,7 @@
 #include "transform/qt/FrmImpostazioni.h"
 
+#include "state/qt/Pulsanti.h"
 #include "transform/qt/FrmPuntiQR.h"
-#include "transform/qt/Pulsanti.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "transform/qt/FrmPuntiQR.h"
 
+#include "state/qt/Pulsanti.h"
 #include "transform/Schede.h"
-#include "transform/qt/Pulsanti.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,5 +1,5 @@
 #pragma once
-// Buttons shared by the settings dialogs: a named push button that Enter
+// Buttons shared by the dialogs with point pickers: a named push button that Enter
 // does not press (Enter is OK), and the row of pickers "A".."H".
 #include <QString>
 #include <functional>

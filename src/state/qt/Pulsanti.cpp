@@ -1,6 +1,6 @@
-#include "transform/qt/Pulsanti.h"
+#include "state/qt/Pulsanti.h"
 
-#include "transform/Schede.h"
+#include "state/Selettori.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
