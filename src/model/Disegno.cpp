@@ -82,10 +82,11 @@ bool Disegno::operator==(const Disegno& o) const
     };
     if (impostazioni(*this) != impostazioni(o))
         return false;
+    // Row by row: every command that may change the drawing compares it.
     for (int f = 1; f <= NumeroFigure; ++f)
-        for (int k = 0; k <= UltimoSlot; ++k)
-            if (Figure.X(f, k) != o.Figure.X(f, k) || Figure.Y(f, k) != o.Figure.Y(f, k))
-                return false;
+        if (!std::equal(Figure.RigaX(f), Figure.RigaX(f) + UltimoSlot + 1, o.Figure.RigaX(f)) ||
+            !std::equal(Figure.RigaY(f), Figure.RigaY(f) + UltimoSlot + 1, o.Figure.RigaY(f)))
+            return false;
     return true;
 }
 

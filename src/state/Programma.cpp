@@ -54,7 +54,7 @@ void Programma::AccodaRigaMacro(const std::string& riga)
 
 void Programma::SegnaModifiche(const Disegno& prima)
 {
-    if (d != prima)
+    if (!sessione.Modificato && d != prima)
         sessione.Modificato = true;
 }
 
