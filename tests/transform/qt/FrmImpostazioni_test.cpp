@@ -108,14 +108,14 @@ TEST_F(Impostazioni, IlMenuDaTastiera)
             PremiNelMenu("MnuImpostazioniTrasf", Qt::Key_R);
         },
         [](QDialog* d) {
-            QWidget* alfa = QApplication::focusWidget();
+            QWidget* alfa = d->focusWidget();
             ASSERT_EQ(alfa->objectName(), QString("TxtAlfa"));
             QTest::keyClick(alfa, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(alfa, "30");
             QTest::keyClick(alfa, Qt::Key_Tab);
             for (int i = 0; i < 5; ++i) // the five angle presets
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* x = QApplication::focusWidget();
+                QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            QWidget* x = d->focusWidget();
             EXPECT_EQ(x->objectName(), QString("TxtXcentro"));
             QTest::keyClicks(x, ",5");
             QTest::keyClick(d, Qt::Key_Return);
