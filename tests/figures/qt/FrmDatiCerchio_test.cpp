@@ -1,16 +1,11 @@
 // The circle dialogs on the real main window, offscreen: opened from the
 // Insert menu, used with the keyboard and the point buttons.
-#include "DialogoModale.h"
-#include "Finti.h"
+#include "FinestraProva.h"
 #include "plane/Mappatura.h"
 #include "plane/qt/FrmPiano.h"
-#include "shell/qt/AvvioQt.h"
-#include "shell/qt/FrmPrinc.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace vellora {
@@ -19,22 +14,8 @@ namespace {
 using test::ConDialogo;
 using test::PremiNelMenu;
 
-class DatiCerchio : public ::testing::Test {
+class DatiCerchio : public test::FinestraProva {
 protected:
-    QTemporaryDir cartella;
-    test::DialoghiFinti dialoghi;
-    std::unique_ptr<FrmPrinc> w;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(cartella.isValid());
-        const std::string c = cartella.path().toStdString() + "/";
-        w = ApriProgramma(dialoghi, {c, c}, "");
-        w->findChild<QAction*>("MnuFiguraMenuTriangoliRett")->trigger(); // (1,1) (1,4) (3,1)
-        p().sessione.Modificato = false;
-    }
-    Programma& p() { return w->StatoProgramma(); }
-    QAction* Azione(const char* nome) { return w->findChild<QAction*>(nome); }
     // The colour of the plane's canvas at a point of the plane.
     QColor Colore(float x, float y)
     {

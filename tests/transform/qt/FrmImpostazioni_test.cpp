@@ -1,9 +1,6 @@
 // The settings dialogs on the real main window, offscreen: opened by the
 // right click and by the menu, used with the keyboard alone.
-#include "DialogoModale.h"
-#include "Finti.h"
-#include "shell/qt/AvvioQt.h"
-#include "shell/qt/FrmPrinc.h"
+#include "FinestraProva.h"
 #include "shell/qt/PulsanteLaterale.h"
 
 #include <QAction>
@@ -13,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -24,21 +20,8 @@ namespace {
 using test::ConDialogo;
 using test::PremiNelMenu;
 
-class Impostazioni : public ::testing::Test {
+class Impostazioni : public test::FinestraProva {
 protected:
-    QTemporaryDir cartella;
-    test::DialoghiFinti dialoghi;
-    std::unique_ptr<FrmPrinc> w;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(cartella.isValid());
-        const std::string c = cartella.path().toStdString() + "/";
-        w = ApriProgramma(dialoghi, {c, c}, "");
-        w->findChild<QAction*>("MnuFiguraMenuTriangoliRett")->trigger(); // (1,1) (1,4) (3,1)
-        p().sessione.Modificato = false;
-    }
-    Programma& p() { return w->StatoProgramma(); }
     PulsanteLaterale* Pulsante(const char* nome) { return w->findChild<PulsanteLaterale*>(nome); }
 };
 

@@ -1,14 +1,41 @@
 #pragma once
-// GUI tests only: a modal dialog used while its exec() runs, a popup menu
-// used while it is open.
+// GUI tests only: the main window offscreen with a right triangle, a modal
+// dialog used while its exec() runs, a popup menu used while it is open.
+#include "Finti.h"
+#include "shell/qt/AvvioQt.h"
+#include "shell/qt/FrmPrinc.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace vellora::test {
+
+// The program's main window, its files in a folder of its own, with the
+// right triangle (1,1) (1,4) (3,1) selected and the drawing not modified.
+class FinestraProva : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    DialoghiFinti dialoghi;
+    std::unique_ptr<FrmPrinc> w;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(cartella.isValid());
+        const std::string c = cartella.path().toStdString() + "/";
+        w = ApriProgramma(dialoghi, {c, c}, "");
+        Azione("MnuFiguraMenuTriangoliRett")->trigger();
+        p().sessione.Modificato = false;
+    }
+    Programma& p() { return w->StatoProgramma(); }
+    QAction* Azione(const char* nome) { return w->findChild<QAction*>(nome); }
+};
 
 // Runs `apri`, which shows a modal dialog, and `usa` on that dialog once it
 // is up; fails when it does not open within two seconds, and when `usa`
