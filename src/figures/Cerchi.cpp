@@ -132,7 +132,7 @@ bool ModuloCerchio::Leggi(float valori[2 * MaxPuntiCerchio + 1], bool raggio)
 
 bool ModuloCerchio::Ok()
 {
-    float v[2 * MaxPuntiCerchio + 1];
+    float v[2 * MaxPuntiCerchio + 1]{};
     if (!Leggi(v, true))
         return false;
     // The three points are kept for the marks even when the circle is refused.
@@ -179,7 +179,7 @@ bool ModuloCerchio::Aggiungi(float cx, float cy, float px, float py)
 
 bool ModuloCerchio::Applica()
 {
-    float v[2 * MaxPuntiCerchio + 1];
+    float v[2 * MaxPuntiCerchio + 1]{};
     if (!Leggi(v, false))
         return false;
     Memorizza(v);

@@ -16,7 +16,6 @@ namespace vellora {
 FrmDatiCerchio::FrmDatiCerchio(Programma& p, const SchedaCerchio& s, QWidget* parent)
     : DialogoCaselle(s.nome, s.titolo, parent), modulo_(p, s)
 {
-
     // Widgets are created in the order Tab visits them: each frame's boxes
     // and its buttons, the radius, then OK, Applica and Annulla.
     auto* tutto = new QVBoxLayout(this);

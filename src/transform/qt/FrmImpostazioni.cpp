@@ -17,7 +17,6 @@ FrmImpostazioni::FrmImpostazioni(Programma& p, Trasformazione t, QWidget* parent
     : DialogoCaselle(SchedaDi(t).nome, SchedaDi(t).titolo, parent), p_(p), modulo_(p, t)
 {
     const Scheda& s = modulo_.scheda;
-
     // Widgets are created in the order Tab visits them: the groups, then OK,
     // Applica and Annulla.
     auto* tutto = new QVBoxLayout(this);
