@@ -70,6 +70,12 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
         return false;
     if (!AggiungiFigura(p.d, it->n, it->x, it->y))
         return true; // a full table refuses silently
+    ConcludiInserimento(p);
+    return true;
+}
+
+void ConcludiInserimento(Programma& p)
+{
     p.sessione.Modificato = true;
     Ridisegna(p);
     p.TestiFigura();
@@ -77,7 +83,6 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
     AggiornaDati(p);
     p.AbilitaVociFigure(true);
     p.Mostra();
-    return true;
 }
 
 bool ControllaMonometrico(Programma& p)

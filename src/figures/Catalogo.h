@@ -21,6 +21,11 @@ std::span<const FiguraPredefinita> CatalogoFigure();
 // item is not a ready-made figure.
 bool InserisciFiguraPredefinita(Programma& p, Voce voce);
 
+// What every insertion does once the new figure is the table's last, selected
+// whole: the drawing modified, the plane redrawn, the bottom fields, the
+// totals at rest, the data panel and the figure items.
+void ConcludiInserimento(Programma& p);
+
 // The circle items first require the same scale on both axes; true when the
 // item's dialog may open.
 bool ControllaMonometrico(Programma& p);

@@ -12,6 +12,7 @@ inline constexpr const char* DidascaliaOk = "OK";
 inline constexpr const char* DidascaliaApplica = "A&pplica";
 inline constexpr const char* DidascaliaAnnulla = "Annulla";
 inline constexpr const char* DidascaliaOrigine = "&Origine";
+inline constexpr const char* DidascaliaPuntoO = "P&unto O";
 
 // Point k of the active figure, when the drawing holds a figure and the
 // active one has at least k points; false (x and y untouched) otherwise.

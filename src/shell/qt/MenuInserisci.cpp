@@ -1,5 +1,6 @@
 // Handlers of the Insert menu.
 #include "figures/Catalogo.h"
+#include "figures/qt/FrmDatiCerchio.h"
 #include "shell/qt/FrmPrinc.h"
 
 namespace vellora {
@@ -17,10 +18,11 @@ void FrmPrinc::InserisciFigura(Voce v)
     InserisciFiguraPredefinita(p, v);
 }
 
-void FrmPrinc::InserisciCerchio(Voce)
+void FrmPrinc::InserisciCerchio(Voce v)
 {
-    // The circle dialogs come later; the scale check already applies.
-    ControllaMonometrico(p);
+    const SchedaCerchio* s = SchedaCerchioDi(v);
+    if (s && ControllaMonometrico(p))
+        ApriFrmDatiCerchio(p, *s, this);
 }
 
 } // namespace vellora

@@ -3,7 +3,6 @@
 #include "state/qt/Pulsanti.h"
 #include "transform/qt/FrmPuntiQR.h"
 
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,13 +14,9 @@
 namespace vellora {
 
 FrmImpostazioni::FrmImpostazioni(Programma& p, Trasformazione t, QWidget* parent)
-    : QDialog(parent), p_(p), modulo_(p, t)
+    : DialogoCaselle(SchedaDi(t).nome, SchedaDi(t).titolo, parent), p_(p), modulo_(p, t)
 {
     const Scheda& s = modulo_.scheda;
-    setObjectName(QString::fromUtf8(s.nome));
-    setWindowTitle(QString::fromUtf8(s.titolo));
-    setModal(true);
-
     // Widgets are created in the order Tab visits them: the groups, then OK,
     // Applica and Annulla.
     auto* tutto = new QVBoxLayout(this);
@@ -43,25 +38,13 @@ FrmImpostazioni::FrmImpostazioni(Programma& p, Trasformazione t, QWidget* parent
     pulsanti->addWidget(annulla);
     connect(annulla, &QPushButton::clicked, this, &FrmImpostazioni::reject);
     tutto->addLayout(pulsanti);
-    // Wide enough for the whole title, which the window bar writes in bold.
-    QFont grassetto = font();
-    grassetto.setBold(true);
-    setMinimumWidth(QFontMetrics(grassetto).horizontalAdvance(windowTitle()) * 4 / 3 + 100);
+    AdattaAlTitolo();
 
     for (QLineEdit* casella : caselle_)
         if (casella->isEnabled()) {
             casella->setFocus();
             break;
         }
-}
-
-// Showing a dialog selects the text of its focused box; the caret goes after
-// the last character instead, as after typing.
-void FrmImpostazioni::setVisible(bool visible)
-{
-    QDialog::setVisible(visible);
-    if (auto* casella = qobject_cast<QLineEdit*>(focusWidget()); visible && casella)
-        casella->end(false);
 }
 
 void FrmImpostazioni::CreaGruppo(int g, QVBoxLayout* colonna)
@@ -144,33 +127,10 @@ void FrmImpostazioni::CreaGruppo(int g, QVBoxLayout* colonna)
     righe->addLayout(punti);
 }
 
-template <typename Comando> void FrmImpostazioni::Esegui(Comando comando)
-{
-    for (size_t i = 0; i < caselle_.size(); ++i)
-        modulo_.Testi[i] = caselle_[i]->text().toStdString();
-    comando();
-    for (size_t i = 0; i < caselle_.size(); ++i) {
-        const QString testo = QString::fromStdString(modulo_.Testi[i]);
-        if (caselle_[i]->text() != testo)
-            caselle_[i]->setText(testo);
-    }
-}
-
 void FrmImpostazioni::Conferma(bool chiudi)
 {
-    bool accettato = false;
-    Esegui([&] { accettato = chiudi ? modulo_.Ok() : modulo_.Applica(); });
-    if (accettato) {
-        if (chiudi)
-            accept();
-        return;
-    }
-    // The refused box, selected, ready to be typed again.
-    if (modulo_.Errata >= 0) {
-        QLineEdit* casella = caselle_[static_cast<size_t>(modulo_.Errata)];
-        casella->setFocus();
-        casella->selectAll();
-    }
+    DialogoCaselle::Conferma(modulo_.Testi, modulo_.Errata, chiudi,
+                             [this, chiudi] { return chiudi ? modulo_.Ok() : modulo_.Applica(); });
 }
 
 void FrmImpostazioni::reject()

@@ -2,35 +2,29 @@
 // The settings dialog of a transformation (FrmSimm1 ... FrmStir2): one window
 // laid out from the dialog's row, over the core's ModuloImpostazioni. Modal;
 // Enter is OK, Esc and the close box are Annulla.
+#include "state/qt/DialogoCaselle.h"
 #include "transform/ModuloImpostazioni.h"
 
-#include <QDialog>
-#include <vector>
-
-class QLineEdit;
 class QVBoxLayout;
 
 namespace vellora {
 
-class FrmImpostazioni : public QDialog {
+class FrmImpostazioni : public DialogoCaselle {
     Q_OBJECT
 public:
     FrmImpostazioni(Programma& p, Trasformazione t, QWidget* parent = nullptr);
-
-    void setVisible(bool visible) override;
 
 public slots:
     void reject() override;
 
 private:
     void CreaGruppo(int g, QVBoxLayout* colonna);
-    // Runs a core command on the typed texts and shows the texts it leaves.
-    template <typename Comando> void Esegui(Comando comando);
+    // A core command on the typed texts.
+    void Esegui(const std::function<void()>& comando) { DialogoCaselle::Esegui(modulo_.Testi, comando); }
     void Conferma(bool chiudi);
 
     Programma& p_;
     ModuloImpostazioni modulo_;
-    std::vector<QLineEdit*> caselle_;
 };
 
 // Opens the dialog of `t` and waits until it closes.

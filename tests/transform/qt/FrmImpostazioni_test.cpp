@@ -1,8 +1,6 @@
 // The settings dialogs on the real main window, offscreen: opened by the
 // right click and by the menu, used with the keyboard alone.
-#include "Finti.h"
-#include "shell/qt/AvvioQt.h"
-#include "shell/qt/FrmPrinc.h"
+#include "FinestraProva.h"
 #include "shell/qt/PulsanteLaterale.h"
 
 #include <QAction>
@@ -12,69 +10,20 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace vellora {
 namespace {
 
-class Impostazioni : public ::testing::Test {
+using test::ConDialogo;
+using test::PremiNelMenu;
+
+class Impostazioni : public test::FinestraProva {
 protected:
-    QTemporaryDir cartella;
-    test::DialoghiFinti dialoghi;
-    std::unique_ptr<FrmPrinc> w;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(cartella.isValid());
-        const std::string c = cartella.path().toStdString() + "/";
-        w = ApriProgramma(dialoghi, {c, c}, "");
-        w->findChild<QAction*>("MnuFiguraMenuTriangoliRett")->trigger(); // (1,1) (1,4) (3,1)
-        p().sessione.Modificato = false;
-    }
-    Programma& p() { return w->StatoProgramma(); }
     PulsanteLaterale* Pulsante(const char* nome) { return w->findChild<PulsanteLaterale*>(nome); }
-
-    // Runs `apri`, which shows a modal dialog, and `usa` on that dialog once
-    // it is up; fails when it does not open within two seconds.
-    void ConDialogo(const char* nome, const std::function<void()>& apri, const std::function<void(QDialog*)>& usa)
-    {
-        bool usato = false;
-        int attese = 0;
-        QTimer attesa;
-        attesa.setInterval(10);
-        QObject::connect(&attesa, &QTimer::timeout, w.get(), [&] {
-            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if ((!d || d->objectName() != nome) && ++attese < 200)
-                return;
-            attesa.stop();
-            ASSERT_NE(d, nullptr);
-            ASSERT_EQ(d->objectName(), QString(nome));
-            usato = true;
-            usa(d);
-            if (d->isVisible()) {
-                ADD_FAILURE() << "still open";
-                d->reject();
-            }
-        });
-        attesa.start();
-        apri();
-        EXPECT_TRUE(usato);
-    }
 };
-
-// Waits for the menu `nome` to pop up and presses `tasto` in it.
-void PremiNelMenu(const char* nome, Qt::Key tasto)
-{
-    ASSERT_TRUE(QTest::qWaitFor([nome] {
-        QWidget* menu = QApplication::activePopupWidget();
-        return menu && menu->objectName() == nome;
-    }));
-    QTest::keyClick(QApplication::activePopupWidget(), tasto);
-}
 
 TEST_F(Impostazioni, IlClicDestroImpostaLAngoloDelClicSinistro)
 {
