@@ -71,13 +71,18 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
     if (!AggiungiFigura(p.d, it->n, it->x, it->y))
         return true; // a full table refuses silently
     p.sessione.Modificato = true;
+    MostraFiguraInserita(p);
+    return true;
+}
+
+void MostraFiguraInserita(Programma& p)
+{
     Ridisegna(p);
     p.TestiFigura();
     p.AzzeraTotali();
     AggiornaDati(p);
     p.AbilitaVociFigure(true);
     p.Mostra();
-    return true;
 }
 
 bool ControllaMonometrico(Programma& p)

@@ -21,6 +21,11 @@ std::span<const FiguraPredefinita> CatalogoFigure();
 // item is not a ready-made figure.
 bool InserisciFiguraPredefinita(Programma& p, Voce voce);
 
+// What every way of inserting shows once the new figure is in the table and
+// selected: the redraw, the active-object fields, the status reset, the data
+// panel and the figure items.
+void MostraFiguraInserita(Programma& p);
+
 // The circle items first require the same scale on both axes; true when the
 // item's dialog may open.
 bool ControllaMonometrico(Programma& p);
