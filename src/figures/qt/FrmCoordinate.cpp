@@ -93,8 +93,6 @@ FrmCoordinate::FrmCoordinate(std::unique_ptr<ModuloCoordinate> modulo, QWidget* 
     tutto->addLayout(pulsanti);
     // Never narrower than the rows, so that no field hides behind the scroll bar.
     scorrimento->setMinimumWidth(righe->sizeHint().width() + scorrimento->verticalScrollBar()->sizeHint().width());
-
-    Casella(0, false)->setFocus();
 }
 
 bool FrmCoordinate::eventFilter(QObject* oggetto, QEvent* e)
