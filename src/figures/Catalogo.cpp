@@ -77,6 +77,11 @@ bool InserisciFiguraPredefinita(Programma& p, Voce voce)
 void ConcludiInserimento(Programma& p)
 {
     p.sessione.Modificato = true;
+    MostraFiguraInserita(p);
+}
+
+void MostraFiguraInserita(Programma& p)
+{
     Ridisegna(p);
     p.TestiFigura();
     p.AzzeraTotali();

@@ -21,9 +21,11 @@ std::span<const FiguraPredefinita> CatalogoFigure();
 // item is not a ready-made figure.
 bool InserisciFiguraPredefinita(Programma& p, Voce voce);
 
-// What every insertion does once the new figure is the table's last, selected
-// whole: the drawing modified, the plane redrawn, the bottom fields, the
-// totals at rest, the data panel and the figure items.
+// What every way of inserting shows once the new figure is in the table and
+// selected: the redraw, the active-object fields, the status reset, the data
+// panel and the figure items.
+void MostraFiguraInserita(Programma& p);
+// The same, with the drawing marked modified first.
 void ConcludiInserimento(Programma& p);
 
 // The circle items first require the same scale on both axes; true when the

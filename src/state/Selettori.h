@@ -18,4 +18,9 @@ inline constexpr const char* DidascaliaPuntoO = "P&unto O";
 // active one has at least k points; false (x and y untouched) otherwise.
 bool PuntoSelezionabile(const Disegno& d, int k, float& x, float& y);
 
+// The point that stands for the active figure as a whole: the mean of its
+// points, sums in single precision in increasing order, or a circle's centre
+// when centroCerchio says so. False (x and y untouched) with no figure.
+bool PuntoPredefinito(const Disegno& d, bool centroCerchio, float& x, float& y);
+
 } // namespace vellora

@@ -4,6 +4,7 @@
 #include "plane/Schermo.h"
 #include "state/LeggiNumero.h"
 #include "state/Programma.h"
+#include "state/Selettori.h"
 
 namespace vellora {
 
@@ -19,23 +20,6 @@ bool IsAscissa(Campo c)
 bool IsOrdinata(Campo c)
 {
     return c == Campo::CentroY || c == Campo::PuntoPY;
-}
-
-// The mean of the points of the active figure, sums in single precision in
-// increasing order; a circle's centre when the dialog says so.
-PuntoF PuntoPredefinito(const Disegno& d, bool centroCerchio)
-{
-    const int f = d.FiguraAttiva;
-    if (centroCerchio && IsCerchio(d, f))
-        return {d.Figure.X(f, 1), d.Figure.Y(f, 1)};
-    const int n = PuntiValidi(d, f);
-    float sx = 0.0f;
-    float sy = 0.0f;
-    for (int k = 1; k <= n; ++k) {
-        sx += d.Figure.X(f, k);
-        sy += d.Figure.Y(f, k);
-    }
-    return {sx / static_cast<float>(n), sy / static_cast<float>(n)};
 }
 
 } // namespace
@@ -144,10 +128,10 @@ void ModuloImpostazioni::Origine(int g)
 
 void ModuloImpostazioni::Predefinita(int g)
 {
-    if (p_.d.NumeroFigure < 1)
-        return;
-    const PuntoF q = PuntoPredefinito(p_.d, scheda.centroCerchio);
-    ImpostaPunto(g, q.x, q.y);
+    float x = 0.0f;
+    float y = 0.0f;
+    if (PuntoPredefinito(p_.d, scheda.centroCerchio, x, y))
+        ImpostaPunto(g, x, y);
 }
 
 void ModuloImpostazioni::DopoPuntoMedio(int g)

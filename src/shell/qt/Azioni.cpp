@@ -173,7 +173,6 @@ static_assert(std::size(Tabella) == vellora::NumeroVoci, "every control has exac
 // The commands still to come. Each later piece of work removes its controls
 // from here as it connects them.
 const Voce VociNonAncoraDisponibili[] = {
-    Voce::MnuFiguraCoordinate,
     Voce::MnuVisualizzaCommento,
 };
 

@@ -1,5 +1,6 @@
 // Handlers of the Insert menu.
 #include "figures/Catalogo.h"
+#include "figures/qt/FrmCoordinate.h"
 #include "figures/qt/FrmDatiCerchio.h"
 #include "shell/qt/FrmPrinc.h"
 
@@ -11,6 +12,7 @@ void FrmPrinc::CollegaMenuInserisci()
         connect(Azione(f.voce), &QAction::triggered, this, [this, v = f.voce] { InserisciFigura(v); });
     for (Voce v : {Voce::MnuFiguraCerchio2, Voce::MnuFiguraCerchio, Voce::MnuFiguraCerchio1})
         connect(Azione(v), &QAction::triggered, this, [this, v] { InserisciCerchio(v); });
+    connect(Azione(Voce::MnuFiguraCoordinate), &QAction::triggered, this, [this] { ApriFrmCoordinate(p, this); });
 }
 
 void FrmPrinc::InserisciFigura(Voce v)
