@@ -251,7 +251,9 @@ private:
             s.saltoUnicode = std::clamp(parametro.value_or(1), 0L, 255L);
             break;
         case Azione::Unicode:
-            if (parametro && *parametro >= -32768 && *parametro <= 65535)
+            if (!parametro)
+                break;
+            if (*parametro >= -32768 && *parametro <= 65535)
                 Unicode(static_cast<char32_t>(*parametro < 0 ? *parametro + 65536 : *parametro));
             daSaltare = s.saltoUnicode;
             break;
