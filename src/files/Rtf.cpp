@@ -55,6 +55,16 @@ void AggiungiUtf8(std::string& s, char32_t cp)
     s.append(b, static_cast<size_t>(n));
 }
 
+// The name tells, not the charset: other fonts of signs (charset 2 too) have
+// other signs at 0xD6.
+bool FontSimbolo(std::string_view nome)
+{
+    const size_t a = nome.find_first_not_of(' '), z = nome.find_last_not_of(' ');
+    if (a == std::string_view::npos || z - a + 1 != 6)
+        return false;
+    return std::equal(nome.begin() + a, nome.begin() + z + 1, "symbol", [](char x, char y) { return (x | 0x20) == y; });
+}
+
 class Lettore {
 public:
     explicit Lettore(std::string_view dati) : d(dati) {}
@@ -108,7 +118,6 @@ private:
     long fontPredefinito = 0;
     std::unordered_set<long> fontSimbolo;
     std::string nomeFont;
-    bool charsetSimbolo = false;
     long fontCorrente = 0;
     std::vector<ColoreRgb> colori;
     ColoreRgb colore{0, 0, 0};
@@ -238,7 +247,6 @@ private:
             if (s.destinazione == Destinazione::TabellaFont) {
                 fontCorrente = s.font;
                 nomeFont.clear();
-                charsetSimbolo = false;
             }
             break;
         case Azione::Semplice:
@@ -267,9 +275,6 @@ private:
             componente = static_cast<uint8_t>(std::clamp(parametro.value_or(0), 0L, 255L));
             break;
         }
-        case Azione::Charset:
-            charsetSimbolo = parametro == 2;
-            break;
         case Azione::TabellaFont:
             s.destinazione = Destinazione::TabellaFont;
             break;
@@ -301,11 +306,9 @@ private:
             if (b != ';') {
                 nomeFont += static_cast<char>(b);
             } else {
-                const size_t a = nomeFont.find_first_not_of(' '), z = nomeFont.find_last_not_of(' ');
-                if (charsetSimbolo || (a != std::string::npos && nomeFont.substr(a, z - a + 1) == "Symbol"))
+                if (FontSimbolo(nomeFont))
                     fontSimbolo.insert(fontCorrente);
                 nomeFont.clear();
-                charsetSimbolo = false;
             }
             break;
         case Destinazione::TabellaColori:

@@ -12,8 +12,9 @@
 
 namespace vellora {
 
-// The text of a rich-text file; empty when the bytes are not rich text, with
-// the reason in `motivo` (Italian, for the user).
+// The text of a rich-text file; empty when the bytes are not rich text, or
+// nest their groups deeper than any word processor (1000 levels), with the
+// reason in `motivo` (Italian, for the user).
 std::optional<TestoRicco> LeggiRtf(std::string_view dati, std::string* motivo = nullptr);
 
 // The rich-text file of a text, as a word processor opens it.

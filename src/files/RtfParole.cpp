@@ -40,7 +40,6 @@ Parola CercaParola(std::string_view nome)
             {"red", {Rosso}},
             {"green", {Verde}},
             {"blue", {Blu}},
-            {"fcharset", {Charset}},
             {"fonttbl", {TabellaFont}},
             {"colortbl", {TabellaColori}},
         };

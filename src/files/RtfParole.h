@@ -24,7 +24,6 @@ enum class Azione : uint8_t {
     Rosso,
     Verde,
     Blu,
-    Charset,     // \fcharset, of a font table entry
     TabellaFont, // destinations
     TabellaColori,
     Scarta, // a destination that holds no text of the document

@@ -139,7 +139,7 @@ TEST(Rtf, CaratteriSpeciali)
         {R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss MS Sans Serif;}{\f1\froman\fcharset2 Symbol;}}
 \pard\plain\f0\fs17 c = {\f1\'d6}2 \'d6\par })",
          "c = √2 Ö"},
-        {R"({\rtf1{\fonttbl{\f3\fnil Symbol;}}{\f3\u61654\'3f}{\f3\u214?})", "√√"},
+        {R"({\rtf1{\fonttbl{\f3\fnil symbol;}{\f4\fcharset2 Wingdings;}}{\f3\u61654\'3f}{\f3\u214?}{\f4\'d6})", "√√Ö"},
         {R"({\rtf1\ansi \'80\'82\'85\'8c\'91\'92\'93\'94\'96\'97\'99\'9f\'81 \'e0\'E8 \'zz})",
          "€‚…Œ‘’“”–—™Ÿ\uFFFD àè zz"},
         // \uc counts the fallback characters, \'xx and control words alike,
