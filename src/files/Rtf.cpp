@@ -18,7 +18,8 @@ using rtf::Azione;
 
 // Far beyond what word processors write, near enough to keep the stack small.
 constexpr size_t MassimaProfondita = 1000;
-constexpr long MassimoParametro = 1'000'000'000;
+// Beyond any meaningful value, and ten times it still fits a long.
+constexpr long MassimoParametro = 100'000'000;
 constexpr char32_t Sostituto = 0xFFFD;
 constexpr char32_t Radice = 0x221A;
 
@@ -162,7 +163,7 @@ private:
         const rtf::Parola p = nome.size() <= 32 ? rtf::CercaParola(nome) : rtf::Parola{};
         if (p.azione == Azione::Binario) {
             // Its bytes follow whatever they are, braces and backslashes included.
-            i += static_cast<size_t>(std::clamp(parametro.value_or(0), 0L, static_cast<long>(d.size() - i)));
+            i += std::min(d.size() - i, static_cast<size_t>(std::max(parametro.value_or(0), 0L)));
             return;
         }
         if (Salta())
