@@ -305,7 +305,7 @@ void FinestraCommentoQt::Chiudi()
 
 bool FinestraCommentoQt::eventFilter(QObject* oggetto, QEvent* e)
 {
-    if (oggetto == area_->viewport() && e->type() == QEvent::Resize && sotto_ && !piano_->isMaximized())
+    if (e->type() == QEvent::Resize && sotto_ && oggetto == area_->viewport() && !piano_->isMaximized())
         Affianca();
     return QObject::eventFilter(oggetto, e);
 }
