@@ -12,41 +12,29 @@ using namespace vellora;
 
 namespace {
 
-// The comment window as a text in memory.
-class CommentoFinto : public FinestraCommento {
-public:
+// The comment window as a text in memory, on a program with fake ports.
+struct BancoCommento : test::Banco, FinestraCommento {
     bool aperta = false;
     TestoRicco testo;
-    void Apri(const TestoRicco& t) override
-    {
-        aperta = true;
-        testo = t;
-    }
+    BancoCommento() { p.commento = this; }
+    void Apri(const TestoRicco& t) override { aperta = true, testo = t; }
     TestoRicco Testo() const override { return testo; }
     void Chiudi() override { aperta = false; }
-};
-
-struct BancoCommento : test::Banco {
-    CommentoFinto finestra;
-    BancoCommento() { p.commento = &finestra; }
     // The user's typing: the window's new text, and its report.
     void Scrive(const std::string& t)
     {
-        finestra.testo = t.empty() ? TestoRicco{} : TestoRicco{{t, {}}};
+        testo = t.empty() ? TestoRicco{} : TestoRicco{{t, {}}};
         SegnaCommentoModificato(p);
     }
 };
 
 TEST(NomeCommento, SostituisceSoloLEstensioneDelDisegno)
 {
-    const std::pair<const char*, const char*> casi[] = {
-        {"/classe/a.geo", "/classe/a.rtf"},
-        {"a.GEO", "a.rtf"},
-        {"a.Geo", "a.rtf"},
-        {"a", "a.rtf"},
-        {"a.txt", "a.txt.rtf"},
-        {"dati.geo/abc", "dati.geo/abc.rtf"},
-    };
+    const std::pair<const char*, const char*> casi[] = {{"/classe/a.geo", "/classe/a.rtf"},
+                                                        {"a.GEO", "a.rtf"},
+                                                        {"a", "a.rtf"},
+                                                        {"a.txt", "a.txt.rtf"},
+                                                        {"dati.geo/abc", "dati.geo/abc.rtf"}};
     for (const auto& [disegno, commento] : casi)
         EXPECT_EQ(NomeCommento(disegno), commento) << disegno;
 }
@@ -66,10 +54,8 @@ protected:
         b.p.sessione.NomeDisegno = disegno;
         b.p.sessione.UltimoDisegno = altro;
     }
-    bool Aperta() const { return b.finestra.aperta && b.p.voci.Spuntata(Voce::MnuVisualizzaCommento); }
+    bool Aperta() const { return b.aperta && b.p.voci.Spuntata(Voce::MnuVisualizzaCommento); }
 };
-
-enum class Azione { ApriUltimo, Nuovo, Esci, ChiudeConSi, ChiudeConNo };
 
 // What the commands that replace the drawing, the exit and the user's close
 // do to the comment file: written when typed, deleted when emptied, left as
@@ -77,24 +63,25 @@ enum class Azione { ApriUltimo, Nuovo, Esci, ChiudeConSi, ChiudeConNo };
 TEST_F(Commento, IlFileDopoIComandiCheChiudonoLaFinestra)
 {
     const std::string prima = "{\\rtf1 com'era}";
-    struct Caso {
-        const char* nome;
+    using Comando = void (*)(Programma&);
+    const Comando apriUltimo = [](Programma& p) { ApriUltimoDisegno(p); };
+    const Comando nuovo = [](Programma& p) { NuovoDisegno(p); };
+    const Comando esci = [](Programma& p) { ChiusuraPrincipale(p); };
+    const Comando chiude = AlternaCommento;
+    const struct {
         const char* digitato; // nullptr: nothing typed
-        Azione azione;
-        const char* dopo; // nullptr: the file is gone; "" the file as it was
-        bool domanda;     // "Salvare le modifiche al commento?"
+        Comando comando;
+        Risposta risposta; // to "Salvare le modifiche al commento?", when asked
+        const char* dopo;  // nullptr: the file is gone; "" the file as it was
+        bool domanda;
     } casi[] = {
-        {"svuotato, si apre un altro disegno", "", Azione::ApriUltimo, nullptr, false},
-        {"scritto, si apre un altro disegno", "nuovo", Azione::ApriUltimo, "nuovo", false},
-        {"scritto, nuovo disegno", "nuovo", Azione::Nuovo, "nuovo", false},
-        {"scritto, uscita", "nuovo", Azione::Esci, "nuovo", false},
-        {"nulla scritto, uscita", nullptr, Azione::Esci, "", false},
-        {"scritto, chiusa con Sì", "nuovo", Azione::ChiudeConSi, "nuovo", true},
-        {"scritto, chiusa con No", "nuovo", Azione::ChiudeConNo, "", true},
-        {"nulla scritto, chiusa", nullptr, Azione::ChiudeConNo, "", false},
+        {"", apriUltimo, Risposta::Si, nullptr, false}, {"nuovo", apriUltimo, Risposta::Si, "nuovo", false},
+        {"nuovo", nuovo, Risposta::Si, "nuovo", false}, {"nuovo", esci, Risposta::Si, "nuovo", false},
+        {nullptr, esci, Risposta::Si, "", false},       {"nuovo", chiude, Risposta::Si, "nuovo", true},
+        {"nuovo", chiude, Risposta::No, "", true},      {nullptr, chiude, Risposta::No, "", false},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
+    for (const auto& c : casi) {
+        SCOPED_TRACE(testing::Message() << (c.digitato ? c.digitato : "(nulla)") << " " << (c.dopo ? c.dopo : "(via)"));
         Scrivi(commento, prima);
         b.p.sessione.NomeDisegno = disegno;
         b.dialoghi.messaggi.clear();
@@ -102,37 +89,17 @@ TEST_F(Commento, IlFileDopoIComandiCheChiudonoLaFinestra)
         ASSERT_TRUE(Aperta());
         if (c.digitato)
             b.Scrive(c.digitato);
-        switch (c.azione) {
-        case Azione::ApriUltimo:
-            ApriUltimoDisegno(b.p);
-            EXPECT_EQ(b.p.sessione.NomeDisegno, altro);
-            break;
-        case Azione::Nuovo:
-            EXPECT_TRUE(NuovoDisegno(b.p));
-            break;
-        case Azione::Esci:
-            EXPECT_TRUE(ChiusuraPrincipale(b.p));
-            break;
-        case Azione::ChiudeConSi:
-        case Azione::ChiudeConNo:
-            b.dialoghi.risposte = {c.azione == Azione::ChiudeConSi ? Risposta::Si : Risposta::No};
-            AlternaCommento(b.p);
-            break;
-        }
+        b.dialoghi.risposte = {c.risposta};
+        c.comando(b.p);
         EXPECT_FALSE(Aperta());
-        if (!c.dopo) {
-            EXPECT_FALSE(fs::exists(commento));
-        } else if (!*c.dopo) {
-            EXPECT_EQ(Leggi(commento), prima);
-        } else {
-            EXPECT_NE(Leggi(commento).find(c.dopo), std::string::npos) << Leggi(commento);
-        }
-        ASSERT_EQ(b.dialoghi.messaggi.size(), c.domanda ? 1u : 0u);
-        if (c.domanda) {
-            const test::MessaggioRegistrato& m = b.dialoghi.messaggi[0];
-            EXPECT_EQ(std::tuple(m.testo, m.icona, m.pulsanti),
-                      std::tuple(DomandaSalvareCommento, Icona::Esclamazione, Pulsanti::SiNo));
-        }
+        const std::string dopo = fs::exists(commento) ? Leggi(commento) : "(manca)";
+        EXPECT_TRUE(!c.dopo    ? dopo == "(manca)"
+                    : !*c.dopo ? dopo == prima
+                               : dopo.find(c.dopo) != std::string::npos)
+            << dopo;
+        ASSERT_EQ(b.dialoghi.Testi(), c.domanda ? std::vector{DomandaSalvareCommento} : std::vector<std::string>{});
+        for (const test::MessaggioRegistrato& m : b.dialoghi.messaggi)
+            EXPECT_EQ(std::tuple(m.icona, m.pulsanti), std::tuple(Icona::Esclamazione, Pulsanti::SiNo));
     }
 }
 
@@ -148,46 +115,31 @@ TEST_F(Commento, UnDisegnoMaiSalvatoNonHaCommento)
     EXPECT_EQ(b.p.sessione, sessione);
 }
 
+// A missing file is an empty comment; one that cannot be read shows empty,
+// says why, and is neither replaced by the empty text nor deleted as empty.
 TEST_F(Commento, UnFileIlleggibileSiMostraVuotoESiConservaFinchéNonSiScrive)
 {
-    for (const char* contenuto : {"testo qualunque", ""}) {
-        SCOPED_TRACE(contenuto);
-        Scrivi(commento, contenuto);
+    const std::string qualunque = "testo qualunque", grande = "{\\rtf1 " + std::string(LimiteCommento, 'x') + "}";
+    const std::pair<const std::string*, const char*> casi[] = {
+        {nullptr, nullptr}, {&qualunque, ""}, {&grande, "File troppo grande."}};
+    for (const auto& [contenuto, motivo] : casi) {
+        fs::remove(commento);
+        if (contenuto)
+            Scrivi(commento, *contenuto);
         b.dialoghi.messaggi.clear();
         b.p.sessione.NomeDisegno = disegno;
         AlternaCommento(b.p);
         ASSERT_TRUE(Aperta());
-        EXPECT_TRUE(b.finestra.testo.empty());
-        ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-        EXPECT_EQ(b.dialoghi.messaggi[0].testo.rfind("Impossibile leggere il commento «" + commento + "».\n", 0), 0u)
-            << b.dialoghi.messaggi[0].testo;
-        // Neither replaced by the empty window nor deleted as empty.
+        EXPECT_TRUE(b.testo.empty());
+        ASSERT_EQ(b.dialoghi.messaggi.size(), motivo ? 1u : 0u);
+        if (motivo) {
+            const std::string& m = b.dialoghi.messaggi[0].testo;
+            EXPECT_EQ(m.rfind("Impossibile leggere il commento «" + commento + "».\n", 0), 0u) << m;
+            EXPECT_NE(m.find(motivo), std::string::npos) << m;
+        }
         EXPECT_TRUE(NuovoDisegno(b.p));
-        EXPECT_EQ(Leggi(commento), contenuto);
+        EXPECT_EQ(fs::exists(commento) ? Leggi(commento) : "(manca)", contenuto ? *contenuto : "(manca)");
     }
-    // Typed over, it is the user's text that counts.
-    b.p.sessione.NomeDisegno = disegno;
-    AlternaCommento(b.p);
-    b.Scrive("riscritto");
-    EXPECT_TRUE(ChiusuraPrincipale(b.p));
-    EXPECT_NE(Leggi(commento).find("riscritto"), std::string::npos);
-}
-
-TEST_F(Commento, UnFileTroppoGrandeNonSiLegge)
-{
-    Scrivi(commento, "{\\rtf1 " + std::string(LimiteCommento, 'x') + "}");
-    AlternaCommento(b.p);
-    ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-    EXPECT_NE(b.dialoghi.messaggi[0].testo.find("File troppo grande."), std::string::npos);
-    EXPECT_TRUE(b.p.sessione.CommentoIlleggibile);
-}
-
-TEST_F(Commento, UnFileMancanteEUnCommentoVuotoSenzaMessaggio)
-{
-    AlternaCommento(b.p);
-    EXPECT_TRUE(Aperta());
-    EXPECT_TRUE(b.dialoghi.messaggi.empty());
-    EXPECT_FALSE(b.p.sessione.CommentoIlleggibile);
 }
 
 // A comment that cannot be stored is never lost: the message says why, the
@@ -199,7 +151,6 @@ TEST_F(Commento, UnCommentoNonSalvatoFermaIlComando)
     Scrivi(fs::path(commento) / "dentro", "x");
     for (const char* digitato : {"da non perdere", ""}) {
         SCOPED_TRACE(digitato);
-        b.dialoghi.messaggi.clear();
         AlternaCommento(b.p);
         ASSERT_TRUE(Aperta());
         b.Scrive(digitato);
@@ -211,12 +162,10 @@ TEST_F(Commento, UnCommentoNonSalvatoFermaIlComando)
         EXPECT_EQ(b.p.sessione, sessione);
         EXPECT_TRUE(Aperta());
         ASSERT_EQ(b.dialoghi.messaggi.size(), 3u);
-        EXPECT_EQ(b.dialoghi.messaggi[0].testo.rfind(*digitato ? "Impossibile salvare il commento in «" + commento
-                                                               : "Impossibile eliminare il commento vuoto «" + commento,
-                                                     0),
-                  0u)
-            << b.dialoghi.messaggi[0].testo;
-        EXPECT_EQ(b.finestra.testo.empty(), !*digitato);
+        const std::string atteso =
+            *digitato ? "Impossibile salvare il commento in «" : "Impossibile eliminare il commento vuoto «";
+        EXPECT_EQ(b.dialoghi.messaggi[0].testo.rfind(atteso + commento + "»", 0), 0u) << b.dialoghi.messaggi[0].testo;
+        EXPECT_EQ(b.testo.empty(), !*digitato);
         // The user may still drop it.
         b.dialoghi.risposte = {Risposta::No};
         AlternaCommento(b.p);
@@ -228,7 +177,7 @@ TEST_F(Commento, UnCommentoNonSalvatoFermaIlComando)
 TEST_F(Commento, IlCommentoSegueIlDisegnoSalvatoConAltroNome)
 {
     AlternaCommento(b.p);
-    b.finestra.testo = {{"spiegazione", {}}};
+    b.testo = {{"spiegazione", {}}};
     b.p.sessione.NomeDisegno = Percorso("copia.geo");
     EXPECT_TRUE(ChiudiCommento(b.p));
     EXPECT_NE(Leggi(Percorso("copia.rtf")).find("spiegazione"), std::string::npos);

@@ -2,7 +2,6 @@
 // from Mostra > Commento and by its close box, written with the keyboard and
 // the strip's buttons, printed.
 #include "FinestraProva.h"
-#include "files/Commento.h"
 #include "plane/qt/FrmPiano.h"
 #include "print/qt/StampanteQt.h"
 #include "shell/qt/FrmCommento.h"
@@ -49,8 +48,7 @@ protected:
 };
 
 // The two windows share the area; typing and F2 write in the text while F2
-// outside it still replicates; closing after typing asks, and No leaves the
-// file as it was.
+// outside it still replicates; the close box asks before saving.
 TEST_F(Commento, DalMenuMostraAllaChiusura)
 {
     QFile(QString::fromStdString(commento)).open(QIODevice::WriteOnly);
@@ -75,36 +73,15 @@ TEST_F(Commento, DalMenuMostraAllaChiusura)
     QTest::keyClick(w->Piano(), Qt::Key_F2);
     EXPECT_EQ(p().d.NumeroFigure, 2);
 
+    // The close box asks; Sì writes the typed text over the unreadable file.
     dialoghi.messaggi.clear();
-    dialoghi.risposte = {Risposta::No};
-    Azione("MnuVisualizzaCommento")->trigger();
-    EXPECT_EQ(dialoghi.Testi(), std::vector<std::string>{"Salvare le modifiche al commento?"});
-    EXPECT_EQ(Finestra(), nullptr);
-    EXPECT_FALSE(Azione("MnuVisualizzaCommento")->isChecked());
-    EXPECT_TRUE(SottoPiano()->isMaximized());
-    EXPECT_EQ(File(), "");
-}
-
-TEST_F(Commento, LaCaselladiChiusuraChiedeESalva)
-{
-    Azione("MnuVisualizzaCommento")->trigger();
-    ASSERT_NE(Finestra(), nullptr);
-    EXPECT_TRUE(dialoghi.messaggi.empty()); // no file yet: an empty comment, silently
-    QTest::keyClicks(Testo(), "spiegazione");
     dialoghi.risposte = {Risposta::Si};
     Finestra()->parentWidget()->close();
     EXPECT_EQ(dialoghi.Testi(), std::vector<std::string>{"Salvare le modifiche al commento?"});
     EXPECT_EQ(Finestra(), nullptr);
-    EXPECT_NE(File().find("spiegazione"), std::string::npos) << File();
-}
-
-TEST_F(Commento, SenzaNomeNonSiApre)
-{
-    p().sessione.NomeDisegno.clear();
-    Azione("MnuVisualizzaCommento")->trigger();
-    EXPECT_EQ(dialoghi.Testi(), std::vector<std::string>{MessaggioCommentoSenzaNome});
-    EXPECT_EQ(Finestra(), nullptr);
     EXPECT_FALSE(Azione("MnuVisualizzaCommento")->isChecked());
+    EXPECT_TRUE(SottoPiano()->isMaximized());
+    EXPECT_NE(File().find("radice"), std::string::npos) << File();
 }
 
 // The strip acts on the selection and shows it: toggles, colours, sizes.
