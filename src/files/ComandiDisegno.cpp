@@ -2,6 +2,7 @@
 
 #include "figures/Catalogo.h"
 #include "figures/ComandiSelezione.h"
+#include "files/Commento.h"
 #include "measures/DatiFigura.h"
 #include "model/Nomi.h"
 #include "model/NumeriTesto.h"
@@ -125,7 +126,9 @@ bool ChiediDiSalvare(Programma& p)
 
 void ApriDisegno(Programma& p)
 {
-    if (!ChiediDiSalvare(p))
+    // The comment goes with the drawing it belongs to, before any other
+    // name can be chosen; one that could not be stored stops the command.
+    if (!ChiudiCommento(p) || !ChiediDiSalvare(p))
         return;
     const auto scelto =
         p.dialoghi.ScegliFile({RichiestaFile::Apri, "Apre disegno", p.sessione.NomeDisegno, FiltroDisegno});
@@ -144,7 +147,7 @@ void ApriUltimoDisegno(Programma& p)
         return;
     // The drawing named now, even if saving the current one names another.
     const std::string percorso = p.sessione.UltimoDisegno;
-    if (!ChiediDiSalvare(p))
+    if (!ChiudiCommento(p) || !ChiediDiSalvare(p))
         return;
     const auto c = Carica(p, percorso);
     if (!c)

@@ -1,6 +1,7 @@
 #include "shell/Avvio.h"
 
 #include "files/ComandiDisegno.h"
+#include "files/Commento.h"
 #include "files/Recenti.h"
 #include "plane/Schermo.h"
 #include "shell/NuovoDisegno.h"
@@ -77,13 +78,18 @@ bool ChiusuraPrincipale(Programma& p)
 {
     if (p.sessione.EsecuzioneMacro || p.voci.Abilitata(Voce::MnuMacroFine))
         return true;
-    // Annulla keeps the program open with its drawing, and so does a drawing
-    // the user wanted saved and that was not written (the save failed, or
-    // its dialog was cancelled).
-    if (p.voci.Abilitata(Voce::MnuFile) && p.sessione.Modificato) {
-        const Risposta r = DomandaSalvare(p);
-        if (r == Risposta::Annulla || (r == Risposta::Si && !SalvaDisegno(p) && p.d.NumeroFigure > 0))
+    if (p.voci.Abilitata(Voce::MnuFile)) {
+        // A comment that could not be stored keeps the program open with it.
+        if (!ChiudiCommento(p))
             return false;
+        // Annulla keeps the program open with its drawing, and so does a
+        // drawing the user wanted saved and that was not written (the save
+        // failed, or its dialog was cancelled).
+        if (p.sessione.Modificato) {
+            const Risposta r = DomandaSalvare(p);
+            if (r == Risposta::Annulla || (r == Risposta::Si && !SalvaDisegno(p) && p.d.NumeroFigure > 0))
+                return false;
+        }
     }
     p.sessione.InChiusura = true;
     return true;

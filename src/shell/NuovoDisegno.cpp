@@ -1,13 +1,14 @@
 #include "shell/NuovoDisegno.h"
 
 #include "files/ComandiDisegno.h"
+#include "files/Commento.h"
 #include "plane/Schermo.h"
 
 namespace vellora {
 
 bool NuovoDisegno(Programma& p)
 {
-    if (!ChiediDiSalvare(p))
+    if (!ChiudiCommento(p) || !ChiediDiSalvare(p))
         return false;
     AzzeraDisegno(p.d);
     p.sessione.NomeDisegno.clear();

@@ -5,6 +5,7 @@
 // toolbar, the macro player and the command-line mode call the same functions.
 #include "model/Disegno.h"
 #include "state/Dialoghi.h"
+#include "state/FinestraCommento.h"
 #include "state/Mappa.h"
 #include "state/Pompa.h"
 #include "state/Registratore.h"
@@ -49,6 +50,9 @@ public:
     bool InterrompiMacro = false;
     // Macro pauses turn this pump; none (the command-line mode) skips them.
     Pompa* pompa = nullptr;
+    // The comment window beside the plane; none (the command-line mode) has
+    // no comment to show.
+    FinestraCommento* commento = nullptr;
     bool NumeriTroppoGrandi = false; // raised by the overflow guard while a macro plays
     bool PausaAutomatica = true;
     // Where recent.dat and Macro.tmp live: the program folder, or the user's

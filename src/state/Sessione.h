@@ -23,6 +23,13 @@ struct Sessione {
     std::string NomeDisegno; // empty while the drawing has no name
     std::string UltimoDisegno;
 
+    // The comment window (MnuVisualizzaCommento checked): the file its text
+    // came from, whether the user changed the text since it opened, and
+    // whether that file could not be read (and so must be left alone).
+    std::string FileCommento;
+    bool CommentoModificato = false;
+    bool CommentoIlleggibile = false;
+
     // Texts last typed in the coordinates window, index 1..20.
     std::array<std::string, MaxPunti + 1> TestiX{};
     std::array<std::string, MaxPunti + 1> TestiY{};

@@ -122,6 +122,17 @@ Superficie* StampanteQt::IniziaDocumento()
     return &pagina_;
 }
 
+QPagedPaintDevice* StampanteQt::DispositivoPagine()
+{
+    if (!pdf_)
+        return &stampante_;
+    documento_ = std::make_unique<DocumentoPdf>();
+    documento_->memoria.open(QIODevice::WriteOnly);
+    documento_->pagine.setResolution(stampante_.resolution());
+    documento_->pagine.setPageLayout(stampante_.pageLayout());
+    return &documento_->pagine;
+}
+
 float StampanteQt::LarghezzaStampabile() const
 {
     return static_cast<float>(stampante_.pageLayout().paintRect(QPageLayout::Point).width() * TwipPerPunto);

@@ -37,6 +37,9 @@ public:
     std::string Motivo() const override { return motivo_; }
 
     QPrinter& Dispositivo() { return stampante_; }
+    // For a document that lays its own pages out (a rich text): the printer,
+    // or a new PDF in memory that Conclude writes to the file.
+    QPagedPaintDevice* DispositivoPagine();
 
 private:
     struct DocumentoPdf;

@@ -170,12 +170,6 @@ const DefinizioneAzione Tabella[] = {
 
 static_assert(std::size(Tabella) == vellora::NumeroVoci, "every control has exactly one row");
 
-// The commands still to come. Each later piece of work removes its controls
-// from here as it connects them.
-const Voce VociNonAncoraDisponibili[] = {
-    Voce::MnuVisualizzaCommento,
-};
-
 std::array<const DefinizioneAzione*, vellora::NumeroVoci> IndicePerVoce()
 {
     std::array<const DefinizioneAzione*, vellora::NumeroVoci> indice{};
@@ -197,15 +191,10 @@ const DefinizioneAzione& DefinizioneDi(Voce v)
     return *indice[static_cast<size_t>(v)];
 }
 
-bool VoceDisponibile(Voce v)
-{
-    return std::find(std::begin(VociNonAncoraDisponibili), std::end(VociNonAncoraDisponibili), v) ==
-           std::end(VociNonAncoraDisponibili);
-}
-
 bool VoceConSpunta(Voce v)
 {
-    return v == Voce::MnuVisualizzaDati || v == Voce::MnuVisualizzaRighello || v == Voce::MnuVisualizzaAssiSimm;
+    return v == Voce::MnuVisualizzaDati || v == Voce::MnuVisualizzaCommento || v == Voce::MnuVisualizzaRighello ||
+           v == Voce::MnuVisualizzaAssiSimm;
 }
 
 } // namespace vellora

@@ -32,11 +32,6 @@ struct DefinizioneAzione {
 std::span<const DefinizioneAzione> TabellaAzioni();
 const DefinizioneAzione& DefinizioneDi(vellora::Voce v);
 
-// False for the controls whose commands arrive with later work: they are in
-// place with caption, shortcut and tooltip, but stay disabled whatever the
-// core says.
-bool VoceDisponibile(vellora::Voce v);
-
 // The items with a check mark.
 bool VoceConSpunta(vellora::Voce v);
 

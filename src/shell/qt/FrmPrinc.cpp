@@ -5,6 +5,7 @@
 #include "shell/Avvio.h"
 #include "shell/qt/Azioni.h"
 #include "shell/qt/FinestraGuida.h"
+#include "shell/qt/FrmCommento.h"
 #include "shell/qt/FrmSplash.h"
 #include "shell/qt/Icone.h"
 #include "shell/qt/PulsanteLaterale.h"
@@ -55,6 +56,8 @@ FrmPrinc::FrmPrinc(Dialoghi& dialoghi, QWidget* parent) : QMainWindow(parent), p
     finestraPiano_->setAttribute(Qt::WA_DeleteOnClose, false);
     finestraPiano_->setWindowIcon(windowIcon());
     finestraPiano_->showMaximized();
+    commento_ = new FinestraCommentoQt(p, area_, finestraPiano_, this);
+    p.commento = commento_;
 
     CreaAzioni();
     CreaMenu();
@@ -130,13 +133,13 @@ void FrmPrinc::Aggiorna()
         if (!azione)
             continue;
         const Voce v = static_cast<Voce>(i);
-        azione->setEnabled(p.voci.Abilitata(v) && VoceDisponibile(v));
+        azione->setEnabled(p.voci.Abilitata(v));
         if (azione->isCheckable())
             azione->setChecked(p.voci.Spuntata(v));
     }
     for (PulsanteLaterale* pulsante : laterali_) {
         const Voce v = pulsante->VocePulsante();
-        pulsante->setEnabled(p.voci.Abilitata(v) && VoceDisponibile(v));
+        pulsante->setEnabled(p.voci.Abilitata(v));
         if (v == Voce::Macro)
             pulsante->setToolTip(Testo(p.testi.SuggerimentoMacro));
     }

@@ -19,6 +19,7 @@ class QMenu;
 
 namespace vellora {
 
+class FinestraCommentoQt;
 class FinestraGuida;
 class FrmPiano;
 class FrmSplash;
@@ -33,6 +34,7 @@ public:
 
     Programma& StatoProgramma() { return p; }
     FrmPiano* Piano() const { return piano_; }
+    FinestraCommentoQt* Commento() const { return commento_; }
 
     // The view port: every control mirrors the core's states and texts.
     void Aggiorna() override;
@@ -79,6 +81,7 @@ private:
     FrmPiano* piano_ = nullptr;
     QMdiArea* area_ = nullptr;
     QMdiSubWindow* finestraPiano_ = nullptr;
+    FinestraCommentoQt* commento_ = nullptr; // p.commento
 
     // Menu headers hold their QMenu's action, so that one table serves all.
     std::array<QAction*, NumeroVoci> azioni_{};

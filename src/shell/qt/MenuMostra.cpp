@@ -1,4 +1,5 @@
 // Handlers of the Show menu.
+#include "files/Commento.h"
 #include "plane/Schermo.h"
 #include "shell/qt/FrmPrinc.h"
 
@@ -22,6 +23,7 @@ void FrmPrinc::CollegaMenuMostra()
 {
     for (Voce v : {Voce::MnuVisualizzaRighello, Voce::MnuVisualizzaAssiSimm})
         connect(Azione(v), &QAction::triggered, this, [this, v] { AlternaOpzioneVista(p, v); });
+    Collega(Voce::MnuVisualizzaCommento, AlternaCommento);
     connect(Azione(Voce::MnuVisualizzaCalcolatrice), &QAction::triggered, this,
             &FrmPrinc::MnuVisualizzaCalcolatrice_Click);
 }

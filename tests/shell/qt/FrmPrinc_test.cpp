@@ -149,9 +149,9 @@ TEST_F(FinestraPrincipale, StatiAllAperturaESeguitiDalNucleo)
 {
     const std::tuple<Voce, bool, bool> casi[] = {
         // {item, enabled, checked}
-        {Voce::MnuVisualizzaCommento, false, false}, // not connected yet, whatever the core says
-        {Voce::MnuModificaElimina, false, false},           {Voce::MnuVisualizzaRighello, true, true},
-        {Voce::MnuImpostazioniTrasfRotazione, true, false}, {Voce::TavolozzaFigure0, true, false},
+        {Voce::MnuVisualizzaCommento, true, false}, {Voce::MnuModificaElimina, false, false},
+        {Voce::MnuVisualizzaRighello, true, true},  {Voce::MnuImpostazioniTrasfRotazione, true, false},
+        {Voce::TavolozzaFigure0, true, false},
     };
     for (const auto& [voce, abilitata, spuntata] : casi) {
         QAction* a = Azione(voce);
