@@ -6,7 +6,9 @@ namespace vellora {
 
 namespace {
 const std::string Nessuno;
-}
+// Undo and redo together never hold more than the limit of steps.
+static_assert(sizeof(Disegno) * Storia::MassimoPassi < 10u * 1024 * 1024, "the history stays under 10 MB");
+} // namespace
 
 bool StessoContenuto(const Disegno& a, const Disegno& b)
 {
