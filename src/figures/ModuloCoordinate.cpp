@@ -6,6 +6,7 @@
 #include "plane/Schermo.h"
 #include "state/LeggiNumero.h"
 #include "state/Selettori.h"
+#include "state/Storia.h"
 
 namespace vellora {
 
@@ -136,15 +137,20 @@ ModuloCoordinate::Esito ModuloCoordinate::Costruisci()
 
 void ModuloCoordinate::Applica()
 {
-    if (Costruisci() != Esito::Costruita)
-        return;
-    NuovaFigura = false;
-    MostraFiguraInserita(p_);
+    // Each build is a step of the history, as a menu command is.
+    EseguiPasso(p_, NomePasso(Voce::MnuFiguraCoordinate), [this] {
+        if (Costruisci() != Esito::Costruita)
+            return;
+        NuovaFigura = false;
+        MostraFiguraInserita(p_);
+    });
 }
 
 bool ModuloCoordinate::Ok()
 {
-    switch (Costruisci()) {
+    Esito esito = Esito::Nulla;
+    EseguiPasso(p_, NomePasso(Voce::MnuFiguraCoordinate), [this, &esito] { esito = Costruisci(); });
+    switch (esito) {
     case Esito::Rifiutata:
         return false;
     case Esito::Nulla:

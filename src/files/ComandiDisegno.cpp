@@ -30,6 +30,7 @@ bool Scrivi(Programma& p, const std::string& percorso)
         return false;
     }
     p.sessione.Modificato = false;
+    p.storia.SegnaSalvato();
     return true;
 }
 
@@ -183,6 +184,7 @@ void CaricaDisegnoAvvio(Programma& p)
 void LeggiDisegno(Programma& p, const Disegno& c, bool controllaCerchi)
 {
     p.d = c;
+    p.storia.Svuota();
     p.mappa.PassoPixel = Arrotonda(p.mappa.SemiAmpiezza / static_cast<float>(RangeGriglia(p.d)));
     if (controllaCerchi && EsisteCerchio(p.d) && !ControllaMonometrico(p)) {
         // Modificato keeps its value: the drawing on screen was replaced,
@@ -194,6 +196,11 @@ void LeggiDisegno(Programma& p, const Disegno& c, bool controllaCerchi)
         return;
     }
     p.sessione.Modificato = false;
+    MostraDisegno(p);
+}
+
+void MostraDisegno(Programma& p)
+{
     if (p.d.NumeroFigure == 0) {
         MostraSenzaFigure(p);
         return;

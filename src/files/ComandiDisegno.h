@@ -42,4 +42,8 @@ void CaricaDisegnoAvvio(Programma& p);
 // over the file.
 void LeggiDisegno(Programma& p, const Disegno& c, bool controllaCerchi);
 
+// Shows the drawing the program holds: the fields of the active figure, the
+// totals at rest, the data panel, the figure items, the plane.
+void MostraDisegno(Programma& p);
+
 } // namespace vellora

@@ -5,6 +5,7 @@
 #include "plane/Schermo.h"
 #include "state/Programma.h"
 #include "state/Selezione.h"
+#include "state/Storia.h"
 
 namespace vellora {
 
@@ -55,7 +56,7 @@ void MousePremuto(Programma& p, int pulsante, int tasti, double px, double py)
     if (pulsante == PulsanteSinistro && tasti == 0)
         SelezionaPresa(p);
     else if (pulsante == PulsanteSinistro && tasti == TastoShift)
-        PosizionaO(p, x, y);
+        EseguiPasso(p, "punto O", [&] { PosizionaO(p, x, y); });
     else if (pulsante == PulsanteDestro && tasti == 0 && p.d.NumeroFigure > 0)
         PreparaSpostamento(p, x, y);
 }
@@ -67,7 +68,7 @@ void MouseRilasciato(Programma& p, int pulsante, int tasti)
     const bool pronto = p.mouse.SpostamentoPronto;
     p.mouse.SpostamentoPronto = false;
     if (pronto && tasti == 0)
-        ApplicaSpostamento(p);
+        EseguiPasso(p, "spostamento", [&] { ApplicaSpostamento(p); });
 }
 
 float PosizioneDaClic(double s, double lunghezza)

@@ -13,6 +13,7 @@ bool NuovoDisegno(Programma& p)
     AzzeraDisegno(p.d);
     p.sessione.NomeDisegno.clear();
     p.sessione.Modificato = false;
+    p.storia.Svuota();
     p.TestiSenzaFigure();
     p.AzzeraTotali();
     p.testi.DidascaliaPiano = SenzaNome;

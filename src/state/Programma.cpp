@@ -58,4 +58,10 @@ void Programma::SegnaModifiche(const Disegno& prima)
         sessione.Modificato = true;
 }
 
+void Programma::Mostra()
+{
+    AggiornaVociStoria(*this);
+    vista.Aggiorna();
+}
+
 } // namespace vellora

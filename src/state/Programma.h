@@ -11,6 +11,7 @@
 #include "state/Registratore.h"
 #include "state/Sessione.h"
 #include "state/StatoMouse.h"
+#include "state/Storia.h"
 #include "state/Superficie.h"
 #include "state/TestiVista.h"
 #include "state/Totali.h"
@@ -60,6 +61,8 @@ public:
     std::string CartellaDati;
     // Takes the line of every command while a macro is recorded.
     Registratore* registratore = &copiaLavoro_;
+    Storia storia;       // Annulla and Ripeti
+    int passiAperti = 0; // commands running as a step of the history
 
     Dialoghi& dialoghi;
     Vista& vista;
@@ -82,7 +85,7 @@ public:
     // that ends where it began, such as a cancelled dialog or a move of zero,
     // asks for no save; the mark is never taken away here.
     void SegnaModifiche(const Disegno& prima);
-    void Mostra() { vista.Aggiorna(); }
+    void Mostra(); // the items of the history, then the view
 
     Risposta Messaggio(const std::string& testo, Icona icona = Icona::Stop, Pulsanti pulsanti = Pulsanti::Ok)
     {

@@ -29,6 +29,8 @@ struct TestiVista {
     std::string TestoDati;
     int CursoreDati = -1; // caret position in TestoDati; -1 leaves the caret where it is
     std::string SuggerimentoMacro = SuggerimentoMacroIniziale;
+    std::string DidascaliaAnnulla = "&Annulla"; // "&Annulla rotazione"
+    std::string DidascaliaRipeti = "&Ripeti";
     bool operator==(const TestiVista&) const = default;
 };
 

@@ -18,8 +18,9 @@ std::string_view NomeVoce(Voce v)
 
 StatoVoci::StatoVoci()
 {
-    for (Voce v : {Voce::MnuModificaElimina, Voce::MnuFiguraReplica, Voce::MnuVisualizzaDati, Voce::MnuMacroEsegui,
-                   Voce::MnuMacroInterrompi, Voce::MnuMacroFine, Voce::MnuMacroInserisciPausa, Voce::MnuMacroEdita})
+    for (Voce v : {Voce::MnuModificaAnnulla, Voce::MnuModificaRipeti, Voce::MnuModificaElimina, Voce::MnuFiguraReplica,
+                   Voce::MnuVisualizzaDati, Voce::MnuMacroEsegui, Voce::MnuMacroInterrompi, Voce::MnuMacroFine,
+                   Voce::MnuMacroInserisciPausa, Voce::MnuMacroEdita})
         Abilita(v, false);
     Spunta(Voce::MnuVisualizzaRighello, true);
 }

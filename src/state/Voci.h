@@ -14,7 +14,7 @@ namespace vellora {
     X(MnuFile) X(MnuFileNuovo) X(MnuFileApri) X(MnuFileSalva)                                  \
     X(MnuFileSalvaNome) X(MnuFileSalvaFiguraNome) X(MnuFileSalvaBitmap) X(MnuFileClipboard)    \
     X(MnuFileStampa) X(MnuFileUltimoDisegno) X(MnuFileEsci)                                    \
-    X(MnuModifica) X(MnuModificaElimina)                                                       \
+    X(MnuModifica) X(MnuModificaAnnulla) X(MnuModificaRipeti) X(MnuModificaElimina)            \
     X(MnuFigura)                                                                               \
     X(MnuFiguraMenu) X(MnuFiguraMenuPunto) X(MnuFiguraMenuSegmento)                            \
     X(MnuFiguraMenuTriangoli) X(MnuFiguraMenuTriangoliRett) X(MnuFiguraMenuTriangoliRett1)     \

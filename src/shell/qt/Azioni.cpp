@@ -46,7 +46,9 @@ const DefinizioneAzione Tabella[] = {
     {Voce::MnuFileEsci, Posto::Comando, Voce::MnuFile, "&Esci", "", "", true},
 
     {Voce::MnuModifica, Posto::Menu, Barra, "&Modifica", "", "", false},
-    {Voce::MnuModificaElimina, Posto::Comando, Voce::MnuModifica, "&Elimina", "F5", "", false},
+    {Voce::MnuModificaAnnulla, Posto::Comando, Voce::MnuModifica, "&Annulla", "Ctrl+Z", "", false},
+    {Voce::MnuModificaRipeti, Posto::Comando, Voce::MnuModifica, "&Ripeti", "Ctrl+Y", "", false},
+    {Voce::MnuModificaElimina, Posto::Comando, Voce::MnuModifica, "&Elimina", "F5", "", true},
 
     {Voce::MnuFigura, Posto::Menu, Barra, "&Inserisci", "", "", false},
     {Voce::MnuFiguraMenu, Posto::Menu, Voce::MnuFigura, "Figura da &menu", "", "", false},

@@ -78,8 +78,8 @@ FrmPrinc::~FrmPrinc() = default;
 
 void FrmPrinc::Collega(Voce v, std::function<void(Programma&)> comando)
 {
-    connect(Azione(v), &QAction::triggered, this, [this, comando = std::move(comando)] {
-        comando(p);
+    connect(Azione(v), &QAction::triggered, this, [this, v, comando = std::move(comando)] {
+        EseguiPasso(p, NomePasso(v), [&] { comando(p); });
         Aggiorna();
     });
 }
@@ -100,6 +100,9 @@ void FrmPrinc::CreaAzioni()
         azione->setCheckable(VoceConSpunta(d.voce));
         azioni_[static_cast<size_t>(d.voce)] = azione;
     }
+    // Ripeti answers both usual keys.
+    Azione(Voce::MnuModificaRipeti)
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 }
 
 void FrmPrinc::CreaMenu()
@@ -148,6 +151,8 @@ void FrmPrinc::Aggiorna()
     for (size_t i = 0; i < pannelli_.size(); ++i)
         pannelli_[i]->setText(Testo(p.testi.Pannelli[i]));
     pannelloRegistrazione_->setVisible(p.testi.Pannello7Visibile);
+    Azione(Voce::MnuModificaAnnulla)->setText(Testo(p.testi.DidascaliaAnnulla));
+    Azione(Voce::MnuModificaRipeti)->setText(Testo(p.testi.DidascaliaRipeti));
     piano_->Aggiorna();
 }
 

@@ -17,14 +17,16 @@ void FrmPrinc::CollegaMenuInserisci()
 
 void FrmPrinc::InserisciFigura(Voce v)
 {
-    InserisciFiguraPredefinita(p, v);
+    EseguiPasso(p, NomePasso(v), [&] { InserisciFiguraPredefinita(p, v); });
+    Aggiorna();
 }
 
 void FrmPrinc::InserisciCerchio(Voce v)
 {
     const SchedaCerchio* s = SchedaCerchioDi(v);
     if (s && ControllaMonometrico(p))
-        ApriFrmDatiCerchio(p, *s, this);
+        EseguiPasso(p, NomePasso(v), [&] { ApriFrmDatiCerchio(p, *s, this); });
+    Aggiorna();
 }
 
 } // namespace vellora

@@ -32,7 +32,7 @@ void FrmPrinc::CollegaMenuMacro()
             continue;
         connect(pulsante, &PulsanteLaterale::Rilasciato, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
             const ClicLaterale c = DecodificaClic(b, tasti);
-            PulsanteMacro(p, c.pulsante, c.shift, c.altri);
+            EseguiPasso(p, NomePasso(Voce::Macro), [&] { PulsanteMacro(p, c.pulsante, c.shift, c.altri); });
             Aggiorna();
         });
     }

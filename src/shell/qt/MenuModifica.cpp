@@ -1,6 +1,7 @@
 // Handlers of the selection and editing commands (Edit menu, replicate,
 // data panel, lower toolbar) and of the side toolbar's transformations.
 #include "figures/ComandiSelezione.h"
+#include "files/ComandiStoria.h"
 #include "measures/DatiFigura.h"
 #include "shell/qt/FrmPrinc.h"
 #include "shell/qt/PulsanteLaterale.h"
@@ -12,6 +13,8 @@ namespace vellora {
 
 void FrmPrinc::CollegaMenuModifica()
 {
+    Collega(Voce::MnuModificaAnnulla, AnnullaPasso);
+    Collega(Voce::MnuModificaRipeti, RipetiPasso);
     Collega(Voce::MnuModificaElimina, [](Programma& prog) { EliminaFiguraAttiva(prog); });
     Collega(Voce::MnuFiguraReplica, [](Programma& prog) { ReplicaFiguraAttiva(prog); });
     Collega(Voce::MnuVisualizzaDati, AlternaDati);
@@ -37,9 +40,12 @@ void FrmPrinc::CollegaBarraLaterale()
         connect(pulsante, &PulsanteLaterale::Rilasciato, this,
                 [this, t = d->tipo](Qt::MouseButton b, Qt::KeyboardModifiers tasti) {
                     const ClicLaterale c = DecodificaClic(b, tasti);
-                    ClicTrasformazione(
-                        p, t, GestoDaMouse(t, c.pulsante, c.shift, c.altri),
-                        [this](Programma& prog, Trasformazione tt) { ApriFrmImpostazioni(prog, tt, this); });
+                    EseguiPasso(p, NomePasso(DescrittoreDi(t).pulsante), [&] {
+                        ClicTrasformazione(
+                            p, t, GestoDaMouse(t, c.pulsante, c.shift, c.altri),
+                            [this](Programma& prog, Trasformazione tt) { ApriFrmImpostazioni(prog, tt, this); });
+                    });
+                    Aggiorna();
                 });
     }
 }
