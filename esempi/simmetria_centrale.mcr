@@ -1,0 +1,13 @@
+Inizio macro
+Figura attiva, 1
+Pausa
+Replica
+SimmetriaO, 0, 0
+Pausa
+Figura attiva, 1
+Replica
+Rotazione, 90, 0, 0
+Pausa
+Rotazione, 90, 0, 0
+Pausa
+Fine macro

@@ -1,0 +1,14 @@
+Inizio macro
+Figura attiva, 3
+Pausa
+Replica
+SimmetriaX, 1
+Pausa
+Replica
+Simmetria, 1, 1, 2, 2
+Pausa
+Figura attiva, 3
+Replica
+Rotazione, 90, 1, 1
+Pausa
+Fine macro

@@ -1,0 +1,10 @@
+Inizio macro
+Figura attiva, 3
+Pausa
+Replica
+SimmetriaY, 3
+Pausa
+Replica
+SimmetriaY, 6
+Pausa
+Fine macro

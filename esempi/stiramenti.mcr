@@ -1,0 +1,13 @@
+Inizio macro
+Figura attiva, 1
+Pausa
+Replica
+StiramentoOr, 2, 1
+Pausa
+Figura attiva, 2
+Replica
+StiramentoVer, 2, -4
+Pausa
+StiramentoOr, 2, -5
+Pausa
+Fine macro

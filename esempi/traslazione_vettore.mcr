@@ -1,0 +1,14 @@
+Inizio macro
+Figura attiva, 1
+Pausa
+Figura attiva, 2
+Replica
+Traslazione, 3, 2
+Pausa
+Replica
+Traslazione, 3, 2
+Pausa
+Replica
+Traslazione, 3, 2
+Pausa
+Fine macro
