@@ -1,13 +1,13 @@
 Inizio macro
 Figura attiva, 15
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 14
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 13
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 12
 Elimina
 Figura attiva, 1

@@ -1,12 +1,12 @@
 Inizio macro
 Figura attiva, 1
-Pausa
+PausaLunga, 1
 Figura attiva, 3
-Pausa
+PausaLunga, 1
 Figura attiva, 4
-Pausa
+PausaLunga, 1
 Figura attiva, 5
-Pausa
+PausaLunga, 1
 Figura attiva, 1
 Replica
 Rotazione, 40, 0, 0

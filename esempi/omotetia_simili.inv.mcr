@@ -1,7 +1,7 @@
 Inizio macro
 Figura attiva, 3
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 2
 Elimina
 Figura attiva, 1

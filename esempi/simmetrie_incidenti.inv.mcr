@@ -1,10 +1,10 @@
 Inizio macro
 Figura attiva, 7
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 6
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 5
 Elimina
 Figura attiva, 3

@@ -1,7 +1,7 @@
 Inizio macro
 Figura attiva, 5
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 4
 Elimina
 Figura attiva, 3

@@ -1,6 +1,6 @@
 Inizio macro
 Figura attiva, 3
-Pausa
+PausaLunga, 1
 Replica
 SimmetriaY, 3
 Pausa

@@ -1,6 +1,6 @@
 Inizio macro
 Figura attiva, 1
-Pausa
+PausaLunga, 1
 Replica
 StiramentoOr, 2, 1
 Pausa

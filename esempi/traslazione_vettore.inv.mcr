@@ -1,10 +1,10 @@
 Inizio macro
 Figura attiva, 5
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 4
 Elimina
-Pausa
+PausaLunga, 1
 Figura attiva, 3
 Elimina
 Figura attiva, 2

@@ -1,6 +1,6 @@
 Inizio macro
 Figura attiva, 1
-Pausa
+PausaLunga, 1
 Figura attiva, 2
 Replica
 Traslazione, 3, 2

@@ -88,6 +88,11 @@ def rtf(titolo, paragrafi):
             "\\f0\\fs22 " + corpo + "}\r\n")
 
 
+# A transformation is followed by the automatic pause, and "Pausa" pauses
+# when the user has turned it off; a selection or a deletion has neither, so
+# it is held by a long pause of its own, as long as five of the usual ones.
+FERMO = "PausaLunga, 1"
+
 LEZIONI = []
 
 
@@ -101,7 +106,7 @@ def lezione(nome, figure, attiva, macro, inversa, titolo, paragrafi, centro=(0, 
 def copie_inverse(prima, quante, attiva):
     righe = []
     for f in range(prima + quante - 1, prima - 1, -1):
-        righe += [f"Figura attiva, {f}", "Elimina", "Pausa"]
+        righe += [f"Figura attiva, {f}", "Elimina", FERMO]
     return righe[:-1] + [f"Figura attiva, {attiva}"]
 
 
@@ -111,7 +116,7 @@ lezione(
     "simmetrie_parallele",
     [segmento((3, -7), (3, 7)), segmento((6, -7), (6, 7)), poligono(bandiera, GIALLO)],
     3,
-    ["Figura attiva, 3", "Pausa", "Replica", "SimmetriaY, 3", "Pausa", "Replica", "SimmetriaY, 6", "Pausa"],
+    ["Figura attiva, 3", FERMO, "Replica", "SimmetriaY, 3", "Pausa", "Replica", "SimmetriaY, 6", "Pausa"],
     copie_inverse(4, 2, 3),
     "Due simmetrie con assi paralleli",
     ["Nel disegno ci sono una bandierina gialla e due assi verticali tratteggiati: "
@@ -131,7 +136,7 @@ lezione(
     [segmento((-6, 1), (8, 1)), segmento((-5, -5), (7, 7)), poligono([(3, 2), (6, 2), (6, 4)], GIALLO),
      poligono([(1, 1)], ROSSO)],
     3,
-    ["Figura attiva, 3", "Pausa", "Replica", "SimmetriaX, 1", "Pausa", "Replica", "Simmetria, 1, 1, 2, 2",
+    ["Figura attiva, 3", FERMO, "Replica", "SimmetriaX, 1", "Pausa", "Replica", "Simmetria, 1, 1, 2, 2",
      "Pausa", "Figura attiva, 3", "Replica", "Rotazione, 90, 1, 1", "Pausa"],
     copie_inverse(5, 3, 3),
     "Due simmetrie con assi incidenti",
@@ -151,7 +156,7 @@ lezione(
     "simmetria_centrale",
     [poligono(triangolo_o, GIALLO)],
     1,
-    ["Figura attiva, 1", "Pausa", "Replica", "SimmetriaO, 0, 0", "Pausa", "Figura attiva, 1", "Replica",
+    ["Figura attiva, 1", FERMO, "Replica", "SimmetriaO, 0, 0", "Pausa", "Figura attiva, 1", "Replica",
      "Rotazione, 90, 0, 0", "Pausa", "Rotazione, 90, 0, 0", "Pausa"],
     copie_inverse(2, 2, 1),
     "La simmetria centrale è una rotazione di 180°",
@@ -168,7 +173,7 @@ lezione(
     "omotetia_simili",
     [poligono([(1, 1), (3, 1), (1, 2)], GIALLO)],
     1,
-    ["Figura attiva, 1", "Pausa", "Replica", "Omotetia, 2, 0, 0", "Pausa", "Figura attiva, 1", "Replica",
+    ["Figura attiva, 1", FERMO, "Replica", "Omotetia, 2, 0, 0", "Pausa", "Figura attiva, 1", "Replica",
      "Omotetia, 3, 0, 0", "Pausa"],
     copie_inverse(2, 2, 1),
     "Omotetia e triangoli simili",
@@ -186,7 +191,7 @@ lezione(
     "stiramenti",
     [poligono([(1, 1), (3, 1), (3, 3), (1, 3)], GIALLO), poligono(esagono, AZZURRO)],
     1,
-    ["Figura attiva, 1", "Pausa", "Replica", "StiramentoOr, 2, 1", "Pausa", "Figura attiva, 2", "Replica",
+    ["Figura attiva, 1", FERMO, "Replica", "StiramentoOr, 2, 1", "Pausa", "Figura attiva, 2", "Replica",
      "StiramentoVer, 2, -4", "Pausa", "StiramentoOr, 2, -5", "Pausa"],
     copie_inverse(3, 2, 1),
     "Che cosa fanno gli stiramenti",
@@ -214,9 +219,9 @@ lezione(
     [poligono(triangolo_eq, GIALLO), poligono(quadrato, ROSSO), poligono(pentagono, VERDE),
      poligono(esagono_r, AZZURRO)] + assi,
     1,
-    ["Figura attiva, 1", "Pausa", "Replica", "Simmetria, -5, 3, -5, 5", "Pausa", "Figura attiva, 2", "Pausa",
-     "Replica", "Simmetria, 3.5, 2.5, 5, 4", "Pausa", "Figura attiva, 3", "Pausa", "Replica",
-     "SimmetriaY, -5", "Pausa", "Figura attiva, 4", "Pausa", "Replica", "SimmetriaX, -4", "Pausa"],
+    ["Figura attiva, 1", FERMO, "Replica", "Simmetria, -5, 3, -5, 5", "Pausa", "Figura attiva, 2", FERMO,
+     "Replica", "Simmetria, 3.5, 2.5, 5, 4", "Pausa", "Figura attiva, 3", FERMO, "Replica",
+     "SimmetriaY, -5", "Pausa", "Figura attiva, 4", FERMO, "Replica", "SimmetriaX, -4", "Pausa"],
     copie_inverse(12, 4, 1),
     "Gli assi di simmetria dei poligoni regolari",
     ["Nel disegno ci sono un triangolo equilatero, un quadrato, un pentagono regolare e un esagono "
@@ -232,7 +237,7 @@ lezione(
     "traslazione_vettore",
     [poligono([(1, 1), (4, 3)], ROSSO), poligono([(-5, -3), (-3, -3), (-4, -1)], GIALLO)],
     2,
-    ["Figura attiva, 1", "Pausa", "Figura attiva, 2", "Replica", "Traslazione, 3, 2", "Pausa", "Replica",
+    ["Figura attiva, 1", FERMO, "Figura attiva, 2", "Replica", "Traslazione, 3, 2", "Pausa", "Replica",
      "Traslazione, 3, 2", "Pausa", "Replica", "Traslazione, 3, 2", "Pausa"],
     copie_inverse(3, 3, 2),
     "La traslazione di vettore QR",
@@ -254,8 +259,8 @@ lezione(
     [poligono(triangolo_c, GIALLO), cerchio((0, 0), (-3, -1), AZZURRO), segmento((0, -5), (0, 5)),
      segmento((-4, 4), (4, -4)), segmento((-6, -3), (6, 3))],
     1,
-    ["Figura attiva, 1", "Pausa", "Figura attiva, 3", "Pausa", "Figura attiva, 4", "Pausa", "Figura attiva, 5",
-     "Pausa", "Figura attiva, 1", "Replica", "Rotazione, 40, 0, 0", "Pausa", "Rotazione, 40, 0, 0", "Pausa"],
+    ["Figura attiva, 1", FERMO, "Figura attiva, 3", FERMO, "Figura attiva, 4", FERMO, "Figura attiva, 5",
+     FERMO, "Figura attiva, 1", "Replica", "Rotazione, 40, 0, 0", "Pausa", "Rotazione, 40, 0, 0", "Pausa"],
     copie_inverse(6, 1, 1),
     "La circonferenza per i tre vertici di un triangolo",
     ["Il triangolo giallo ha i vertici A(−3; −1), B(3; −1) e C(1; 3). Le rette tratteggiate sono gli assi "
