@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Writes the lessons of esempi/: for each one the drawing (.geo), the
 comment for the pupil (.rtf), the macro that replays it with pauses (.mcr)
-and the macro that undoes it (.inv.mcr). Run it from the repository's top
-folder after changing a lesson here; the files are kept in git, so that the
-program's installation needs no Python. The drawings follow the program's
+and the macro that undoes it (.inv.mcr). Run it after changing a lesson
+here; the files are kept in git, so that building and installing the
+program need no Python. The drawings follow the program's
 own writer byte for byte (CR LF, 23 pairs a figure, the 18 settings)."""
 import math
 import os
@@ -100,9 +100,8 @@ def lezione(nome, figure, attiva, macro, inversa, titolo, paragrafi, centro=(0, 
     LEZIONI.append((nome, figure, attiva, macro, inversa, titolo, paragrafi, centro))
 
 
-# Pupils' figures sit on the grid and away from the axes; every step is a
-# copy (Replica), so the inverse only deletes the copies, newest first, and
-# leaves the drawing as it was opened.
+# Every step works on a copy (Replica), so the inverse only deletes the
+# copies, newest first, and leaves the drawing as it was opened.
 def copie_inverse(prima, quante, attiva):
     righe = []
     for f in range(prima + quante - 1, prima - 1, -1):
