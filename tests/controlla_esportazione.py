@@ -2,12 +2,14 @@
 
     controlla_esportazione.py FILE.png WxH [X,Y=R,G,B ...]   size and pixels
     controlla_esportazione.py FILE.pdf PAGES                 number of pages
+    controlla_esportazione.py FILE.svg WxH                   well-formed, of that size
 
 Exit status 0 when everything matches; otherwise 1 and one line per mismatch.
 """
 import re
 import struct
 import sys
+import xml.etree.ElementTree as ET
 import zlib
 
 
@@ -53,6 +55,13 @@ def controlla(file, attesi):
         if not dati.startswith(b"%PDF") or pagine != int(attesi[0]):
             errori.append(f"{file}: {pagine} pagine, attese {attesi[0]}")
         return errori
+    if file.endswith(".svg"):
+        radice = ET.fromstring(dati)
+        w, h = attesi[0].split("x")
+        trovato = (radice.tag, radice.get("width"), radice.get("height"), radice.get("viewBox"))
+        if trovato != ("{http://www.w3.org/2000/svg}svg", w, h, f"0 0 {w} {h}"):
+            errori.append(f"{file}: {trovato}, atteso un svg {attesi[0]}")
+        return errori
     larghezza, altezza, pixel = pixel_png(dati)
     if f"{larghezza}x{altezza}" != attesi[0]:
         return [f"{file}: {larghezza}x{altezza}, atteso {attesi[0]}"]
@@ -67,7 +76,7 @@ def controlla(file, attesi):
 if __name__ == "__main__":
     try:
         errori = controlla(sys.argv[1], sys.argv[2:])
-    except (OSError, ValueError, IndexError, struct.error, zlib.error) as e:
+    except (OSError, ValueError, IndexError, struct.error, zlib.error, ET.ParseError) as e:
         errori = [f"{sys.argv[1]}: {e}"]
     print("\n".join(errori) or "ok")
     sys.exit(1 if errori else 0)

@@ -3,9 +3,11 @@
 #include "files/AccessoFile.h"
 #include "files/ComandiDisegno.h"
 #include "files/FileDisegno.h"
+#include "files/SuperficieSvg.h"
 #include "macro/Macro.h"
 #include "measures/DatiFigura.h"
 #include "plane/Mappatura.h"
+#include "plane/Schermo.h"
 #include "state/Programma.h"
 
 #include <charconv>
@@ -25,7 +27,8 @@ const std::string UsoBatch = "Uso: vellora [opzioni] DISEGNO.geo\n"
                              "                      il resto\n"
                              "  --dati              scrive i dati della figura selezionata\n"
                              "  --esporta FILE      disegna il piano in FILE: PNG (.png), bitmap di Windows\n"
-                             "                      (.bmp) o la pagina di stampa in PDF (.pdf)\n"
+                             "                      (.bmp), disegno vettoriale SVG (.svg) o la pagina di\n"
+                             "                      stampa in PDF (.pdf)\n"
                              "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta e\n"
                              "                      --macro (predefinite 800x600)\n"
                              "  --salva FILE.geo    salva il disegno in FILE.geo dopo tutto il resto\n"
@@ -177,6 +180,19 @@ int EseguiMacroBatch(Programma& p, const std::string& percorso, int larghezza, i
     std::error_code e;
     fs::remove_all(cartella, e);
     return esito;
+}
+
+bool EsportaSvgBatch(Programma& p, const std::string& percorso, int larghezza, int altezza)
+{
+    SuperficieSvg superficie(larghezza, altezza);
+    p.ImpostaSchermo(&superficie, larghezza, altezza);
+    Ridisegna(p);
+    p.ImpostaSchermo(nullptr, 0, 0);
+    std::string motivo;
+    if (ScriviFileSicuro(percorso, superficie.Documento(), motivo))
+        return true;
+    p.Messaggio("Impossibile esportare il piano in «" + percorso + "»: " + motivo);
+    return false;
 }
 
 bool SalvaDisegnoBatch(Programma& p, const std::string& percorso)

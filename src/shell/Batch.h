@@ -84,6 +84,10 @@ std::string TestoDatiBatch(Programma& p);
 int EseguiMacroBatch(Programma& p, const std::string& percorso, int larghezza = LarghezzaPredefinita,
                      int altezza = AltezzaPredefinita);
 
+// Writes the plane, drawn as the screen draws it at larghezza x altezza
+// pixels, to an SVG file; false after a message on failure.
+bool EsportaSvgBatch(Programma& p, const std::string& percorso, int larghezza, int altezza);
+
 // Writes the drawing to a file; false after a message on failure.
 bool SalvaDisegnoBatch(Programma& p, const std::string& percorso);
 

@@ -15,7 +15,7 @@ namespace vellora {
 
 namespace {
 
-enum class Formato { Nessuno, Png, Bmp, Pdf, Sconosciuto };
+enum class Formato { Nessuno, Png, Bmp, Pdf, Svg, Sconosciuto };
 
 Formato FormatoDi(const std::string& percorso)
 {
@@ -32,6 +32,8 @@ Formato FormatoDi(const std::string& percorso)
         return Formato::Bmp;
     if (estensione == ".pdf")
         return Formato::Pdf;
+    if (estensione == ".svg")
+        return Formato::Svg;
     return Formato::Sconosciuto;
 }
 
@@ -76,7 +78,7 @@ int EseguiSeBatch(int argc, char** argv)
     }
     const Formato formato = FormatoDi(o.esporta);
     if (formato == Formato::Sconosciuto) {
-        std::cerr << "Formato di esportazione non riconosciuto: " << o.esporta << " (usare .png, .bmp o .pdf)\n";
+        std::cerr << "Formato di esportazione non riconosciuto: " << o.esporta << " (usare .png, .bmp, .svg o .pdf)\n";
         return EsitoUsoErrato;
     }
 
@@ -99,6 +101,8 @@ int EseguiSeBatch(int argc, char** argv)
         EsportaImmagine(p, o, "PNG");
     else if (formato == Formato::Bmp)
         EsportaImmagine(p, o, "BMP");
+    else if (formato == Formato::Svg)
+        EsportaSvgBatch(p, o.esporta, o.larghezza, o.altezza);
     else if (std::string motivo; formato == Formato::Pdf && !EsportaPdf(p, o.esporta, motivo))
         p.Messaggio("Impossibile esportare la pagina in «" + o.esporta + "»: " + motivo);
     if (!o.salva.empty())
