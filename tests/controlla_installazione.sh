@@ -24,8 +24,9 @@ for f in share/applications/vellora.desktop share/mime/packages/vellora.xml \
   [ -s "$u/$f" ] || manca "$f"
 done
 grep -qx 'Exec=vellora %f' "$u/share/applications/vellora.desktop" 2>/dev/null || manca "Exec=vellora %f"
+grep -qx 'MimeType=application/x-vellora-disegno;' "$u/share/applications/vellora.desktop" 2>/dev/null ||
+  manca "MimeType=application/x-vellora-disegno;"
 for tipo in disegno figura macro; do
-  grep -q "application/x-vellora-$tipo;" "$u/share/applications/vellora.desktop" 2>/dev/null || manca "MimeType $tipo"
   grep -q "type=\"application/x-vellora-$tipo\"" "$u/share/mime/packages/vellora.xml" 2>/dev/null || manca "tipo $tipo"
 done
 # A PNG of 48 x 48: the signature, then width and height in the IHDR chunk.
