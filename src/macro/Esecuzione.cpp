@@ -199,6 +199,12 @@ void InterrompiEsecuzione(Programma& p)
         p.InterrompiMacro = true;
 }
 
+void ContinuaMacro(Programma& p)
+{
+    if (p.sessione.EsecuzioneMacro)
+        p.SaltaPausa = true;
+}
+
 void PulsanteMacro(Programma& p, int pulsante, bool shift, bool altriModificatori)
 {
     if (pulsante == PulsanteDestro) {

@@ -23,6 +23,9 @@ bool AttivaFileMacro(Programma& p, const std::string& percorso);
 void EseguiMacro(Programma& p);          // MnuMacroEsegui
 void EseguiMacroInversa(Programma& p);   // Shift-click on Macro: the .inv.mcr partner
 void InterrompiEsecuzione(Programma& p); // MnuMacroInterrompi (Ctrl+I)
+// The space bar during playback: the teacher ends the current pause and the
+// macro goes on with its next line.
+void ContinuaMacro(Programma& p);
 
 // EseguiMacro for a working copy made from `origine`, the file the user gave
 // (the command-line mode plays a copy of its own): a copy that cannot be

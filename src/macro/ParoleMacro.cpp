@@ -173,8 +173,15 @@ void Attendi(Programma& p, int64_t lunghezza)
     Pompa* pompa = p.pompa;
     if (!pompa)
         return;
-    for (int64_t turni = lunghezza * 100; turni > 0 && !p.InterrompiMacro; --turni)
+    // A skip asked before this pause began was meant for another one.
+    p.SaltaPausa = false;
+    p.testi.AvvisoPausa = AvvisoPausaMacro;
+    p.vista.Aggiorna();
+    for (int64_t turni = lunghezza * 100; turni > 0 && !p.InterrompiMacro && !p.SaltaPausa; --turni)
         pompa->Turno();
+    p.SaltaPausa = false;
+    p.testi.AvvisoPausa.clear();
+    p.vista.Aggiorna();
 }
 
 } // namespace vellora

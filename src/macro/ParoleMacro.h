@@ -47,7 +47,8 @@ const ComandoMacro* CercaComando(std::string_view parola);
 void ParametriDaRiga(Programma& p, Trasformazione t, const ValoriRiga& valori);
 
 // A pause of length L: L x 100 turns of the event pump, over as soon as the
-// stop command arrives; nothing at all without a pump.
+// stop command or the space bar (ContinuaMacro) arrives; nothing at all
+// without a pump. The status bar says how to go on while it lasts.
 void Attendi(Programma& p, int64_t lunghezza);
 
 } // namespace vellora

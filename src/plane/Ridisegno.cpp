@@ -58,9 +58,11 @@ void Marca(const Disegno& m, const Mappa& mp, float x, float y, ColoreRgb c, con
            double scarto, Superficie& s)
 {
     const PuntoPixel p = PianoInPixel(m, mp, x, y);
-    s.Cerchio(p.x, p.y, 2.0, c, pieno == 0 ? &c : nullptr);
+    const int tratto = s.Tratto();
+    s.Cerchio(p.x, p.y, 2.0 * tratto, c, pieno == 0 ? &c : nullptr);
+    // The larger text of a thick stroke needs about twice the room.
     if (!etichetta.empty())
-        s.Testo(p.x + scarto, p.y, etichetta, c);
+        s.Testo(p.x + (tratto > 1 ? 2 * scarto : scarto), p.y, etichetta, c);
 }
 
 void Griglia(const Disegno& m, const Mappa& mp, int range, const CorniceGriglia& g, uint8_t intensita, Superficie& s)
@@ -179,10 +181,13 @@ void SegnaPunto(const Disegno& m, const Mappa& mp, float x, float y, int colore,
 void DisegnaPiano(const Disegno& m, Mappa& mp, int w, int h, const OpzioniPiano& opzioni, Superficie& s)
 {
     CalcolaMappatura(m, mp, w, h);
+    s.ImpostaTratto(1); // a thick grid would bury the figures
     s.Pulisci(SfondoPiano);
     const int range = RangeGriglia(m);
     const CorniceGriglia g = Cornice(m, mp);
     Griglia(m, mp, range, g, opzioni.IntensitaGriglia, s);
+    // Every full redraw starts here: the figures drawn next keep the stroke.
+    s.ImpostaTratto(opzioni.Tratto);
 
     const ColoreRgb bianco = Codice(CodiceBianco);
     s.Linea(g.xSinistra, mp.OrigineY, g.xDestra + 1, mp.OrigineY, bianco, StileLinea::Continuo);

@@ -18,7 +18,11 @@ struct OpzioniPiano {
     bool Righello = true;  // MnuVisualizzaRighello checked
     bool AssiPerO = false; // MnuVisualizzaAssiSimm checked
     uint8_t IntensitaGriglia = 100;
+    int Tratto = 1; // MnuVisualizzaTrattoSpesso checked: TrattoSpesso
 };
+
+// Lines and markers this many times thicker, texts larger, for a projector.
+inline constexpr int TrattoSpesso = 3;
 
 // The plane computes its mapping into `mp`; the drawing is only read.
 void DisegnaPiano(const Disegno& m, Mappa& mp, int w, int h, const OpzioniPiano& opzioni, Superficie& s);
@@ -26,7 +30,8 @@ void DisegnaFigure(const Disegno& m, const Mappa& mp, Superficie& s);
 void DisegnaFigura(const Disegno& m, const Mappa& mp, int f, Superficie& s);
 
 // Vertex marker: radius 2 pixels, solid when pieno == 0, hollow when 1; the
-// label stands 10 pixels left of the point.
+// label stands 10 pixels left of the point. A thick stroke (the surface's
+// Tratto) makes the marker that much larger and the label stand further.
 void SegnaVertice(const Disegno& m, const Mappa& mp, float x, float y, int colore, const std::string& etichetta,
                   int pieno, Superficie& s);
 // The same marker with the label 5 pixels right of the point (point O, pickers).

@@ -5,7 +5,7 @@ namespace vellora {
 OpzioniPiano Opzioni(const Programma& p)
 {
     return {p.voci.Spuntata(Voce::MnuVisualizzaRighello), p.voci.Spuntata(Voce::MnuVisualizzaAssiSimm),
-            p.sessione.IntensitaGriglia};
+            p.sessione.IntensitaGriglia, p.voci.Spuntata(Voce::MnuVisualizzaTrattoSpesso) ? TrattoSpesso : 1};
 }
 
 void RidisegnaPiano(Programma& p)

@@ -49,6 +49,7 @@ public:
     int PausaMacro = PausaPredefinita; // DurataPausa: length of one macro pause, 1..1000
     std::string NomeMacro;             // the active macro file; empty when unnamed or none
     bool InterrompiMacro = false;
+    bool SaltaPausa = false; // the space bar: the current pause ends at its next turn
     // Macro pauses turn this pump; none (the command-line mode) skips them.
     Pompa* pompa = nullptr;
     // The comment window beside the plane; none (the command-line mode) has

@@ -26,6 +26,11 @@ public:
                          StileLinea stile = StileLinea::Continuo) = 0;
     // The text's top-left corner stands at (x, y).
     virtual void Testo(double x, double y, const std::string& testo, ColoreRgb colore) = 0;
+
+    // A factor for a projector: lines that many times as wide, texts larger.
+    // A surface that cannot widen its lines keeps 1.
+    virtual void ImpostaTratto(int fattore) { (void)fattore; }
+    virtual int Tratto() const { return 1; }
 };
 
 } // namespace vellora

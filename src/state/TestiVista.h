@@ -7,6 +7,7 @@
 namespace vellora {
 
 inline const std::string SenzaNome = "Senza nome";
+inline const std::string AvvisoPausaMacro = "Pausa: spazio per continuare";
 inline const std::string SuggerimentoMacroIniziale = "Esegue una macro; attualmente non è attiva alcuna macro";
 
 // The status-bar panels in their order on the bar.
@@ -31,6 +32,7 @@ struct TestiVista {
     std::string SuggerimentoMacro = SuggerimentoMacroIniziale;
     std::string DidascaliaAnnulla = "&Annulla"; // "&Annulla rotazione"
     std::string DidascaliaRipeti = "&Ripeti";
+    std::string AvvisoPausa; // the status bar while a macro pause lasts
     bool operator==(const TestiVista&) const = default;
 };
 

@@ -42,7 +42,7 @@ namespace vellora {
     X(MnuImpostazioniTrasfSimm4) X(MnuImpostazioniTrasfOmot) X(MnuImpostazioniTrasfStir1)      \
     X(MnuImpostazioniTrasfStir2)                                                               \
     X(MnuVisualizza) X(MnuVisualizzaDati) X(MnuVisualizzaCommento) X(MnuVisualizzaRighello)    \
-    X(MnuVisualizzaAssiSimm) X(MnuVisualizzaCalcolatrice)                                      \
+    X(MnuVisualizzaAssiSimm) X(MnuVisualizzaTrattoSpesso) X(MnuVisualizzaCalcolatrice)         \
     X(MnuMacro) X(MnuMacroApri) X(MnuMacroEsegui) X(MnuMacroInterrompi)                        \
     X(MnuMacroInizio) X(MnuMacroFine) X(MnuMacroInserisciPausa) X(MnuMacroEdita)               \
     X(MnuMacroImpostaPausa)                                                                    \

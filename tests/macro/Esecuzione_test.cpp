@@ -224,3 +224,46 @@ TEST(Rientro, DuranteUnaPausaNienteRientraNellaMacro)
 }
 
 } // namespace
+
+namespace {
+
+// The space bar in a pause: the pause ends on the turn after it and the next
+// line runs; the status bar says so only while a pause lasts.
+TEST(Esecuzione, SpazioTerminaLaPausa)
+{
+    // {lines, turn of the space (0: never), turns run, figures at the end}
+    const std::tuple<std::vector<std::string>, long long, long long, int> casi[] = {
+        {{"PausaLunga,  200", "Replica"}, 7, 7, 2},
+        {{"PausaLunga,  200", "Replica"}, 1, 1, 2},
+        {{"PausaLunga,  1", "Replica"}, 0, 25000, 2},
+        // Two pauses: only the first one is cut short.
+        {{"PausaLunga,  1", "Replica", "PausaLunga,  1"}, 3, 3 + 25000, 2},
+    };
+    for (const auto& [righe, spazio, turni, figure] : casi) {
+        BancoMacro b;
+        InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
+        std::vector<std::string> avvisi;
+        b.pompa.azione = [&](long long n) {
+            if (n == 1 || n == spazio + 1)
+                avvisi.push_back(b.p.testi.AvvisoPausa);
+            if (n == spazio)
+                ContinuaMacro(b.p);
+        };
+        b.Gioca(righe);
+        EXPECT_EQ(std::tuple(b.pompa.turni, b.p.d.NumeroFigure), std::tuple(turni, figure)) << spazio;
+        EXPECT_EQ(avvisi.front(), "Pausa: spazio per continuare");
+        EXPECT_EQ(b.p.testi.AvvisoPausa, "");
+        EXPECT_TRUE(b.dialoghi.messaggi.empty());
+    }
+}
+
+// Outside a playback the space bar leaves the next pause alone.
+TEST(Esecuzione, SpazioFuoriDallaRiproduzione)
+{
+    BancoMacro b;
+    ContinuaMacro(b.p);
+    b.Gioca({"PausaLunga,  1"});
+    EXPECT_EQ(b.pompa.turni, 25000);
+}
+
+} // namespace

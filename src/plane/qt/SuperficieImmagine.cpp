@@ -66,7 +66,7 @@ void SuperficieImmagine::Linea(double x1, double y1, double x2, double y2, Color
     if (!Ragionevole(x1) || !Ragionevole(y1) || !Ragionevole(x2) || !Ragionevole(y2))
         return;
     Pittore();
-    if (stile == StileLinea::Continuo && LineaDiritta(x1, y1, x2, y2, Rgb(colore)))
+    if (stile == StileLinea::Continuo && tratto_ == 1 && LineaDiritta(x1, y1, x2, y2, Rgb(colore)))
         return;
     Penna(colore, stile);
     linee_.emplace_back(x1, y1, x2, y2);
@@ -117,14 +117,15 @@ void SuperficieImmagine::Punto(double x, double y, ColoreRgb colore)
 
 const QStaticText& SuperficieImmagine::TestoPronto(const std::string& testo)
 {
-    if (const auto trovato = testi_.find(testo); trovato != testi_.end())
+    auto& testi = testi_[tratto_ > 1 ? 1 : 0];
+    if (const auto trovato = testi.find(testo); trovato != testi.end())
         return trovato->second;
-    if (testi_.size() >= MassimoTesti)
-        testi_.clear();
+    if (testi.size() >= MassimoTesti)
+        testi.clear();
     QStaticText st(QString::fromStdString(testo));
     st.setTextFormat(Qt::PlainText);
     st.prepare(QTransform(), pittore_.font());
-    return testi_.emplace(testo, st).first->second;
+    return testi.emplace(testo, st).first->second;
 }
 
 void SuperficieImmagine::Testo(double x, double y, const std::string& testo, ColoreRgb colore)

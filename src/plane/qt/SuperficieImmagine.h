@@ -41,8 +41,9 @@ private:
     qsizetype rigaByte_ = 0;
     QFont carattere_;
 
-    // Laid-out texts: tick values and letters repeat from one redraw to the next.
-    std::unordered_map<std::string, QStaticText> testi_;
+    // Laid-out texts: tick values and letters repeat from one redraw to the
+    // next; the plain stroke's and the thick stroke's larger ones.
+    std::unordered_map<std::string, QStaticText> testi_[2];
 };
 
 } // namespace vellora

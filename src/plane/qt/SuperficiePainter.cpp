@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <algorithm>
 #include <cmath>
 
 namespace vellora {
@@ -12,6 +13,10 @@ namespace {
 // dots when printed, dashes long enough to read as dashes.
 const QList<qreal> Punti = {1.0, 2.0};
 const QList<qreal> Trattini = {8.0, 4.0};
+
+// Texts of a thick stroke: larger, not three times as large, so that the
+// tick values still fit between the ticks.
+constexpr double TestoSpesso = 1.6;
 
 } // namespace
 
@@ -48,10 +53,39 @@ void SuperficiePainter::Prepara(double scala, double spessore, const QFont& cara
     if (spessore != spessore_)
         penne_.clear();
     spessore_ = spessore;
-    pittore_.setFont(carattere);
+    caratterePiano_ = carattere;
+    pittore_.setFont(Carattere());
     pittore_.setBrush(Qt::NoBrush);
     pennaAttuale_ = UINT32_MAX;
     pennello_ = false;
+}
+
+QFont SuperficiePainter::Carattere() const
+{
+    if (tratto_ == 1)
+        return caratterePiano_;
+    QFont f = caratterePiano_;
+    if (f.pixelSize() > 0)
+        f.setPixelSize(static_cast<int>(std::lround(f.pixelSize() * TestoSpesso)));
+    else
+        f.setPointSizeF(f.pointSizeF() * TestoSpesso);
+    f.setBold(true);
+    return f;
+}
+
+void SuperficiePainter::ImpostaTratto(int fattore)
+{
+    fattore = std::max(1, std::min(fattore, 63)); // the pen key keeps six bits for it
+    if (fattore == tratto_)
+        return;
+    const bool cambiaCarattere = (fattore == 1) != (tratto_ == 1);
+    if (pittore_.isActive())
+        Scarica();
+    tratto_ = fattore;
+    if (cambiaCarattere && pittore_.isActive()) {
+        pittore_.setFont(Carattere());
+        ascesa_ = pittore_.fontMetrics().ascent();
+    }
 }
 
 void SuperficiePainter::Svuota()
@@ -72,7 +106,8 @@ bool SuperficiePainter::Termina()
 
 void SuperficiePainter::Penna(ColoreRgb colore, StileLinea stile)
 {
-    const uint32_t chiave = (Rgb(colore) & 0xFFFFFFu) | (static_cast<uint32_t>(stile) << 24);
+    const uint32_t chiave =
+        (Rgb(colore) & 0xFFFFFFu) | (static_cast<uint32_t>(stile) << 24) | (static_cast<uint32_t>(tratto_) << 26);
     if (chiave == pennaAttuale_)
         return;
     Scarica();
@@ -84,7 +119,13 @@ void SuperficiePainter::Penna(ColoreRgb colore, StileLinea stile)
         }
     }
     QPen penna(QColor(Rgb(colore)));
-    if (spessore_ <= 0.0) {
+    if (spessore_ <= 0.0 && tratto_ > 1) {
+        penna.setWidth(tratto_);
+        penna.setCapStyle(stile == StileLinea::Continuo ? Qt::SquareCap : Qt::FlatCap);
+        penna.setStyle(stile == StileLinea::Punteggiato    ? Qt::DotLine
+                       : stile == StileLinea::Tratteggiato ? Qt::DashLine
+                                                           : Qt::SolidLine);
+    } else if (spessore_ <= 0.0) {
         penna.setWidth(1);
         penna.setCosmetic(true);
         penna.setCapStyle(Qt::SquareCap);
@@ -92,7 +133,7 @@ void SuperficiePainter::Penna(ColoreRgb colore, StileLinea stile)
                        : stile == StileLinea::Tratteggiato ? Qt::DashLine
                                                            : Qt::SolidLine);
     } else {
-        penna.setWidthF(spessore_);
+        penna.setWidthF(spessore_ * tratto_);
         // Square ends make a solid line reach its end points; a pattern
         // keeps its gaps only with flat ends.
         penna.setCapStyle(stile == StileLinea::Continuo ? Qt::SquareCap : Qt::FlatCap);

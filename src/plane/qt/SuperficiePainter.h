@@ -38,6 +38,8 @@ public:
     void Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento,
                  StileLinea stile = StileLinea::Continuo) override;
     void Testo(double x, double y, const std::string& testo, ColoreRgb colore) override;
+    void ImpostaTratto(int fattore) override;
+    int Tratto() const override { return tratto_; }
 
 protected:
     // A painter that is not open is opened by Apri, which a surface owning
@@ -58,14 +60,20 @@ protected:
     void Penna(ColoreRgb colore, StileLinea stile);
     void Scarica();
 
+    // The font of the stroke in use: the one Prepara was given, larger when
+    // the stroke is thick.
+    QFont Carattere() const;
+
     QPainter pittore_;
     // Sloping lines waiting to be sent in one call.
     std::vector<QLineF> linee_;
+    int tratto_ = 1;
 
 private:
     double scala_ = 1.0;
     double spessore_ = 0.0;
     double ascesa_ = 0.0;
+    QFont caratterePiano_;
 
     // Pens by colour and style, built once; the redraw switches between a
     // handful of them hundreds of times.

@@ -110,6 +110,7 @@ const DefinizioneAzione Tabella[] = {
     {Voce::MnuVisualizzaCommento, Posto::Comando, Voce::MnuVisualizza, "&Commento", "", "", false},
     {Voce::MnuVisualizzaRighello, Posto::Comando, Voce::MnuVisualizza, "&Righello", "Ctrl+R", "", true},
     {Voce::MnuVisualizzaAssiSimm, Posto::Comando, Voce::MnuVisualizza, "&Assi per O", "Ctrl+A", "", false},
+    {Voce::MnuVisualizzaTrattoSpesso, Posto::Comando, Voce::MnuVisualizza, "&Tratto spesso", "", "", false},
     {Voce::MnuVisualizzaCalcolatrice, Posto::Comando, Voce::MnuVisualizza, "Apri Ca&lcolatrice", "", "", true},
 
     {Voce::MnuMacro, Posto::Menu, Barra, "Mac&ro", "", "", false},
@@ -196,7 +197,7 @@ const DefinizioneAzione& DefinizioneDi(Voce v)
 bool VoceConSpunta(Voce v)
 {
     return v == Voce::MnuVisualizzaDati || v == Voce::MnuVisualizzaCommento || v == Voce::MnuVisualizzaRighello ||
-           v == Voce::MnuVisualizzaAssiSimm;
+           v == Voce::MnuVisualizzaAssiSimm || v == Voce::MnuVisualizzaTrattoSpesso;
 }
 
 } // namespace vellora

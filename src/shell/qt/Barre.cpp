@@ -113,6 +113,10 @@ void FrmPrinc::CreaStatusBar()
     pannelloRegistrazione_->setToolTip(QStringLiteral("E' in corso la registrazione di una macro"));
     barra->addWidget(pannelloRegistrazione_);
     pannelloRegistrazione_->hide();
+    avvisoPausa_ = new QLabel(barra);
+    avvisoPausa_->setObjectName(QStringLiteral("AvvisoPausa"));
+    barra->addWidget(avvisoPausa_);
+    avvisoPausa_->hide();
 }
 
 } // namespace vellora

@@ -56,6 +56,20 @@ FrmPrinc::FrmPrinc(Dialoghi& dialoghi, QWidget* parent) : QMainWindow(parent), p
     finestraPiano_->setAttribute(Qt::WA_DeleteOnClose, false);
     finestraPiano_->setWindowIcon(windowIcon());
     finestraPiano_->showMaximized();
+    // Shown maximised before it ever had a size of its own, the plane would
+    // come back from maximised as a bare title bar: a restore that leaves it
+    // that small gives it two thirds of the area, centred, instead.
+    connect(
+        finestraPiano_, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates prima, Qt::WindowStates ora) {
+            if (!(prima & Qt::WindowMaximized) || (ora & (Qt::WindowMaximized | Qt::WindowMinimized)))
+                return;
+            const QSize area = area_->viewport()->size();
+            if (finestraPiano_->height() >= area.height() / 3 && finestraPiano_->width() >= area.width() / 3)
+                return;
+            const QSize normale = area * 2 / 3;
+            finestraPiano_->setGeometry(
+                QRect(QPoint((area.width() - normale.width()) / 2, (area.height() - normale.height()) / 2), normale));
+        });
     commento_ = new FinestraCommentoQt(p, area_, finestraPiano_, this);
     p.commento = commento_;
 
@@ -151,6 +165,8 @@ void FrmPrinc::Aggiorna()
     for (size_t i = 0; i < pannelli_.size(); ++i)
         pannelli_[i]->setText(Testo(p.testi.Pannelli[i]));
     pannelloRegistrazione_->setVisible(p.testi.Pannello7Visibile);
+    avvisoPausa_->setText(Testo(p.testi.AvvisoPausa));
+    avvisoPausa_->setVisible(!p.testi.AvvisoPausa.empty());
     Azione(Voce::MnuModificaAnnulla)->setText(Testo(p.testi.DidascaliaAnnulla));
     Azione(Voce::MnuModificaRipeti)->setText(Testo(p.testi.DidascaliaRipeti));
     piano_->Aggiorna();

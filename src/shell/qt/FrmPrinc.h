@@ -44,6 +44,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // The space bar while a macro plays (MenuMacro.cpp).
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     // Construction (FrmPrinc.cpp, Barre.cpp).
@@ -91,6 +93,7 @@ private:
     QLineEdit* campoFigura_ = nullptr;
     std::array<QLabel*, 6> pannelli_{};
     QLabel* pannelloRegistrazione_ = nullptr;
+    QLabel* avvisoPausa_ = nullptr;
 
     QPointer<FrmSplash> titolo_;
     QPointer<FinestraGuida> guida_;

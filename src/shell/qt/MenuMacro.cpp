@@ -6,6 +6,9 @@
 #include "shell/qt/FrmPrinc.h"
 #include "shell/qt/PulsanteLaterale.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 namespace vellora {
 
 void FrmPrinc::CollegaMenuMacro()
@@ -14,6 +17,8 @@ void FrmPrinc::CollegaMenuMacro()
     // Interrompi (Ctrl+I) reaches the player while a macro plays.
     pompa_ = std::make_unique<PompaQt>();
     p.pompa = pompa_.get();
+    // Whichever widget has the focus, the space bar belongs to the playback.
+    qApp->installEventFilter(this);
 
     Collega(Voce::MnuMacroInizio, IniziaRegistrazione);
     Collega(Voce::MnuMacroFine, TerminaRegistrazione);
@@ -36,6 +41,23 @@ void FrmPrinc::CollegaMenuMacro()
             Aggiorna();
         });
     }
+}
+
+bool FrmPrinc::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    const QEvent::Type tipo = evento->type();
+    // A message box during playback keeps its own keys.
+    if ((tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease) || !p.sessione.EsecuzioneMacro ||
+        QApplication::activeModalWidget())
+        return QMainWindow::eventFilter(oggetto, evento);
+    const auto* tasto = static_cast<QKeyEvent*>(evento);
+    if (tasto->key() != Qt::Key_Space || tasto->modifiers() != Qt::NoModifier)
+        return QMainWindow::eventFilter(oggetto, evento);
+    // Both halves are taken, so that a focused button is never clicked; a
+    // held key goes on with one pause only.
+    if (tipo == QEvent::KeyPress && !tasto->isAutoRepeat())
+        ContinuaMacro(p);
+    return true;
 }
 
 } // namespace vellora

@@ -4,6 +4,7 @@
 #include "shell/qt/FrmPrinc.h"
 
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <csignal>
 
@@ -12,6 +13,13 @@ namespace vellora {
 namespace {
 // The usual desktop calculators, in order of preference.
 const char* const Calcolatrici[] = {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"};
+
+const QString ChiaveTrattoSpesso = QStringLiteral("Mostra/TrattoSpesso");
+
+QSettings Impostazioni()
+{
+    return QSettings(QStringLiteral("Vellora"), QStringLiteral("Vellora"));
+}
 
 bool InEsecuzione(qint64 pid)
 {
@@ -23,6 +31,14 @@ void FrmPrinc::CollegaMenuMostra()
 {
     for (Voce v : {Voce::MnuVisualizzaRighello, Voce::MnuVisualizzaAssiSimm})
         connect(Azione(v), &QAction::triggered, this, [this, v] { AlternaOpzioneVista(p, v); });
+    // The thick stroke belongs to the classroom's screen, not to a drawing:
+    // the user's settings keep it, and every drawing opens with it.
+    const Voce spesso = Voce::MnuVisualizzaTrattoSpesso;
+    p.voci.Spunta(spesso, Impostazioni().value(ChiaveTrattoSpesso, false).toBool());
+    connect(Azione(spesso), &QAction::triggered, this, [this, spesso] {
+        AlternaOpzioneVista(p, spesso);
+        Impostazioni().setValue(ChiaveTrattoSpesso, p.voci.Spuntata(spesso));
+    });
     Collega(Voce::MnuVisualizzaCommento, AlternaCommento);
     connect(Azione(Voce::MnuVisualizzaCalcolatrice), &QAction::triggered, this,
             &FrmPrinc::MnuVisualizzaCalcolatrice_Click);

@@ -1,10 +1,13 @@
 // A macro on screen: opened and played through the real menu items, and
-// stopped with Ctrl+I while its pause turns the window's event loop.
+// stopped with Ctrl+I or sent on with the space bar while its pause turns
+// the window's event loop.
 #include "Finti.h"
 #include "shell/qt/AvvioQt.h"
 #include "shell/qt/FrmPrinc.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -53,6 +56,49 @@ TEST(MacroNellaFinestra, CtrlIInterrompeLaMacroDuranteUnaPausa)
     EXPECT_TRUE(p.d.Figure == prima);
     EXPECT_FALSE(azione(Voce::MnuMacroInterrompi)->isEnabled());
     EXPECT_TRUE(azione(Voce::MnuFileApri)->isEnabled());
+}
+
+TEST(MacroNellaFinestra, LoSpazioTerminaLaPausaSenzaPremereIlPulsante)
+{
+    QTemporaryDir cartella;
+    test::DialoghiFinti dialoghi;
+    const std::string c = cartella.path().toStdString() + "/";
+    const std::unique_ptr<FrmPrinc> w = ApriProgramma(dialoghi, {c, c}, "");
+    const auto azione = [&](Voce v) { return w->findChild<QAction*>(QString::fromUtf8(NomeVoce(v))); };
+    Programma& p = w->StatoProgramma();
+    azione(Voce::MnuFiguraMenuTriangoliRett)->trigger();
+    // Eight minutes of pause, then the copy that shows the pause is over.
+    std::ofstream(c + "lunga.mcr") << "Inizio macro\r\nPausaLunga,  200\r\nReplica\r\n";
+    dialoghi.fileScelti = {c + "lunga.mcr"};
+    azione(Voce::MnuMacroApri)->trigger();
+    auto* pulsante = new QPushButton(QStringLiteral("Prova"), w.get());
+    int clic = 0;
+    QObject::connect(pulsante, &QPushButton::clicked, [&] { ++clic; });
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    pulsante->setFocus();
+
+    QString avviso;
+    bool spazioPerso = false;
+    QTimer::singleShot(150, w.get(), [&] {
+        const auto* etichetta = w->findChild<QLabel*>(QStringLiteral("AvvisoPausa"));
+        avviso = etichetta && etichetta->isVisible() ? etichetta->text() : QString();
+        QTest::keyClick(pulsante, Qt::Key_Space);
+    });
+    QTimer::singleShot(3000, w.get(), [&] { // should the key be lost
+        spazioPerso = true;
+        p.InterrompiMacro = true;
+    });
+    azione(Voce::MnuMacroEsegui)->trigger();
+
+    EXPECT_FALSE(spazioPerso);
+    EXPECT_EQ(avviso, QStringLiteral("Pausa: spazio per continuare"));
+    EXPECT_EQ(p.d.NumeroFigure, 2);
+    EXPECT_EQ(clic, 0);
+    EXPECT_FALSE(w->findChild<QLabel*>(QStringLiteral("AvvisoPausa"))->isVisible());
+    // After the playback the space bar is the button's again.
+    QTest::keyClick(pulsante, Qt::Key_Space);
+    EXPECT_EQ(clic, 1);
 }
 
 } // namespace

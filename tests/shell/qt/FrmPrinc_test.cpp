@@ -11,9 +11,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -182,6 +184,43 @@ TEST_F(FinestraPrincipale, IlRighelloSiToglieESiRimetteRidisegnandoIlPiano)
     Azione(Voce::MnuVisualizzaRighello)->trigger();
     EXPECT_TRUE(Azione(Voce::MnuVisualizzaRighello)->isChecked());
     EXPECT_EQ(Tela(), conRighello);
+}
+
+// The thick stroke: the vertical axis three pixels wide instead of one, the
+// choice kept in the user's settings and the drawing not modified.
+TEST_F(FinestraPrincipale, IlTrattoSpessoIngrossaGliAssiERestaNelleImpostazioni)
+{
+    const auto larghezzaAsse = [&](const QImage& tela) {
+        const int y = p().mappa.OrigineY - 3 * p().mappa.PassoPixel / 2; // between ticks, away from labels
+        int bianchi = 0;
+        for (int x = p().mappa.OrigineX - 5; x <= p().mappa.OrigineX + 5; ++x)
+            bianchi += tela.pixel(x, y) == qRgb(255, 255, 255);
+        return bianchi;
+    };
+    const QImage sottile = Tela();
+    const Voce v = Voce::MnuVisualizzaTrattoSpesso;
+    for (const bool spesso : {true, false}) {
+        Azione(v)->trigger();
+        EXPECT_EQ(Azione(v)->isChecked(), spesso);
+        EXPECT_EQ(larghezzaAsse(Tela()), spesso ? 3 : 1);
+        EXPECT_EQ(QSettings("Vellora", "Vellora").value("Mostra/TrattoSpesso").toBool(), spesso);
+        EXPECT_FALSE(p().sessione.Modificato);
+    }
+    EXPECT_EQ(Tela(), sottile);
+}
+
+// Restored from maximised, the plane window keeps a usable size.
+TEST_F(FinestraPrincipale, IlPianoRipristinatoHaUnaDimensioneNormale)
+{
+    w->resize(1024, 768);
+    w->show();
+    auto* finestra = w->findChild<QMdiSubWindow*>();
+    ASSERT_TRUE(finestra->isMaximized());
+    finestra->showNormal();
+    const QSize area = finestra->mdiArea()->viewport()->size();
+    EXPECT_GE(finestra->height(), area.height() / 2);
+    EXPECT_GE(finestra->width(), area.width() / 2);
+    EXPECT_TRUE(QRect(QPoint(), area).contains(finestra->geometry()));
 }
 
 TEST_F(FinestraPrincipale, LeCirconferenzeRichiedonoUnSistemaMonometrico)

@@ -3,6 +3,7 @@
 #include "shell/qt/AvvioQt.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // The user's own settings (the thick stroke) stay out of the tests.
+    QStandardPaths::setTestModeEnabled(true);
     vellora::CaricaTraduzioniQt(app);
     return RUN_ALL_TESTS();
 }
