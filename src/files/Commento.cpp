@@ -136,10 +136,17 @@ void ChiusuraCommento(Programma& p)
 {
     if (!p.voci.Spuntata(Voce::MnuVisualizzaCommento))
         return;
-    if (p.sessione.CommentoModificato &&
-        p.Messaggio(DomandaSalvareCommento, Icona::Esclamazione, Pulsanti::SiNo) == Risposta::Si) {
-        ChiudiCommento(p);
-        return;
+    if (p.sessione.CommentoModificato) {
+        // Esc and the close box of the question keep the window and its text.
+        switch (p.Messaggio(DomandaSalvareCommento, Icona::Esclamazione, Pulsanti::SiNoAnnulla)) {
+        case Risposta::Si:
+            ChiudiCommento(p);
+            return;
+        case Risposta::No:
+            break;
+        default:
+            return;
+        }
     }
     Chiudi(p);
 }

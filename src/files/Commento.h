@@ -32,7 +32,7 @@ void AlternaCommento(Programma& p);
 
 // The user closes the window: after a change, "Salvare le modifiche al
 // commento?"; Sì stores the text (ChiudiCommento), No drops it, leaving the
-// file as it was.
+// file as it was, Annulla (Esc) keeps the window open with its text.
 void ChiusuraCommento(Programma& p);
 
 // Stores the comment beside the drawing (an emptied comment deletes its file)
