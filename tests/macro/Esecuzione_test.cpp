@@ -239,7 +239,8 @@ TEST(Esecuzione, SpazioTerminaLaPausa)
         // Two pauses: only the first one is cut short.
         {{"PausaLunga,  1", "Replica", "PausaLunga,  1"}, 3, 3 + 25000, 2},
     };
-    for (const auto& [righe, spazio, turni, figure] : casi) {
+    for (const auto& [righe, turnoSpazio, turni, figure] : casi) {
+        const long long spazio = turnoSpazio; // a lambda cannot capture a structured binding
         BancoMacro b;
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
         std::vector<std::string> avvisi;

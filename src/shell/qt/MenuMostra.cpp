@@ -33,11 +33,10 @@ void FrmPrinc::CollegaMenuMostra()
         connect(Azione(v), &QAction::triggered, this, [this, v] { AlternaOpzioneVista(p, v); });
     // The thick stroke belongs to the classroom's screen, not to a drawing:
     // the user's settings keep it, and every drawing opens with it.
-    const Voce spesso = Voce::MnuVisualizzaTrattoSpesso;
-    p.voci.Spunta(spesso, Impostazioni().value(ChiaveTrattoSpesso, false).toBool());
-    connect(Azione(spesso), &QAction::triggered, this, [this, spesso] {
-        AlternaOpzioneVista(p, spesso);
-        Impostazioni().setValue(ChiaveTrattoSpesso, p.voci.Spuntata(spesso));
+    p.voci.Spunta(Voce::MnuVisualizzaTrattoSpesso, Impostazioni().value(ChiaveTrattoSpesso, false).toBool());
+    connect(Azione(Voce::MnuVisualizzaTrattoSpesso), &QAction::triggered, this, [this] {
+        AlternaOpzioneVista(p, Voce::MnuVisualizzaTrattoSpesso);
+        Impostazioni().setValue(ChiaveTrattoSpesso, p.voci.Spuntata(Voce::MnuVisualizzaTrattoSpesso));
     });
     Collega(Voce::MnuVisualizzaCommento, AlternaCommento);
     connect(Azione(Voce::MnuVisualizzaCalcolatrice), &QAction::triggered, this,
