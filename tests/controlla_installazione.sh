@@ -19,6 +19,8 @@ manca() { echo "manca: $1"; errori=$((errori + 1)); }
 for d in aiuto esempi; do
   diff -r "$sorgenti/$d" "$u/lib/vellora/$d" >/dev/null 2>&1 || manca "lib/vellora/$d uguale a $d/"
 done
+# The help's pictures live one folder down: one of them, by name.
+[ -s "$u/lib/vellora/aiuto/immagini/pitagora.png" ] || manca lib/vellora/aiuto/immagini/pitagora.png
 for f in share/applications/vellora.desktop share/mime/packages/vellora.xml \
          share/icons/hicolor/scalable/apps/vellora.svg share/icons/hicolor/48x48/apps/vellora.png; do
   [ -s "$u/$f" ] || manca "$f"
