@@ -34,8 +34,7 @@ void FrmPrinc::CollegaMenuInfo()
 
 void FrmPrinc::MostraGuida(const char* pagina)
 {
-    guida_ = FinestraGuida::Di(this);
-    guida_->Mostra(QString::fromStdString(p.sessione.PercorsoProgramma) + QString::fromLatin1(pagina));
+    FinestraGuida::Di(this)->Mostra(QString::fromStdString(p.sessione.PercorsoProgramma) + QString::fromLatin1(pagina));
 }
 
 void FrmPrinc::MnuInfoInfo_Click()

@@ -103,6 +103,17 @@ TEST_F(GuidaFinestre, F1NelPannelloDelleCoordinateENelPiano)
               QUrl::fromLocalFile(cartella.filePath("aiuto/vellora.html")).toString());
 }
 
+// The title window is not modal: its section opens in the main window's help.
+TEST_F(GuidaFinestre, F1NelTitolo)
+{
+    Azione("MnuInfoInfo")->trigger();
+    QWidget* titolo = w->findChild<QWidget*>("frmSplash");
+    ASSERT_NE(titolo, nullptr);
+    QTest::keyClick(titolo, Qt::Key_F1);
+    ASSERT_NE(Guida(w.get()), nullptr);
+    EXPECT_EQ(Guida(w.get())->source().toString(), Sezione("frmSplash"));
+}
+
 // Without the page the window says which file it looked for.
 TEST_F(GuidaFinestre, LaPaginaMancante)
 {
