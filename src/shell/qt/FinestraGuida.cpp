@@ -20,9 +20,18 @@ FinestraGuida::FinestraGuida(QWidget* parent) : QTextBrowser(parent)
     resize(std::min(760, disponibile.width() * 3 / 4), disponibile.height() * 4 / 5);
 }
 
-void FinestraGuida::Mostra(const QString& percorso)
+FinestraGuida* FinestraGuida::Di(QWidget* padre)
 {
-    setSource(QUrl::fromLocalFile(percorso));
+    auto* guida = padre->findChild<FinestraGuida*>(QString(), Qt::FindDirectChildrenOnly);
+    return guida ? guida : new FinestraGuida(padre);
+}
+
+void FinestraGuida::Mostra(const QString& percorso, const QString& ancora)
+{
+    QUrl pagina = QUrl::fromLocalFile(percorso);
+    if (!ancora.isEmpty())
+        pagina.setFragment(ancora);
+    setSource(pagina);
     show();
     raise();
     activateWindow();

@@ -9,8 +9,11 @@ class FinestraGuida : public QTextBrowser {
     Q_OBJECT
 public:
     explicit FinestraGuida(QWidget* parent = nullptr);
-    // Shows the page and brings the window to the front.
-    void Mostra(const QString& percorso);
+    // The help window of `padre`, made on first use.
+    static FinestraGuida* Di(QWidget* padre);
+    // Shows the page, at the anchor when one is given, and brings the
+    // window to the front.
+    void Mostra(const QString& percorso, const QString& ancora = {});
 
 protected:
     void doSetSource(const QUrl& nome, QTextDocument::ResourceType tipo) override;

@@ -191,8 +191,9 @@ void FrmPrinc::closeEvent(QCloseEvent* e)
     Termina(p);
     if (titolo_)
         titolo_->close();
-    if (guida_)
-        guida_->close();
+    // The help, opened from the menu or from F1 in a window that is not modal.
+    if (auto* guida = findChild<FinestraGuida*>(QString(), Qt::FindDirectChildrenOnly))
+        guida->close();
     e->accept();
 }
 

@@ -20,7 +20,6 @@ class QMenu;
 namespace vellora {
 
 class FinestraCommentoQt;
-class FinestraGuida;
 class FrmPiano;
 class FrmSplash;
 class PompaQt;
@@ -96,7 +95,6 @@ private:
     QLabel* avvisoPausa_ = nullptr;
 
     QPointer<FrmSplash> titolo_;
-    QPointer<FinestraGuida> guida_;
     qint64 pidCalcolatrice_ = 0;
 };
 

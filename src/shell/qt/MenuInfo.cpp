@@ -1,6 +1,7 @@
 // Handlers of the "?" menu: help pages, the about box, the web pages.
 #include "shell/qt/FinestraGuida.h"
 #include "shell/qt/FrmPrinc.h"
+#include "shell/qt/GuidaFinestre.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -23,6 +24,8 @@ void FrmPrinc::CollegaMenuInfo()
 {
     connect(Azione(Voce::MnuInfoGuida), &QAction::triggered, this, [this] { MostraGuida("aiuto/vellora.html"); });
     connect(Azione(Voce::MnuInfoGuidaEsempi), &QAction::triggered, this, [this] { MostraGuida("aiuto/esempi.html"); });
+    // F1 in a dialog, the coordinates panel or the comment: its own section.
+    new GuidaFinestre(p, this);
     connect(Azione(Voce::MnuInfoInfo), &QAction::triggered, this, &FrmPrinc::MnuInfoInfo_Click);
     for (const PaginaWeb& pagina : PagineWeb)
         connect(Azione(pagina.voce), &QAction::triggered, this,
@@ -31,9 +34,7 @@ void FrmPrinc::CollegaMenuInfo()
 
 void FrmPrinc::MostraGuida(const char* pagina)
 {
-    if (!guida_)
-        guida_ = new FinestraGuida(this);
-    guida_->Mostra(QString::fromStdString(p.sessione.PercorsoProgramma) + QString::fromLatin1(pagina));
+    FinestraGuida::Di(this)->Mostra(QString::fromStdString(p.sessione.PercorsoProgramma) + QString::fromLatin1(pagina));
 }
 
 void FrmPrinc::MnuInfoInfo_Click()
