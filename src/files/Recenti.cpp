@@ -59,8 +59,14 @@ std::optional<Recenti> LeggiRecenti(const std::string& percorso)
 
 bool ScriviRecenti(const std::string& percorso, const Recenti& r)
 {
-    std::string motivo;
-    return ScriviFileSicuro(percorso, r.UltimoDisegno + "\r\n" + r.Cartella + "\r\n", motivo);
+    const std::string testo = r.UltimoDisegno + "\r\n" + r.Cartella + "\r\n";
+    // Most sessions end where they began: a list that has not changed is not
+    // written again, which spares the disk (often a school's network home) a
+    // write and a rename at every close.
+    std::string scritto, motivo;
+    if (LeggiFileIntero(percorso, scritto, motivo, LimiteRecenti) && scritto == testo)
+        return true;
+    return ScriviFileSicuro(percorso, testo, motivo);
 }
 
 bool ContieneDisegni(const std::string& cartella)

@@ -33,4 +33,20 @@ public:
     virtual int Tratto() const { return 1; }
 };
 
+// Takes every call and draws nothing: a window not painted yet keeps the
+// redraw's bookkeeping (the plane's map) without a canvas to fill.
+class SuperficieNulla : public Superficie {
+public:
+    void Pulisci(ColoreRgb) override {}
+    void Linea(double, double, double, double, ColoreRgb, StileLinea) override {}
+    void Punto(double, double, ColoreRgb) override {}
+    void Cerchio(double, double, double, ColoreRgb, const ColoreRgb*, StileLinea) override {}
+    void Testo(double, double, const std::string&, ColoreRgb) override {}
+    void ImpostaTratto(int fattore) override { tratto_ = fattore; }
+    int Tratto() const override { return tratto_; }
+
+private:
+    int tratto_ = 1;
+};
+
 } // namespace vellora

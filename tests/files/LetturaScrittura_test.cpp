@@ -10,6 +10,7 @@
 #include <csignal>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -212,6 +213,19 @@ TEST_F(LetturaScrittura, RecentDat)
     ASSERT_TRUE(ScriviRecenti(Percorso("recent.dat"), {"/scuola/a.geo", "/scuola"}));
     const std::string scritto = Leggi(radice / "recent.dat");
     EXPECT_EQ(scritto, "/scuola/a.geo\r\n/scuola\r\n");
+    // The same list again leaves the file as it is (a rewrite renames a new
+    // file over it); a different one replaces it.
+    const auto nodo = [&] {
+        struct stat s {};
+        ::stat((radice / "recent.dat").c_str(), &s);
+        return s.st_ino;
+    };
+    const auto primo = nodo();
+    ASSERT_TRUE(ScriviRecenti(Percorso("recent.dat"), {"/scuola/a.geo", "/scuola"}));
+    EXPECT_EQ(nodo(), primo);
+    ASSERT_TRUE(ScriviRecenti(Percorso("recent.dat"), {"/scuola/b.geo", "/scuola"}));
+    EXPECT_NE(nodo(), primo);
+    ASSERT_TRUE(ScriviRecenti(Percorso("recent.dat"), {"/scuola/a.geo", "/scuola"}));
     for (const auto& [testo, cartella] :
          {std::pair{scritto, "/scuola"}, {"/scuola/a.geo\n/scuola", "/scuola"}, {"/scuola/a.geo", ""}}) {
         Scrivi(radice / "recent.dat", testo);

@@ -63,8 +63,7 @@ int Pulsante(Qt::MouseButton pulsante)
 
 } // namespace
 
-FrmPiano::FrmPiano(Programma& p, QWidget* parent)
-    : QWidget(parent), p_(p), txtDati_(new QPlainTextEdit(this)), lblServizio_(new QLabel(this))
+FrmPiano::FrmPiano(Programma& p, QWidget* parent) : QWidget(parent), p_(p)
 {
     // Every pixel comes from the canvas: no background fill before a blit.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -73,19 +72,58 @@ FrmPiano::FrmPiano(Programma& p, QWidget* parent)
     // The right button moves figures: no context menu may take its events.
     setContextMenuPolicy(Qt::PreventContextMenu);
     setCursor(PuntatorePiano());
-
-    txtDati_->setObjectName("TxtDati");
-    txtDati_->setReadOnly(true);
-    txtDati_->hide();
-    txtDati_->viewport()->installEventFilter(this);
-
-    lblServizio_->setObjectName("lblServizio");
-    lblServizio_->setStyleSheet("QLabel { background-color: #ffffe1; color: black; border: 1px solid black; "
-                                "padding: 0px 2px; }");
-    lblServizio_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblServizio_->hide();
-
     Aggiorna();
+}
+
+// The data panel and the hover label are made when first needed: the first
+// window shows neither, and a text box is costly to build at start-up.
+QPlainTextEdit* FrmPiano::TxtDati()
+{
+    if (!txtDati_) {
+        txtDati_ = new QPlainTextEdit(this);
+        txtDati_->setObjectName("TxtDati");
+        txtDati_->setReadOnly(true);
+        txtDati_->hide();
+        txtDati_->viewport()->installEventFilter(this);
+        DisponiDati();
+    }
+    return txtDati_;
+}
+
+QLabel* FrmPiano::LblServizio()
+{
+    if (!lblServizio_) {
+        lblServizio_ = new QLabel(this);
+        lblServizio_->setObjectName("lblServizio");
+        // Light yellow with a black border, as tooltips were drawn; colours
+        // set directly, a style sheet would load a whole style engine.
+        QPalette colori = lblServizio_->palette();
+        colori.setColor(QPalette::Window, QColor(0xff, 0xff, 0xe1));
+        colori.setColor(QPalette::WindowText, Qt::black);
+        lblServizio_->setPalette(colori);
+        lblServizio_->setAutoFillBackground(true);
+        lblServizio_->setFrameShape(QFrame::Box);
+        lblServizio_->setLineWidth(1);
+        lblServizio_->setContentsMargins(2, 0, 2, 0);
+        lblServizio_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        lblServizio_->hide();
+    }
+    return lblServizio_;
+}
+
+// Until the window is first painted (or its picture is asked for) the
+// redraws go nowhere: the start-up lays the window out more than once, and
+// the canvas is allocated and drawn once, at its final size.
+SuperficieImmagine& FrmPiano::Schermo()
+{
+    if (!tela_) {
+        tela_ = true;
+        p_.ImpostaSchermo(&superficie_, width(), height());
+    }
+    // A canvas resized while hidden is drawn when it is next needed.
+    if (superficie_.Vuota())
+        Ridisegna(p_);
+    return superficie_;
 }
 
 void FrmPiano::Aggiorna()
@@ -93,25 +131,34 @@ void FrmPiano::Aggiorna()
     const QString titolo = QString::fromStdString(p_.testi.DidascaliaPiano);
     if (windowTitle() != titolo)
         setWindowTitle(titolo);
+    if (txtDati_ || p_.testi.DatiVisibili)
+        AggiornaDati();
+    update();
+}
+
+void FrmPiano::AggiornaDati()
+{
+    QPlainTextEdit* riquadro = TxtDati();
     // The core ends its lines with CR LF; a lone CR would show in the box.
     QString dati = QString::fromStdString(p_.testi.TestoDati);
     dati.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (txtDati_->toPlainText() != dati) {
-        txtDati_->setPlainText(dati);
+    if (riquadro->toPlainText() != dati) {
+        riquadro->setPlainText(dati);
         // The panel keeps showing the part where the user last clicked.
         if (p_.testi.CursoreDati >= 0) {
-            QTextCursor cursore = txtDati_->textCursor();
+            QTextCursor cursore = riquadro->textCursor();
             cursore.setPosition(std::min(p_.testi.CursoreDati, static_cast<int>(dati.size())));
-            txtDati_->setTextCursor(cursore);
-            txtDati_->ensureCursorVisible();
+            riquadro->setTextCursor(cursore);
+            riquadro->ensureCursorVisible();
         }
     }
-    txtDati_->setVisible(p_.testi.DatiVisibili);
-    update();
+    riquadro->setVisible(p_.testi.DatiVisibili);
 }
 
 void FrmPiano::DisponiDati()
 {
+    if (!txtDati_)
+        return;
     const int larghezza = std::min(LarghezzaDati, width());
     txtDati_->setGeometry(width() - larghezza, 0, larghezza, height());
 }
@@ -130,17 +177,19 @@ void FrmPiano::MostraServizio(const Servizio& s)
     }
     switch (s.etichetta) {
     case Servizio::Etichetta::Nascosta:
-        lblServizio_->hide();
+        if (lblServizio_)
+            lblServizio_->hide();
         break;
     case Servizio::Etichetta::Visibile: {
+        QLabel* etichetta = LblServizio();
         const QString testo = QString::fromStdString(s.testo);
-        if (lblServizio_->text() != testo) {
-            lblServizio_->setText(testo);
-            lblServizio_->adjustSize();
+        if (etichetta->text() != testo) {
+            etichetta->setText(testo);
+            etichetta->adjustSize();
         }
-        lblServizio_->move(s.x, s.y);
-        lblServizio_->show();
-        lblServizio_->raise();
+        etichetta->move(s.x, s.y);
+        etichetta->show();
+        etichetta->raise();
         break;
     }
     case Servizio::Etichetta::Invariata:
@@ -187,14 +236,15 @@ void FrmPiano::mouseDoubleClickEvent(QMouseEvent* e)
 
 void FrmPiano::leaveEvent(QEvent* e)
 {
-    lblServizio_->hide();
+    if (lblServizio_)
+        lblServizio_->hide();
     QWidget::leaveEvent(e);
 }
 
 bool FrmPiano::eventFilter(QObject* oggetto, QEvent* e)
 {
     // The caret has moved by the time the button comes up.
-    if (oggetto == txtDati_->viewport() && e->type() == QEvent::MouseButtonRelease)
+    if (txtDati_ && oggetto == txtDati_->viewport() && e->type() == QEvent::MouseButtonRelease)
         ClicDati(p_, txtDati_->textCursor().position(), static_cast<int>(txtDati_->toPlainText().size()));
     return QWidget::eventFilter(oggetto, e);
 }
@@ -202,7 +252,7 @@ bool FrmPiano::eventFilter(QObject* oggetto, QEvent* e)
 void FrmPiano::paintEvent(QPaintEvent* e)
 {
     QPainter pittore(this);
-    pittore.drawImage(e->rect(), superficie_.Immagine(), e->rect());
+    pittore.drawImage(e->rect(), Schermo().Immagine(), e->rect());
 }
 
 void FrmPiano::resizeEvent(QResizeEvent* e)
@@ -210,8 +260,8 @@ void FrmPiano::resizeEvent(QResizeEvent* e)
     QWidget::resizeEvent(e);
     DisponiDati();
     superficie_.Ridimensiona(size());
-    p_.ImpostaSchermo(&superficie_, width(), height());
-    Ridisegna(p_);
+    p_.ImpostaSchermo(tela_ ? static_cast<Superficie*>(&superficie_) : &senzaTela_, width(), height());
+    Ridisegna(p_); // the map follows every size, painted or not
     update();
 }
 

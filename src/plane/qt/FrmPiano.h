@@ -4,6 +4,7 @@
 // go to the core as they come; the window shows the label and pointer the
 // core asks for.
 #include "plane/qt/SuperficieImmagine.h"
+#include "state/Superficie.h"
 
 #include <QWidget>
 #include <functional>
@@ -21,9 +22,10 @@ class FrmPiano : public QWidget {
 public:
     explicit FrmPiano(Programma& p, QWidget* parent = nullptr);
 
-    QPlainTextEdit* TxtDati() const { return txtDati_; }
-    QLabel* LblServizio() const { return lblServizio_; }
-    SuperficieImmagine& Schermo() { return superficie_; }
+    QPlainTextEdit* TxtDati();
+    QLabel* LblServizio();
+    // The canvas, drawn and current.
+    SuperficieImmagine& Schermo();
 
     // What the close box asks: true lets the window close. The main window
     // gives it (closing the plane alone starts a new drawing); without it the
@@ -48,12 +50,15 @@ protected:
 private:
     std::function<bool()> chiusura_;
     void DisponiDati();
+    void AggiornaDati();
     void MostraServizio(const Servizio& s);
 
     Programma& p_;
     SuperficieImmagine superficie_;
-    QPlainTextEdit* txtDati_;
-    QLabel* lblServizio_;
+    SuperficieNulla senzaTela_;
+    bool tela_ = false;
+    QPlainTextEdit* txtDati_ = nullptr;
+    QLabel* lblServizio_ = nullptr;
 };
 
 } // namespace vellora

@@ -15,7 +15,6 @@ constexpr int MassimoTesti = 512;
 
 SuperficieImmagine::SuperficieImmagine(QSize dimensioni)
 {
-    carattere_.setStyleHint(QFont::SansSerif);
     Ridimensiona(dimensioni);
 }
 
@@ -27,13 +26,24 @@ SuperficieImmagine::~SuperficieImmagine()
 void SuperficieImmagine::Ridimensiona(QSize dimensioni)
 {
     Chiudi();
-    immagine_ = QImage(dimensioni.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    dimensioni_ = dimensioni.expandedTo(QSize(1, 1));
+    // Made at the first drawing call: a window resized several times before
+    // it is drawn allocates and fills one canvas, not one for each size.
+    immagine_ = QImage();
+}
+
+void SuperficieImmagine::Tela()
+{
+    if (!immagine_.isNull())
+        return;
+    immagine_ = QImage(dimensioni_, QImage::Format_RGB32);
     immagine_.fill(Rgb(SfondoPiano));
 }
 
 const QImage& SuperficieImmagine::Immagine()
 {
     Chiudi();
+    Tela();
     return immagine_;
 }
 
@@ -45,6 +55,7 @@ void SuperficieImmagine::Chiudi()
 
 void SuperficieImmagine::Apri()
 {
+    Tela();
     pittore_.begin(&immagine_);
     pittore_.setRenderHint(QPainter::Antialiasing, false);
     pittore_.setRenderHint(QPainter::TextAntialiasing, false);

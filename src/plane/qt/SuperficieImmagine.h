@@ -19,6 +19,8 @@ public:
 
     // A new blank canvas of the given size; the old picture is dropped.
     void Ridimensiona(QSize dimensioni);
+    // True from a resize until something is drawn or read.
+    bool Vuota() const { return immagine_.isNull(); }
     // The finished picture.
     const QImage& Immagine();
     // Ends the current batch of drawing calls.
@@ -33,9 +35,11 @@ protected:
     void Apri() override;
 
 private:
+    void Tela();
     bool LineaDiritta(double x1, double y1, double x2, double y2, QRgb colore);
     const QStaticText& TestoPronto(const std::string& testo);
 
+    QSize dimensioni_{1, 1};
     QImage immagine_;
     uchar* pixel_ = nullptr;
     qsizetype rigaByte_ = 0;

@@ -4,7 +4,6 @@
 #include "plane/Ridisegno.h"
 
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -72,16 +71,15 @@ void TestoIngrandito(QPainter& p, const QString& testo, double scala, const QCol
     p.restore();
 }
 
-QPixmap Immagine()
+void Dipingi(QPainter& p)
 {
-    QPixmap immagine(Larghezza, Altezza);
-    QPainter p(&immagine);
+    const QRect tutto(0, 0, Larghezza, Altezza);
     QLinearGradient sfondo(0, 0, 0, Altezza);
     sfondo.setColorAt(0, QColor(250, 246, 232));
     sfondo.setColorAt(1, QColor(225, 232, 250));
-    p.fillRect(immagine.rect(), sfondo);
+    p.fillRect(tutto, sfondo);
     p.setPen(QPen(QColor(0, 0, 128), 2));
-    p.drawRect(immagine.rect().adjusted(1, 1, -2, -2));
+    p.drawRect(tutto.adjusted(1, 1, -2, -2));
 
     const QRect piano(24, 24, 180, Altezza - 48);
     DisegnaPianoEsempio(p, piano);
@@ -96,25 +94,29 @@ QPixmap Immagine()
     p.setPen(QColor(90, 90, 90));
     p.drawText(QRect(piano.right(), 0, Larghezza - piano.right(), Altezza - 40), Qt::AlignHCenter | Qt::AlignBottom,
                QString::fromUtf8(Versione));
-    return immagine;
 }
 
 } // namespace
 
-FrmSplash::FrmSplash(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), picture1_(new QLabel(this))
+FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Vellora"));
     setAttribute(Qt::WA_DeleteOnClose);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setPixmap(Immagine());
-    picture1_->adjustSize();
+    // The picture is painted straight into the window when it is first
+    // shown: no picture of its own to allocate and fill at start-up.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // The window takes the picture's size, centred on the screen.
-    setFixedSize(picture1_->size());
+    setFixedSize(Larghezza, Altezza);
     const QScreen* schermo = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (schermo)
         move(schermo->geometry().center() - rect().center());
+}
+
+void FrmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    Dipingi(p);
 }
 
 void FrmSplash::keyPressEvent(QKeyEvent*)

@@ -3,8 +3,6 @@
 // at start-up and as the about box. Any key or click closes it.
 #include <QWidget>
 
-class QLabel;
-
 namespace vellora {
 
 class FrmSplash : public QWidget {
@@ -13,11 +11,9 @@ public:
     explicit FrmSplash(QWidget* parent = nullptr);
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-
-private:
-    QLabel* picture1_;
 };
 
 } // namespace vellora

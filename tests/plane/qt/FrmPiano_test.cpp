@@ -70,4 +70,27 @@ TEST(FrmPiano, IlMouseSelezionaESpostaMaNonDuranteUnaMacro)
     EXPECT_EQ(p.testi.Pannelli[1], "xTrasl.=2");
 }
 
+// The start-up lays the window out more than once before it shows: the map
+// follows every size, and the first paint shows the figures, not a blank
+// canvas.
+TEST(FrmPiano, LaPrimaPitturaMostraLeFigure)
+{
+    test::DialoghiFinti dialoghi;
+    test::VistaFinta vista;
+    Programma p{dialoghi, vista};
+    FrmPiano w{p};
+    const float x[] = {1, 4, 1}, y[] = {1, 1, 4};
+    AggiungiFigura(p.d, 3, x, y);
+    p.d.FiguraAttiva = 1;
+    w.resize(400, 300);
+    QApplication::sendPostedEvents();
+    w.resize(800, 500);
+    const QImage quadro = w.grab().toImage();
+    ASSERT_EQ(p.mappa.PassoPixel, 34);
+    const PuntoPixel lato = PianoInPixel(p.d, p.mappa, 2.5f, 1);
+    const ColoreRgb giallo = Tavolozza[CodiceGiallo];
+    EXPECT_EQ(quadro.pixelColor(static_cast<int>(lato.x), static_cast<int>(lato.y)),
+              QColor(giallo.r, giallo.g, giallo.b));
+}
+
 } // namespace
