@@ -110,7 +110,7 @@ void FrmPrinc::CreaAzioni()
         if (*d.suggerimento)
             azione->setToolTip(QString::fromUtf8(d.suggerimento));
         if (d.posto == Posto::Inferiore)
-            azione->setIcon(IconaVoce(d.voce, LatoIconaPiccola));
+            azione->setIcon(IconaVoce(d.voce));
         azione->setCheckable(VoceConSpunta(d.voce));
         azioni_[static_cast<size_t>(d.voce)] = azione;
     }

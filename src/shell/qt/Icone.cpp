@@ -3,6 +3,7 @@
 #include "model/Nomi.h"
 #include "plane/Ridisegno.h"
 #include "shell/qt/IconeTrasformazioni.h"
+#include "shell/qt/MotoreIcona.h"
 #include "transform/Descrittori.h"
 
 #include <QPainter>
@@ -203,20 +204,13 @@ QIcon IconaProgramma()
     return QIcon(immagine);
 }
 
-QIcon IconaVoce(Voce v, int lato)
+QIcon IconaVoce(Voce v)
 {
     if (v < Voce::Stir2)
         return {};
-    QPixmap immagine(lato, lato);
-    immagine.fill(Qt::transparent);
-    QPainter p(&immagine);
-    p.setRenderHint(QPainter::Antialiasing);
     // The pictures are drawn on a 24-unit grid; a smaller button gets them
     // painted at its own size rather than a blurred copy.
-    p.scale(lato / double(LatoIcona), lato / double(LatoIcona));
-    Disegna(p, v);
-    p.end();
-    return QIcon(immagine);
+    return IconaDipinta([v](QPainter& p) { Disegna(p, v); }, LatoIcona);
 }
 
 } // namespace vellora

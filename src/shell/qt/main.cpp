@@ -3,6 +3,7 @@
 #include "shell/qt/DialoghiQt.h"
 #include "shell/qt/FrmPrinc.h"
 #include "shell/qt/ModalitaBatch.h"
+#include "shell/qt/StileVellora.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vellora"));
     vellora::CaricaTraduzioniQt(app);
+    QApplication::setStyle(new vellora::StileVellora);
 
     vellora::DialoghiQt dialoghi;
     if (!vellora::SchermoAdeguato()) {

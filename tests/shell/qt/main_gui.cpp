@@ -1,6 +1,7 @@
 // The GUI tests need a QApplication before the first widget; they run
 // offscreen, also when the test list is read at build time.
 #include "shell/qt/AvvioQt.h"
+#include "shell/qt/StileVellora.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -15,5 +16,6 @@ int main(int argc, char** argv)
     // The user's own settings (the thick stroke) stay out of the tests.
     QStandardPaths::setTestModeEnabled(true);
     vellora::CaricaTraduzioniQt(app);
+    QApplication::setStyle(new vellora::StileVellora);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,74 @@
+#include "shell/qt/StileVellora.h"
+
+#include "shell/qt/Icone.h"
+#include "shell/qt/MotoreIcona.h"
+
+#include <QPainter>
+
+namespace vellora {
+
+namespace {
+
+// The frame buttons' pictures, on a 16-unit square.
+constexpr int Griglia = 16;
+
+QPen Tratto()
+{
+    return QPen(QColor(40, 40, 40), 1.6, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+void Chiudi(QPainter& p)
+{
+    p.setPen(Tratto());
+    p.drawLine(QPointF(4.5, 4.5), QPointF(11.5, 11.5));
+    p.drawLine(QPointF(11.5, 4.5), QPointF(4.5, 11.5));
+}
+
+void Riduci(QPainter& p)
+{
+    p.setPen(Tratto());
+    p.drawLine(QPointF(4.5, 11.5), QPointF(11.5, 11.5));
+}
+
+void Finestra(QPainter& p, const QRectF& r)
+{
+    p.setPen(QPen(QColor(40, 40, 40), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(r);
+    p.setPen(Tratto());
+    p.drawLine(r.topLeft() + QPointF(0, 0.5), r.topRight() + QPointF(0, 0.5));
+}
+
+void Ingrandisci(QPainter& p)
+{
+    Finestra(p, QRectF(3.5, 3.5, 9, 9));
+}
+
+void Ripristina(QPainter& p)
+{
+    Finestra(p, QRectF(5.5, 2.5, 8, 7));
+    Finestra(p, QRectF(2.5, 6.5, 8, 7));
+}
+
+} // namespace
+
+QIcon StileVellora::standardIcon(StandardPixmap quale, const QStyleOption* opzione, const QWidget* widget) const
+{
+    switch (quale) {
+    case SP_TitleBarCloseButton:
+    case SP_DockWidgetCloseButton:
+        return IconaDipinta(Chiudi, Griglia);
+    case SP_TitleBarMinButton:
+        return IconaDipinta(Riduci, Griglia);
+    case SP_TitleBarMaxButton:
+        return IconaDipinta(Ingrandisci, Griglia);
+    case SP_TitleBarNormalButton:
+        return IconaDipinta(Ripristina, Griglia);
+    case SP_TitleBarMenuButton:
+        return IconaProgramma();
+    default:
+        return QProxyStyle::standardIcon(quale, opzione, widget);
+    }
+}
+
+} // namespace vellora
