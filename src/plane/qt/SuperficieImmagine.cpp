@@ -32,12 +32,13 @@ void SuperficieImmagine::Ridimensiona(QSize dimensioni)
     immagine_ = QImage();
 }
 
-void SuperficieImmagine::Tela()
+bool SuperficieImmagine::Tela(ColoreRgb sfondo)
 {
     if (!immagine_.isNull())
-        return;
+        return false;
     immagine_ = QImage(dimensioni_, QImage::Format_RGB32);
-    immagine_.fill(Rgb(SfondoPiano));
+    immagine_.fill(Rgb(sfondo));
+    return true;
 }
 
 const QImage& SuperficieImmagine::Immagine()
@@ -67,9 +68,12 @@ void SuperficieImmagine::Apri()
 
 void SuperficieImmagine::Pulisci(ColoreRgb sfondo)
 {
+    // A new canvas is filled once, with this background.
+    const bool nuova = Tela(sfondo);
     Pittore();
     linee_.clear();
-    immagine_.fill(Rgb(sfondo));
+    if (!nuova)
+        immagine_.fill(Rgb(sfondo));
 }
 
 void SuperficieImmagine::Linea(double x1, double y1, double x2, double y2, ColoreRgb colore, StileLinea stile)

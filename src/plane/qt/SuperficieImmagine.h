@@ -3,6 +3,7 @@
 // the picture an export takes. Drawing calls open one painter lazily and keep
 // it for the whole redraw; reading the image closes it, so that what is read
 // is complete and no painter outlives a resize.
+#include "plane/Ridisegno.h"
 #include "plane/qt/SuperficiePainter.h"
 
 #include <QImage>
@@ -35,7 +36,8 @@ protected:
     void Apri() override;
 
 private:
-    void Tela();
+    // Makes the canvas if there is none; true when it did.
+    bool Tela(ColoreRgb sfondo = SfondoPiano);
     bool LineaDiritta(double x1, double y1, double x2, double y2, QRgb colore);
     const QStaticText& TestoPronto(const std::string& testo);
 

@@ -4,6 +4,7 @@
 #include "shell/qt/MotoreIcona.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 namespace vellora {
 
@@ -50,6 +51,19 @@ void Ripristina(QPainter& p)
     Finestra(p, QRectF(2.5, 6.5, 8, 7));
 }
 
+// The button at the end of a bar too short for its contents: two chevrons
+// towards the hidden part.
+void Altro(QPainter& p, bool orizzontale)
+{
+    if (!orizzontale) {
+        p.translate(Griglia, 0);
+        p.rotate(90);
+    }
+    p.setPen(QPen(QColor(40, 40, 40), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (double x : {3.5, 8.0})
+        p.drawPolyline(QPolygonF({QPointF(x, 4.5), QPointF(x + 3.5, 8), QPointF(x, 11.5)}));
+}
+
 } // namespace
 
 QIcon StileVellora::standardIcon(StandardPixmap quale, const QStyleOption* opzione, const QWidget* widget) const
@@ -66,6 +80,10 @@ QIcon StileVellora::standardIcon(StandardPixmap quale, const QStyleOption* opzio
         return IconaDipinta(Ripristina, Griglia);
     case SP_TitleBarMenuButton:
         return IconaProgramma();
+    case SP_ToolBarHorizontalExtensionButton:
+        return IconaDipinta([](QPainter& p) { Altro(p, true); }, Griglia);
+    case SP_ToolBarVerticalExtensionButton:
+        return IconaDipinta([](QPainter& p) { Altro(p, false); }, Griglia);
     default:
         return QProxyStyle::standardIcon(quale, opzione, widget);
     }

@@ -1,8 +1,8 @@
 #pragma once
-// The platform's style, with the buttons of the plane's and the comment's
-// window frames painted here like every other picture of the program. The
-// style would read them from image files, and reading the first image file
-// costs a search for image readers while the first window is being built.
+// The platform's style, with the pictures of the window frames' buttons and
+// of the bars' overflow buttons painted here like every other picture of the
+// program. The style would read them from image files, and the first image
+// file read costs a search for image readers while the first window is built.
 #include <QProxyStyle>
 
 namespace vellora {

@@ -1,12 +1,12 @@
 #include "shell/Avvio.h"
 #include "shell/qt/AvvioQt.h"
 #include "shell/qt/DialoghiQt.h"
+#include "shell/qt/EsciDopoAvvio.h"
 #include "shell/qt/FrmPrinc.h"
 #include "shell/qt/ModalitaBatch.h"
 #include "shell/qt/StileVellora.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QToolBar>
 
 int main(int argc, char** argv)
@@ -26,8 +26,6 @@ int main(int argc, char** argv)
     auto finestra = vellora::ApriProgramma(dialoghi, vellora::CartelleDiSistema(),
                                            vellora::RigaDiComando(QCoreApplication::arguments()));
     dialoghi.ImpostaBarraLaterale(finestra->findChild<QToolBar*>(QStringLiteral("BarraLaterale")));
-    // For timing the start-up: the program ends as soon as the window is up.
-    if (qEnvironmentVariableIsSet("VELLORA_ESCI_DOPO_AVVIO"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    vellora::EsciDopoAvvio(*finestra);
     return app.exec();
 }

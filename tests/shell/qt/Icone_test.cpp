@@ -29,6 +29,7 @@ TEST(Icone, DipinteAllaMisuraChiestaEGrigieSeDisabilitate)
         {"rosso", IconaVoce(Voce::TavolozzaFigure1)},
         {"chiudi", stile.standardIcon(QStyle::SP_TitleBarCloseButton)},
         {"ripristina", stile.standardIcon(QStyle::SP_TitleBarNormalButton)},
+        {"altro", stile.standardIcon(QStyle::SP_ToolBarVerticalExtensionButton)},
     };
     for (const auto& [nome, icona] : icone) {
         const QImage normale = icona.pixmap(QSize(20, 20)).toImage();
