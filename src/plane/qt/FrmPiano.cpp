@@ -104,7 +104,6 @@ QLabel* FrmPiano::LblServizio()
         lblServizio_->setAutoFillBackground(true);
         lblServizio_->setFrameShape(QFrame::Box);
         lblServizio_->setLineWidth(1);
-        lblServizio_->setContentsMargins(2, 0, 2, 0);
         lblServizio_->setAttribute(Qt::WA_TransparentForMouseEvents);
         lblServizio_->hide();
     }
