@@ -1,5 +1,8 @@
 #include "files/SuperficieSvg.h"
 
+#include "plane/Ridisegno.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -37,9 +40,10 @@ std::string Colore(ColoreRgb c)
     return testo;
 }
 
-std::string Penna(ColoreRgb colore, StileLinea stile)
+std::string Penna(ColoreRgb colore, StileLinea stile, int fattore)
 {
-    return " stroke=\"" + Colore(colore) + "\"" + TrattoSvg(stile);
+    const std::string larghezza = fattore > 1 ? " stroke-width=\"" + std::to_string(fattore) + "\"" : "";
+    return " stroke=\"" + Colore(colore) + "\"" + larghezza + TrattoSvg(stile);
 }
 
 } // namespace
@@ -99,7 +103,7 @@ void SuperficieSvg::ChiudiTratto()
     if (tratto_.size() == 2) {
         corpo_ += "<line x1=\"" + Numero(tratto_[0].first) + "\" y1=\"" + Numero(tratto_[0].second) + "\" x2=\"" +
                   Numero(tratto_[1].first) + "\" y2=\"" + Numero(tratto_[1].second) + "\"" +
-                  Penna(coloreTratto_, stileTratto_) + "/>\n";
+                  Penna(coloreTratto_, stileTratto_, fattore_) + "/>\n";
     } else if (tratto_.size() > 2) {
         corpo_ += "<polyline points=\"";
         for (size_t i = 0; i < tratto_.size(); ++i) {
@@ -109,7 +113,7 @@ void SuperficieSvg::ChiudiTratto()
             corpo_ += ',';
             corpo_ += Numero(tratto_[i].second);
         }
-        corpo_ += "\" fill=\"none\"" + Penna(coloreTratto_, stileTratto_) + "/>\n";
+        corpo_ += "\" fill=\"none\"" + Penna(coloreTratto_, stileTratto_, fattore_) + "/>\n";
     }
     tratto_.clear();
 }
@@ -146,7 +150,8 @@ void SuperficieSvg::Cerchio(double x, double y, double raggio, ColoreRgb contorn
         return;
     ChiudiTratto();
     corpo_ += "<circle cx=\"" + Numero(x) + "\" cy=\"" + Numero(y) + "\" r=\"" + Numero(raggio) + "\" fill=\"" +
-              (riempimento ? Colore(*riempimento) : std::string("none")) + "\"" + Penna(contorno, stile) + "/>\n";
+              (riempimento ? Colore(*riempimento) : std::string("none")) + "\"" + Penna(contorno, stile, fattore_) +
+              "/>\n";
 }
 
 void SuperficieSvg::Testo(double x, double y, const std::string& testo, ColoreRgb colore)
@@ -156,8 +161,20 @@ void SuperficieSvg::Testo(double x, double y, const std::string& testo, ColoreRg
     ChiudiTratto();
     // (x, y) is the text's top-left corner, as on the screen; SVG places the
     // baseline.
-    corpo_ += "<text x=\"" + Numero(x) + "\" y=\"" + Numero(y + AscesaTestoSvg) + "\" fill=\"" + Colore(colore) +
-              "\">" + TestoXml(testo) + "</text>\n";
+    const bool spesso = fattore_ > 1;
+    const double scala = spesso ? TestoSpesso : 1.0;
+    corpo_ += "<text x=\"" + Numero(x) + "\" y=\"" + Numero(y + AscesaTestoSvg * scala) + "\" fill=\"" +
+              Colore(colore) + "\"" +
+              (spesso ? " font-size=\"" + Numero(AltezzaTestoSvg * scala) + "\" font-weight=\"bold\"" : "") + ">" +
+              TestoXml(testo) + "</text>\n";
+}
+
+void SuperficieSvg::ImpostaTratto(int fattore)
+{
+    // A polyline keeps one width: the next stroke starts a new one.
+    if (fattore != fattore_)
+        ChiudiTratto();
+    fattore_ = std::max(1, fattore);
 }
 
 std::string SuperficieSvg::Documento()

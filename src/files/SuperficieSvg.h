@@ -25,6 +25,8 @@ public:
     void Cerchio(double x, double y, double raggio, ColoreRgb contorno, const ColoreRgb* riempimento,
                  StileLinea stile = StileLinea::Continuo) override;
     void Testo(double x, double y, const std::string& testo, ColoreRgb colore) override;
+    void ImpostaTratto(int fattore) override;
+    int Tratto() const override { return fattore_; }
 
     // The whole document, UTF-8.
     std::string Documento();
@@ -41,6 +43,7 @@ private:
     std::vector<std::pair<double, double>> tratto_;
     ColoreRgb coloreTratto_{};
     StileLinea stileTratto_ = StileLinea::Continuo;
+    int fattore_ = 1;
 };
 
 // The text with & < > " as XML entities and the control characters XML

@@ -23,6 +23,9 @@ struct OpzioniPiano {
 
 // Lines and markers this many times thicker, texts larger, for a projector.
 inline constexpr int TrattoSpesso = 3;
+// Texts of a thick stroke: larger, not three times as large, so that the
+// tick values still fit between the ticks.
+inline constexpr double TestoSpesso = 1.6;
 
 // The plane computes its mapping into `mp`; the drawing is only read.
 void DisegnaPiano(const Disegno& m, Mappa& mp, int w, int h, const OpzioniPiano& opzioni, Superficie& s);

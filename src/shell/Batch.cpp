@@ -31,6 +31,8 @@ const std::string UsoBatch = "Uso: vellora [opzioni] DISEGNO.geo\n"
                              "                      stampa in PDF (.pdf)\n"
                              "  --dimensioni LxA    larghezza e altezza del piano in pixel per --esporta e\n"
                              "                      --macro (predefinite 800x600)\n"
+                             "  --tratto-spesso     disegna il piano esportato (.png, .bmp, .svg) con il\n"
+                             "                      tratto spesso di Mostra > Tratto spesso\n"
                              "  --salva FILE.geo    salva il disegno in FILE.geo dopo tutto il resto\n"
                              "  --help              mostra questo aiuto\n"
                              "\n"
@@ -94,6 +96,8 @@ ArgomentiBatch AnalizzaArgomenti(const std::vector<std::string>& argomenti)
             o.aiuto = true;
         else if (a == "--dati")
             o.dati = true;
+        else if (a == "--tratto-spesso")
+            o.trattoSpesso = true;
         else if (a == "--esporta")
             o.esporta = argomenti[++i];
         else if (a == "--salva")

@@ -30,6 +30,7 @@ struct OpzioniBatch {
     std::string macro;
     bool dati = false;
     std::string esporta;
+    bool trattoSpesso = false;
     int larghezza = LarghezzaPredefinita;
     int altezza = AltezzaPredefinita;
     std::string salva;

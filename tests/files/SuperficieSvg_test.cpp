@@ -57,6 +57,23 @@ TEST(SuperficieSvg, LineeTestiECerchiComeLiDisegnaLoSchermo)
         // The screen's (x, y) is the top-left corner; SVG's is the baseline.
         {"testo", [](Superficie& s) { s.Testo(10, 20, "<O>", Bianco); },
          "<text x=\"10\" y=\"31\" fill=\"#ffffff\">&lt;O&gt;</text>"},
+        // A thick stroke widens lines and enlarges texts; a polyline keeps one width.
+        {"spessa",
+         [](Superficie& s) {
+             s.ImpostaTratto(3);
+             s.Linea(0, 0, 4, 0, Rosso, StileLinea::Continuo);
+             s.Linea(4, 0, 4, 3, Rosso, StileLinea::Continuo);
+             s.ImpostaTratto(1);
+             s.Linea(4, 3, 0, 0, Rosso, StileLinea::Continuo);
+         },
+         "<polyline points=\"0,0 4,0 4,3\" fill=\"none\" stroke=\"#ff0000\" stroke-width=\"3\" "
+         "stroke-linecap=\"square\"/>\n<line x1=\"4\" y1=\"3\" x2=\"0\" y2=\"0\" stroke=\"#ff0000\" stroke-linecap"},
+        {"testo spesso",
+         [](Superficie& s) {
+             s.ImpostaTratto(3);
+             s.Testo(10, 20, "A", Bianco);
+         },
+         "<text x=\"10\" y=\"37.6\" fill=\"#ffffff\" font-size=\"19.2\" font-weight=\"bold\">A</text>"},
         {"fuori da ogni piano", [](Superficie& s) { s.Linea(0, 0, 1e300, 0, Rosso, StileLinea::Continuo); },
          "\"translate(0.5,0.5)\" stroke-width=\"1\" font-family=\"sans-serif\" font-size=\"12\">\n</g>"},
     };

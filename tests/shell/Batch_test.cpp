@@ -37,10 +37,11 @@ TEST(ArgomentiBatch, OpzioniEErrori)
         EXPECT_EQ(a.errore.empty(), errore.empty()) << a.errore;
     }
     const OpzioniBatch o = AnalizzaArgomenti({"--salva", "b.geo", "a.geo", "--esporta", "a.png", "--dimensioni",
-                                              "1024x768", "--macro", "m.mcr"})
+                                              "1024x768", "--macro", "m.mcr", "--tratto-spesso"})
                                .opzioni;
-    EXPECT_EQ(std::tuple(o.macro, o.disegno, o.salva, o.esporta, o.larghezza, o.altezza),
-              std::tuple("m.mcr", "a.geo", "b.geo", "a.png", 1024, 768));
+    EXPECT_EQ(std::tuple(o.macro, o.disegno, o.salva, o.esporta, o.larghezza, o.altezza, o.trattoSpesso),
+              std::tuple("m.mcr", "a.geo", "b.geo", "a.png", 1024, 768, true));
+    EXPECT_FALSE(AnalizzaArgomenti({"--esporta", "a.png", "a.geo"}).opzioni.trattoSpesso);
 }
 
 TEST(DialoghiFlusso, UnaRigaPerMessaggioELaRispostaPiuPrudente)

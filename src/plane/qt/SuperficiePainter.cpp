@@ -1,5 +1,7 @@
 #include "plane/qt/SuperficiePainter.h"
 
+#include "plane/Ridisegno.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <algorithm>
@@ -13,10 +15,6 @@ namespace {
 // dots when printed, dashes long enough to read as dashes.
 const QList<qreal> Punti = {1.0, 2.0};
 const QList<qreal> Trattini = {8.0, 4.0};
-
-// Texts of a thick stroke: larger, not three times as large, so that the
-// tick values still fit between the ticks.
-constexpr double TestoSpesso = 1.6;
 
 } // namespace
 

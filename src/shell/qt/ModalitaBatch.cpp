@@ -97,6 +97,7 @@ int EseguiSeBatch(int argc, char** argv)
 
     if (o.dati)
         std::cout << TestoDatiBatch(p) << std::flush;
+    p.voci.Spunta(Voce::MnuVisualizzaTrattoSpesso, o.trattoSpesso);
     if (formato == Formato::Png)
         EsportaImmagine(p, o, "PNG");
     else if (formato == Formato::Bmp)
