@@ -36,16 +36,16 @@ FrmRange::FrmRange(Programma& p, QWidget* parent) : QDialog(parent), dialogo_(p)
 
     auto* frame2 = new QGroupBox("Range", this);
     frame2->setObjectName("Frame2");
-    auto* label1 = new QLabel("Range=", frame2);
+    auto* label1 = new QLabel("&Range=", frame2);
     label1->setObjectName("Label1");
     text1_->setParent(frame2);
     text1_->setObjectName("Text1");
     text1_->setToolTip(" Imposta il numero di tacche sugli assi coordinati");
     text1_->setText(QString::fromStdString(dialogo_.Testo));
     auto* command1 =
-        Pulsante(frame2, "Command1", "Incrementa", " Incrementa di 1 il numero di tacche sugli assi coordinati");
-    auto* command2 = Pulsante(frame2, "Command2", "Decrementa");
-    auto* command3 = Pulsante(frame2, "Command3", "Predefinito");
+        Pulsante(frame2, "Command1", "&Incrementa", " Incrementa di 1 il numero di tacche sugli assi coordinati");
+    auto* command2 = Pulsante(frame2, "Command2", "&Decrementa");
+    auto* command3 = Pulsante(frame2, "Command3", "Pr&edefinito");
     auto* grigliaRange = new QGridLayout(frame2);
     grigliaRange->addWidget(label1, 0, 0);
     grigliaRange->addWidget(text1_, 0, 1);
@@ -55,10 +55,10 @@ FrmRange::FrmRange(Programma& p, QWidget* parent) : QDialog(parent), dialogo_(p)
 
     auto* frame1 = new QGroupBox("Griglia", this);
     frame1->setObjectName("Frame1");
-    QRadioButton* opzioni[3] = {new QRadioButton("Sì", frame1), new QRadioButton("No", frame1),
-                                new QRadioButton("Punti", frame1)};
+    QRadioButton* opzioni[3] = {new QRadioButton("&Sì", frame1), new QRadioButton("&No", frame1),
+                                new QRadioButton("P&unti", frame1)};
     opzioni[0]->setToolTip(" Traccia una griglia sul piano cartesiano");
-    auto* label2 = new QLabel("Intensità", frame1);
+    auto* label2 = new QLabel("In&tensità", frame1);
     label2->setObjectName("Label2");
     auto* slider1 = new QSlider(Qt::Horizontal, frame1);
     slider1->setObjectName("Slider1");
@@ -68,6 +68,9 @@ FrmRange::FrmRange(Programma& p, QWidget* parent) : QDialog(parent), dialogo_(p)
     slider1->setTickInterval(PassoIntensita);
     slider1->setTickPosition(QSlider::TicksBelow);
     slider1->setValue(p.sessione.IntensitaGriglia);
+    // Alt and the underlined letter of a label reach the box it names.
+    label1->setBuddy(text1_);
+    label2->setBuddy(slider1);
     auto* grigliaOpzioni = new QVBoxLayout(frame1);
     for (int i = 0; i < 3; ++i) {
         opzioni[i]->setObjectName(QString("Option%1").arg(i + 1));
@@ -77,7 +80,7 @@ FrmRange::FrmRange(Programma& p, QWidget* parent) : QDialog(parent), dialogo_(p)
     grigliaOpzioni->addWidget(label2);
     grigliaOpzioni->addWidget(slider1);
 
-    auto* applica = Pulsante(this, "Applica", "Applica");
+    auto* applica = Pulsante(this, "Applica", "A&pplica");
     auto* ok = Pulsante(this, "Ok", "OK");
     auto* annulla = Pulsante(this, "Annulla", "Annulla");
     ok->setDefault(true);

@@ -63,10 +63,12 @@ FrmScala::FrmScala(Programma& p, QWidget* parent)
     text1_->setText(QString::fromStdString(dialogo_.TestoX));
     text2_->setText(QString::fromStdString(dialogo_.TestoY));
 
-    auto* label1 = new QLabel("Scala asse x=", this);
+    auto* label1 = new QLabel("Scala asse &x=", this);
     label1->setObjectName("Label1");
-    auto* label2 = new QLabel("Scala asse y=", this);
+    auto* label2 = new QLabel("Scala asse &y=", this);
     label2->setObjectName("Label2");
+    label1->setBuddy(text1_);
+    label2->setBuddy(text2_);
     auto* caselle = new QGridLayout;
     caselle->addWidget(label1, 0, 0);
     caselle->addWidget(text1_, 0, 1);
@@ -86,12 +88,12 @@ FrmScala::FrmScala(Programma& p, QWidget* parent)
                 [this, scala] { Esegui([this, scala] { dialogo_.Preimposta(scala); }); });
     }
     auto* ingrandisce =
-        Pulsante(frame, "Ingrandisce", "Ingrandisce", "Divide la scala impostata per 2 (su entrambi gli assi)");
-    auto* riduce = Pulsante(frame, "Riduce", "Riduce", "Moltiplica la scala impostata per 2 (su entrambi gli assi)");
+        Pulsante(frame, "Ingrandisce", "&Ingrandisce", "Divide la scala impostata per 2 (su entrambi gli assi)");
+    auto* riduce = Pulsante(frame, "Riduce", "&Riduce", "Moltiplica la scala impostata per 2 (su entrambi gli assi)");
     griglia->addWidget(ingrandisce, 4, 1);
     griglia->addWidget(riduce, 5, 1);
 
-    auto* applica = Pulsante(this, "Applica", "Applica");
+    auto* applica = Pulsante(this, "Applica", "A&pplica");
     auto* ok = Pulsante(this, "Ok", "OK");
     auto* annulla = Pulsante(this, "Annulla", "Annulla");
     ok->setDefault(true);
