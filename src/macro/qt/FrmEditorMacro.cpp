@@ -32,9 +32,9 @@ FrmEditorMacro::FrmEditorMacro(EditorMacro& editor, QWidget* parent)
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* cmdTaglia = pulsante("CmdTaglia", "Taglia");
-    QPushButton* cmdCopia = pulsante("CmdCopia", "Copia");
-    QPushButton* cmdIncolla = pulsante("CmdIncolla", "Incolla");
+    QPushButton* cmdTaglia = pulsante("CmdTaglia", "&Taglia");
+    QPushButton* cmdCopia = pulsante("CmdCopia", "&Copia");
+    QPushButton* cmdIncolla = pulsante("CmdIncolla", "&Incolla");
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(cmdTaglia);

@@ -13,7 +13,7 @@
 namespace vellora {
 
 FrmPausa::FrmPausa(Programma& p, QWidget* parent)
-    : QDialog(parent), p_(p), check1_(new QCheckBox("Pausa automatica", this)),
+    : QDialog(parent), p_(p), check1_(new QCheckBox("&Pausa automatica", this)),
       slider1_(new QSlider(Qt::Horizontal, this))
 {
     setObjectName("FrmPausa");
@@ -25,8 +25,9 @@ FrmPausa::FrmPausa(Programma& p, QWidget* parent)
     check1_->setToolTip("Pausa automatica dopo ogni trasformazione in una macro");
     check1_->setChecked(attuali.automatica);
 
-    auto* label1 = new QLabel("Durata della pausa nelle macro", this);
+    auto* label1 = new QLabel("&Durata della pausa nelle macro", this);
     label1->setObjectName("Label1");
+    label1->setBuddy(slider1_);
     auto* label2 = new QLabel("Min", this);
     label2->setObjectName("Label2");
     auto* label3 = new QLabel("Max", this);

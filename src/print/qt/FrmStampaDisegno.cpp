@@ -31,14 +31,14 @@ FrmStampaDisegno::FrmStampaDisegno(const Programma& p, Stampante& stampante, QWi
     setWindowTitle("Stampa disegno");
     setModal(true);
 
-    auto* label1 = Controllo<QLabel>(this, "Label1", "Numero copie:");
+    auto* label1 = Controllo<QLabel>(this, "Label1", "&Numero copie:");
     txtNumCopie_ = Controllo<QLineEdit>(this, "TxtNumCopie", QString::fromStdString(dialogo_.TestoCopie));
     label1->setBuddy(txtNumCopie_);
     auto* copie = new QHBoxLayout;
     copie->addWidget(label1);
     copie->addWidget(txtNumCopie_);
 
-    auto* frame2 = Controllo<QGroupBox>(this, "Frame2", "Fattore di scala");
+    auto* frame2 = Controllo<QGroupBox>(this, "Frame2", "&Fattore di scala");
     combo1_ = new QComboBox(frame2);
     combo1_->setObjectName("Combo1");
     for (const std::string& voce : VociFattoreScala)
@@ -47,8 +47,8 @@ FrmStampaDisegno::FrmStampaDisegno(const Programma& p, Stampante& stampante, QWi
     (new QVBoxLayout(frame2))->addWidget(combo1_);
 
     auto* frame1 = Controllo<QGroupBox>(this, "Frame1", "Orientamento pagina");
-    auto* vert = Controllo<QRadioButton>(frame1, "OptStampaVert", "Verticale");
-    auto* oriz = Controllo<QRadioButton>(frame1, "OptStampaOriz", "Orizzontale");
+    auto* vert = Controllo<QRadioButton>(frame1, "OptStampaVert", "&Verticale");
+    auto* oriz = Controllo<QRadioButton>(frame1, "OptStampaOriz", "&Orizzontale");
     oriz->setChecked(true);
     auto* orientamento = new QVBoxLayout(frame1);
     orientamento->addWidget(vert);
@@ -56,7 +56,7 @@ FrmStampaDisegno::FrmStampaDisegno(const Programma& p, Stampante& stampante, QWi
 
     auto* nome = Controllo<QLabel>(this, "NomeStampante", QString::fromStdString(dialogo_.NomeStampante()));
 
-    auto* stampa = Controllo<QPushButton>(this, "CmdStampa", "Stampa");
+    auto* stampa = Controllo<QPushButton>(this, "CmdStampa", "&Stampa");
     auto* annulla = Controllo<QPushButton>(this, "CmdAnnulla", "Annulla");
     stampa->setDefault(true);
     auto* pulsanti = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include "print/qt/Stampa.h"
 #include "print/qt/StampanteQt.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -42,11 +43,22 @@ TEST(Stampa, DueCopieVerticaliDalDialogo)
     auto* combo = w.findChild<QComboBox*>("Combo1");
     EXPECT_EQ(combo->currentText(), "100%");
 
-    w.findChild<QLineEdit*>("TxtNumCopie")->setText("2");
-    combo->setCurrentIndex(4);
-    QTest::mouseClick(w.findChild<QRadioButton*>("OptStampaVert"), Qt::LeftButton);
+    // With the keyboard alone: the underlined letters, the arrows, Enter.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const auto premi = [](Qt::Key tasto, Qt::KeyboardModifiers modificatori = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), tasto, modificatori);
+    };
+    premi(Qt::Key_N, Qt::AltModifier);
+    premi(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    premi(Qt::Key_F, Qt::AltModifier);
+    for (int i = 0; i < 5; ++i) // from 100% to 50%
+        premi(Qt::Key_Up);
+    premi(Qt::Key_V, Qt::AltModifier);
+    QTest::qWait(200);                                          // a button's letter clicks it after showing it pressed
     EXPECT_EQ(st.LeggiOrientamento(), Orientamento::Verticale); // the printer turns at once
-    QTest::mouseClick(w.findChild<QPushButton*>("CmdStampa"), Qt::LeftButton);
+    premi(Qt::Key_Return);
     ASSERT_EQ(b.dialoghi.richiesteFile.size(), 1u);
     EXPECT_EQ(std::tuple(w.result(), w.Dialogo().FattoreStampa, b.dialoghi.richiesteFile[0].nomeIniziale,
                          Pagine(cartella.filePath("copie.pdf")), b.dialoghi.messaggi.size()),
