@@ -4,7 +4,9 @@
 #include "shell/qt/StileVellora.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -13,8 +15,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    // The user's own settings (the thick stroke) stay out of the tests.
+    // The user's own settings (the thick stroke) stay out of the tests, and
+    // each run has settings of its own: tests run in parallel processes.
     QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir impostazioni;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
     vellora::CaricaTraduzioniQt(app);
     QApplication::setStyle(new vellora::StileVellora);
     return RUN_ALL_TESTS();
