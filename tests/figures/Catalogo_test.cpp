@@ -16,14 +16,11 @@ namespace {
 using std::numbers::pi;
 using test::Banco;
 
-// The vertices are stored as floats with seven significant digits, each
-// coordinate within 1e-6 of its exact value: lengths agree within 5e-6,
-// angles within 1e-5 degrees.
+// Float vertices, each coordinate within 1e-6 of its exact value.
 constexpr double TolleranzaLato = 5e-6;
 constexpr double TolleranzaAngolo = 1e-5;
 
-// A figure's vertices as points of the complex plane; side k goes from
-// vertex k to the next (side 0 is AB).
+// Side k goes from vertex k to the next (side 0 is AB).
 struct Poligono {
     std::vector<std::complex<double>> v;
     int n() const { return static_cast<int>(v.size()); }
@@ -34,9 +31,7 @@ struct Poligono {
     double AngoloTraRette(int i, int j) const { return std::asin(std::sin(std::arg(Lato(j) / Lato(i)))) * 180 / pi; }
 };
 
-// Inserted through the menu command on a plane zoomed and shifted, as the stored vertices must not depend on the
-// view. The figure arrives selected as a whole, the drawing modified, the totals at rest, the figure items enabled,
-// the plane redrawn and shown.
+// On a zoomed, shifted plane (the view must not matter): selected whole, modified, totals at rest, items on, shown.
 Poligono Inserisci(Banco& b, Voce voce)
 {
     b.p.d.ScalaX = b.p.d.ScalaY = 0.25f;
@@ -57,8 +52,7 @@ Poligono Inserisci(Banco& b, Voce voce)
     return f;
 }
 
-// The geometry of each figure's name; a regular polygon has every side the
-// same and every vertex the same distance from the centre.
+// The geometry of each figure's name; a regular one has equal sides and vertices equidistant from the centre.
 TEST(Catalogo, OgniFiguraHaLaGeometriaDelSuoNome)
 {
     const struct {
@@ -143,16 +137,15 @@ TEST(Catalogo, CirconferenzeSoloConSistemaMonometrico)
     b.p.d.ScalaY = 2.0f;
     const Disegno prima = b.p.d;
     EXPECT_FALSE(ControllaMonometrico(b.p));
+    EXPECT_EQ(b.p.d, prima);
+    b.p.d.ScalaX = 2.0f;
+    EXPECT_TRUE(ControllaMonometrico(b.p));
     ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
     const auto& m = b.dialoghi.messaggi[0];
     EXPECT_EQ(std::tuple(m.testo, m.icona, m.pulsanti),
               std::tuple("Non è possibile inserire circonferenze se il sistema non è monometrico "
                          "(stessa scala sui due assi)",
                          Icona::Stop, Pulsanti::Ok));
-    EXPECT_EQ(b.p.d, prima);
-    b.p.d.ScalaX = 2.0f;
-    EXPECT_TRUE(ControllaMonometrico(b.p));
-    EXPECT_EQ(b.dialoghi.messaggi.size(), 1u);
 }
 
 } // namespace

@@ -29,10 +29,7 @@ Punti PuntiDi(const Disegno& d, int f)
     return r;
 }
 
-// The figure ends at the first row with an empty x or y (blanks are empty);
-// with no full row nothing is built and OK just closes. A refusal says why
-// once, names the field and changes nothing, also the figure of an earlier
-// Applica.
+// The figure ends at the first row with an empty (or blank) box; a refusal changes nothing, not even Applica's figure.
 TEST(ModuloCoordinate, RigheLetteERifiuti)
 {
     const std::string lontani = "Non è possibile costruire la figura: uno o più vertici sono troppo lontani "
@@ -72,11 +69,7 @@ TEST(ModuloCoordinate, RigheLetteERifiuti)
     }
 }
 
-// Later clicks of Applica rewrite the figure built, also after another was
-// selected: the count grows once, the drawing is marked modified only by
-// the building, and nothing goes into a macro being recorded. Once that
-// figure is deleted, Applica builds anew rather than rewrite another. The
-// next opening shows the texts as the reader left them.
+// Applica rewrites its own figure, even once another is selected, unrecorded; deleted, it builds anew.
 TEST(ModuloCoordinate, ApplicaRiscriveLaFiguraCostruita)
 {
     struct : Registratore {
@@ -127,9 +120,7 @@ TEST(ModuloCoordinate, CentoventottoFigure)
     EXPECT_EQ(b.p.d.NumeroFigure, MaxFigure);
 }
 
-// The double click writes the selected vertex, a circle's centre or the
-// centroid; "Punto Medio" the midpoint of the selected vertex and the next,
-// into the row that last had the focus.
+// Double click: the selected vertex, a circle's centre or the centroid; "Punto Medio": to the next vertex.
 TEST(ModuloCoordinate, InserimentoAutomatico)
 {
     struct Caso {
@@ -155,9 +146,7 @@ TEST(ModuloCoordinate, InserimentoAutomatico)
     }
 }
 
-// The items go back to the state each had: File stays disabled while a
-// macro is recorded. The ruler stays on. While the window is open it
-// cannot open again, and with the comment shown it does not open.
+// The items go back as each was (the ruler stays on); no second window, none over the comment.
 TEST(ModuloCoordinate, LeVociTornanoComeErano)
 {
     Banco b;

@@ -12,9 +12,7 @@ const std::string Vecchia = "Inizio macro\r\nSimmetriaO,  0,  0\r\n";
 const std::string Digitata = "Inizio macro\r\nPausa\r\nFine macro\r\n\r\n"; // one more line, empty
 const std::string Intatta = Registrata + "\r\n";
 
-// What closing the editor does: the question, the files written, the name
-// the macro takes. A folder standing where a file should go makes the write
-// fail; the editor says which file and why, and closes all the same.
+// Closing the editor: the question, the files written, the name taken; a failed write is said, and still closes.
 TEST(EditorDiMacro, RegoleDiChiusura)
 {
     struct Caso {
@@ -83,8 +81,7 @@ TEST(EditorDiMacro, RegoleDiChiusura)
     }
 }
 
-// A note typed with an accent reaches the file in Latin-1, which the older
-// platform reads, and comes back from it.
+// An accented note goes to the file in Latin-1 and comes back.
 TEST(EditorDiMacro, TitoloECodifica)
 {
     test::BancoMacro b;

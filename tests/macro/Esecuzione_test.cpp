@@ -35,9 +35,7 @@ void Disegna(Programma& p, Partenza d)
 
 const std::string Binaria = "\177ELF\0\1\377"s;
 
-// Every way a playback ends: the messages, how far it went, and what it
-// leaves: the drawing of the lines before, the six parameters given back,
-// the menus of an active macro.
+// Every way a playback ends: the messages, how far it went, the parameters given back, the menus after.
 TEST(Esecuzione, OgniUscita)
 {
     // {drawing, line 3 (after TraslaPianoDestra, before TraslaPianoAlto; "" no file), messages, plane shifts run}
@@ -96,8 +94,7 @@ TEST(Esecuzione, OgniUscita)
     }
 }
 
-// O and P keep what the last line set, the angle is given back. A vertex
-// the figure lacks leaves that figure selected as a whole, as a click would.
+// O and P keep the last line's values, the angle does not; a missing vertex selects the whole figure.
 TEST(Esecuzione, OEPDallUltimaRigaESelezione)
 {
     BancoMacro b;
@@ -144,8 +141,7 @@ TEST(Esecuzione, NomeDellaMacroInversa)
         EXPECT_EQ(NomeMacroInversa(nome), inversa) << nome;
 }
 
-// Shift-click on Macro plays the partner file, and the active macro stays
-// what the next plain click plays.
+// Shift-click plays the partner file and leaves the active macro as it was.
 TEST(Esecuzione, MacroInversa)
 {
     BancoMacro b;
@@ -165,10 +161,7 @@ TEST(Esecuzione, MacroInversa)
     EXPECT_EQ(b.p.d.Figure.X(1, 1), 0.0f);
 }
 
-// A pause turns the event pump in the middle of the playback, so any click
-// may arrive there. Those that would start a second playback, replace or
-// delete the drawing, or change the active macro must find their menu
-// disabled or be refused by the playing flag.
+// A click arriving while a pause turns the event pump must not re-enter the playback.
 TEST(Rientro, DuranteUnaPausaNienteRientraNellaMacro)
 {
     BancoMacro b;
@@ -223,26 +216,23 @@ TEST(Rientro, DuranteUnaPausaNienteRientraNellaMacro)
     EXPECT_TRUE(p.d.Figure == atteso.Figure);
 }
 
-} // namespace
-
-namespace {
-
-// The space bar in a pause: the pause ends on the turn after it and the next
-// line runs; the status bar says so only while a pause lasts.
+// The space bar ends the pause under way on the next turn, not a later one nor one to come; the status bar
+// says so only while a pause lasts.
 TEST(Esecuzione, SpazioTerminaLaPausa)
 {
-    // {lines, turn of the space (0: never), turns run, figures at the end}
-    const std::tuple<std::vector<std::string>, long long, long long, int> casi[] = {
-        {{"PausaLunga,  200", "Replica"}, 7, 7, 2},
-        {{"PausaLunga,  200", "Replica"}, 1, 1, 2},
-        {{"PausaLunga,  1", "Replica"}, 0, 25000, 2},
-        // Two pauses: only the first one is cut short.
-        {{"PausaLunga,  1", "Replica", "PausaLunga,  1"}, 3, 3 + 25000, 2},
+    // {lines, turn of the space (-1: before the playback), turns run}
+    const std::tuple<std::vector<std::string>, long long, long long> casi[] = {
+        {{"PausaLunga,  200", "Replica"}, 7, 7},
+        {{"PausaLunga,  200", "Replica"}, 1, 1},
+        {{"PausaLunga,  1", "Replica", "PausaLunga,  1"}, 3, 3 + 25000},
+        {{"PausaLunga,  1", "Replica"}, -1, 25000},
     };
-    for (const auto& [righe, turnoSpazio, turni, figure] : casi) {
+    for (const auto& [righe, turnoSpazio, turni] : casi) {
         const long long spazio = turnoSpazio; // a lambda cannot capture a structured binding
         BancoMacro b;
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuSegmento);
+        if (spazio < 0)
+            ContinuaMacro(b.p);
         std::vector<std::string> avvisi;
         b.pompa.azione = [&](long long n) {
             if (n == 1 || n == spazio + 1)
@@ -251,20 +241,11 @@ TEST(Esecuzione, SpazioTerminaLaPausa)
                 ContinuaMacro(b.p);
         };
         b.Gioca(righe);
-        EXPECT_EQ(std::tuple(b.pompa.turni, b.p.d.NumeroFigure), std::tuple(turni, figure)) << spazio;
+        EXPECT_EQ(std::tuple(b.pompa.turni, b.p.d.NumeroFigure), std::tuple(turni, 2)) << spazio;
         EXPECT_EQ(avvisi.front(), "Pausa: spazio per continuare");
         EXPECT_EQ(b.p.testi.AvvisoPausa, "");
         EXPECT_TRUE(b.dialoghi.messaggi.empty());
     }
-}
-
-// Outside a playback the space bar leaves the next pause alone.
-TEST(Esecuzione, SpazioFuoriDallaRiproduzione)
-{
-    BancoMacro b;
-    ContinuaMacro(b.p);
-    b.Gioca({"PausaLunga,  1"});
-    EXPECT_EQ(b.pompa.turni, 25000);
 }
 
 } // namespace

@@ -1,43 +1,25 @@
-// The coordinates window on the real main window, offscreen: opened from the
-// Insert menu, filled with the keyboard or by the double click, closed by OK,
-// by Esc and by its close box.
-#include "Finti.h"
+// The coordinates window on the real main window, offscreen, driven by keys and mouse.
+#include "FinestraProva.h"
 #include "plane/qt/FrmPiano.h"
-#include "shell/qt/AvvioQt.h"
-#include "shell/qt/FrmPrinc.h"
 #include "shell/qt/PulsanteLaterale.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace vellora {
 namespace {
 
-class Coordinate : public ::testing::Test {
+class Coordinate : public test::FinestraProva {
 protected:
-    QTemporaryDir cartella;
-    test::DialoghiFinti dialoghi;
-    std::unique_ptr<FrmPrinc> w;
-
     void SetUp() override
     {
-        ASSERT_TRUE(cartella.isValid());
-        const std::string c = cartella.path().toStdString() + "/";
-        w = ApriProgramma(dialoghi, {c, c}, "");
+        FinestraProva::SetUp();
         // The title window shown at start-up would take the keys.
         w->findChild<QWidget*>("frmSplash")->close();
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     }
-    Programma& p() { return w->StatoProgramma(); }
-    QAction* Azione(const char* nome) { return w->findChild<QAction*>(nome); }
     QDockWidget* Pannello() { return w->findChild<QDockWidget*>("PannelloCoordinate"); }
     QLineEdit* Casella(const char* nome) { return Pannello()->findChild<QLineEdit*>(nome); }
     // The plane's width once the main window has laid out its panels.
@@ -58,21 +40,12 @@ protected:
     }
 };
 
-// Alt+I, C opens the window beside the plane; the double click writes the
-// centroid of the selected triangle; F5 cannot delete behind the window;
-// Tab goes x then y, row after row; Enter is OK, which builds the figure and
-// gives the plane its whole width back. Reopened, the window shows the texts
-// as the reader left them; its close box and Esc close it.
+// Alt+I, C docks it; double click, F5 blocked, Tab order, Enter is OK; reopened as left; close box and Esc close.
 TEST_F(Coordinate, DalMenuAllaFigura)
 {
-    Azione("MnuFiguraMenuTriangoliRett")->trigger(); // (1,1) (1,4) (3,1)
     const int intera = LarghezzaPiano(false);
     QTest::keyClick(w.get(), Qt::Key_I, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([] {
-        QWidget* menu = QApplication::activePopupWidget();
-        return menu && menu->objectName() == "MnuFigura";
-    }));
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+    test::PremiNelMenu("MnuFigura", Qt::Key_C);
     ASSERT_NE(Pannello(), nullptr);
     EXPECT_EQ(Pannello()->windowTitle(), QString("Coordinate della figura"));
     EXPECT_LT(LarghezzaPiano(true), intera);

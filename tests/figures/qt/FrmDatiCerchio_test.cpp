@@ -1,5 +1,4 @@
-// The circle dialogs on the real main window, offscreen: opened from the
-// Insert menu, used with the keyboard and the point buttons.
+// The circle dialogs on the real main window, offscreen, with the keyboard and the point buttons.
 #include "FinestraProva.h"
 #include "plane/Mappatura.h"
 #include "plane/qt/FrmPiano.h"
@@ -24,9 +23,7 @@ protected:
     }
 };
 
-// Alt+I, R, T; P and Q from the triangle's buttons, R typed; Enter is OK.
-// The circle through the right triangle's vertices has its centre on the
-// hypotenuse BC.
+// Alt+I, R, T; P and Q from the triangle's buttons, R typed; Enter is OK: the centre is BC's midpoint.
 TEST_F(DatiCerchio, TrePuntiDalMenuConLaTastiera)
 {
     ConDialogo(
@@ -60,9 +57,7 @@ TEST_F(DatiCerchio, TrePuntiDalMenuConLaTastiera)
     EXPECT_TRUE(p().sessione.Modificato && dialoghi.messaggi.empty());
 }
 
-// Only with the same scale on both axes. A radius of zero is refused with
-// its box selected; Applica marks the centre, and the close box takes the
-// mark away, adding nothing.
+// The scale refusal opens no dialog; radius 0 selects its box; Applica marks, the close box unmarks.
 TEST_F(DatiCerchio, RaggioRifiutatoEChiusuraSenzaFigura)
 {
     p().d.ScalaY = 2.0f;

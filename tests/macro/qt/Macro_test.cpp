@@ -1,6 +1,4 @@
-// A macro on screen: opened and played through the real menu items, and
-// stopped with Ctrl+I or sent on with the space bar while its pause turns
-// the window's event loop.
+// A macro played from the real menu, stopped by Ctrl+I or sent on by the space bar during its pause.
 #include "FinestraProva.h"
 
 #include <QLabel>
@@ -11,8 +9,7 @@ using namespace vellora;
 
 namespace {
 
-// The window with its triangle, and a macro of an eight-minute pause then
-// `dopo`, made the active macro through the real menu item.
+// An eight-minute pause then `dopo`, made the active macro through the real menu item.
 class MacroNellaFinestra : public test::FinestraProva {
 protected:
     void ApriMacroLunga(const std::string& dopo)
@@ -24,8 +21,7 @@ protected:
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     }
-    // Plays it; true when the key under test was lost and the pause had to
-    // be stopped after three seconds.
+    // Plays it; true when the key under test was lost and the pause was stopped after three seconds.
     bool Esegui()
     {
         bool perso = false;
