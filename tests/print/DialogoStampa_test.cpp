@@ -80,7 +80,7 @@ TEST(DialogoStampa, CopieFileERifiuti)
         EXPECT_EQ(s.d.Stampa(), c.chiuso);
         EXPECT_EQ(s.st.documenti.size(), c.documenti);
         EXPECT_EQ(s.b.dialoghi.Testi(), c.messaggio.empty() ? std::vector<std::string>{} : std::vector{c.messaggio});
-        EXPECT_TRUE(c.messaggio.empty() || s.b.dialoghi.messaggi[0].icona == Icona::Stop);
+        EXPECT_TRUE(c.messaggio.empty() || s.b.dialoghi.messaggi.at(0).icona == Icona::Stop);
         EXPECT_EQ(s.st.eventi.back() == "conclude", c.documenti > 0 || c.stampante == 'R'); // the printer is let go
         ASSERT_EQ(s.b.dialoghi.richiesteFile.size(), c.chiesto ? 1u : 0u);
         if (c.chiesto) {
