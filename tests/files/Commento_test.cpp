@@ -87,7 +87,6 @@ TEST_F(Commento, IlFileDopoIComandiCheChiudonoLaFinestra)
         {"", apriUltimo, Risposta::Si, nullptr, false},
         {"nuovo", apriUltimo, Risposta::Si, "nuovo", false},
         {"nuovo", nuovo, Risposta::Si, "nuovo", false},
-        {"nuovo", esci, Risposta::Si, "nuovo", false},
         {nullptr, esci, Risposta::Si, "", false},
         {"nuovo", chiude, Risposta::Si, "nuovo", true},
         {"nuovo", chiude, Risposta::No, "", true},
