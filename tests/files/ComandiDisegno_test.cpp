@@ -71,7 +71,6 @@ TEST_F(ComandiDisegno, UnComandoRifiutatoNonCambiaNulla)
     const std::tuple<std::string, std::function<void(Programma&)>, Visti> casi[] = {
         {manca, SalvaDisegno, {{salvataggio, Icona::Stop}}},
         {cattivo, ApriDisegno, {{"Non è un disegno di Vellora", Icona::Stop}}},
-        {"", ApriUltimoDisegno, {}},
         {Percorso("manca.geo"), ApriUltimoDisegno, {}},
         {radice.string(), ApriUltimoDisegno, {}},
     };
