@@ -63,7 +63,10 @@ TEST_F(LetturaScrittura, OgniFileDanneggiatoERifiutatoENonCambiaNulla)
         const auto prima = s.Stato();
         const bool figura = file.ends_with(".fgr");
         s.dialoghi.fileScelti = {file};
-        figura ? (void)InserisciFiguraDaFile(s.p) : ApriDisegno(s.p);
+        if (figura)
+            EXPECT_FALSE(InserisciFiguraDaFile(s.p)) << file;
+        else
+            ApriDisegno(s.p);
         EXPECT_TRUE(s.Stato() == prima) << file;
         const auto& m = s.dialoghi.messaggi;
         ASSERT_EQ(m.size(), figura ? 1u : 2u) << file; // a drawing's after the save question
