@@ -49,15 +49,14 @@ TEST_F(ComandiDisegno, SalvaSenzaNomeChiedeIlNome)
     Scrivi(radice / "classe.geo", "vecchio");
     b.dialoghi.fileScelti = {Percorso("classe.geo")};
     EXPECT_TRUE(SalvaDisegno(b.p));
-    EXPECT_EQ(std::tuple(b.dialoghi.richiesteFile.at(0).filtro, b.p.sessione.UltimoDisegno, b.p.testi.DidascaliaPiano,
+    EXPECT_EQ(std::tuple(b.dialoghi.richiesteFile.size(), b.p.sessione.UltimoDisegno, b.p.testi.DidascaliaPiano,
                          b.p.sessione.Modificato),
-              std::tuple("Disegno di Vellora (*.geo)|*.geo", Percorso("classe.geo"), "classe.geo", false));
-    std::string atteso = "Disegno di Vellora\r\n 1 \r\n1,0\r\n1,1\r\n"; // one point, at (1, 1)
+              std::tuple(1u, Percorso("classe.geo"), "classe.geo", false));
+    // One yellow point at (1, 1), then a new drawing's settings.
+    std::string atteso = "Disegno di Vellora\r\n 1 \r\n1,0\r\n1,1\r\n";
     for (int k = 2; k <= 21; ++k)
         atteso += "0,0\r\n";
-    atteso += "14,0\r\n"                                             // yellow, solid
-              "1\r\n0\r\n1\r\n12\r\n1\r\n1\r\n0\r\n0\r\n"            // selection, grid, range, scales, shift
-              "1\r\n1\r\n10\r\n2\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n"; // the transformations as they start
+    atteso += "14,0\r\n1\r\n0\r\n1\r\n12\r\n1\r\n1\r\n0\r\n0\r\n1\r\n1\r\n10\r\n2\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n";
     EXPECT_EQ(Leggi(radice / "classe.geo"), atteso);
     EXPECT_EQ(std::distance(fs::directory_iterator(radice), {}), 1); // no temporary left behind
 }
@@ -72,7 +71,6 @@ TEST_F(ComandiDisegno, UnComandoRifiutatoNonCambiaNulla)
     const std::tuple<std::string, std::function<void(Programma&)>, Visti> casi[] = {
         {manca, SalvaDisegno, {{salvataggio, Icona::Stop}}},
         {cattivo, ApriDisegno, {{"Non è un disegno di Vellora", Icona::Stop}}},
-        {"", ApriUltimoDisegno, {}},
         {Percorso("manca.geo"), ApriUltimoDisegno, {}},
         {radice.string(), ApriUltimoDisegno, {}},
     };

@@ -55,6 +55,14 @@ protected:
         b.p.sessione.UltimoDisegno = altro;
     }
     bool Aperta() const { return b.aperta && b.p.voci.Spuntata(Voce::MnuVisualizzaCommento); }
+    // Opens the window on the drawing's comment, nothing said before.
+    bool ApriFinestra()
+    {
+        b.dialoghi.messaggi.clear();
+        b.p.sessione.NomeDisegno = disegno;
+        AlternaCommento(b.p);
+        return Aperta();
+    }
 };
 
 // What the commands that replace the drawing, the exit and the user's close
@@ -79,7 +87,6 @@ TEST_F(Commento, IlFileDopoIComandiCheChiudonoLaFinestra)
         {"", apriUltimo, Risposta::Si, nullptr, false},
         {"nuovo", apriUltimo, Risposta::Si, "nuovo", false},
         {"nuovo", nuovo, Risposta::Si, "nuovo", false},
-        {"nuovo", esci, Risposta::Si, "nuovo", false},
         {nullptr, esci, Risposta::Si, "", false},
         {"nuovo", chiude, Risposta::Si, "nuovo", true},
         {"nuovo", chiude, Risposta::No, "", true},
@@ -89,10 +96,7 @@ TEST_F(Commento, IlFileDopoIComandiCheChiudonoLaFinestra)
     for (const auto& c : casi) {
         SCOPED_TRACE(testing::Message() << (c.digitato ? c.digitato : "(nulla)") << " " << (c.dopo ? c.dopo : "(via)"));
         Scrivi(commento, prima);
-        b.p.sessione.NomeDisegno = disegno;
-        b.dialoghi.messaggi.clear();
-        AlternaCommento(b.p);
-        ASSERT_TRUE(Aperta());
+        ASSERT_TRUE(ApriFinestra());
         if (c.digitato)
             b.Scrive(c.digitato);
         b.dialoghi.risposte = {c.risposta};
@@ -114,8 +118,7 @@ TEST_F(Commento, UnDisegnoMaiSalvatoNonHaCommento)
     b.p.sessione.NomeDisegno.clear();
     const Sessione sessione = b.p.sessione;
     AlternaCommento(b.p);
-    EXPECT_EQ(b.dialoghi.Testi(), std::vector<std::string>{"E' possibile visualizzare una finestra di commento "
-                                                           "solo dopo aver salvato il disegno"});
+    ASSERT_EQ(b.dialoghi.Testi(), std::vector{MessaggioCommentoSenzaNome});
     EXPECT_EQ(b.dialoghi.messaggi[0].icona, Icona::Stop);
     EXPECT_FALSE(Aperta());
     EXPECT_EQ(b.p.sessione, sessione);
@@ -132,10 +135,7 @@ TEST_F(Commento, UnFileIlleggibileSiMostraVuotoESiConservaFinchéNonSiScrive)
         fs::remove(commento);
         if (contenuto)
             Scrivi(commento, *contenuto);
-        b.dialoghi.messaggi.clear();
-        b.p.sessione.NomeDisegno = disegno;
-        AlternaCommento(b.p);
-        ASSERT_TRUE(Aperta());
+        ASSERT_TRUE(ApriFinestra());
         EXPECT_TRUE(b.testo.empty());
         ASSERT_EQ(b.dialoghi.messaggi.size(), motivo ? 1u : 0u);
         if (motivo) {
@@ -157,8 +157,7 @@ TEST_F(Commento, UnCommentoNonSalvatoFermaIlComando)
     Scrivi(fs::path(commento) / "dentro", "x");
     for (const char* digitato : {"da non perdere", ""}) {
         SCOPED_TRACE(digitato);
-        AlternaCommento(b.p);
-        ASSERT_TRUE(Aperta());
+        ASSERT_TRUE(ApriFinestra()); // saying it cannot read a folder
         b.Scrive(digitato);
         b.dialoghi.messaggi.clear();
         const Sessione sessione = b.p.sessione;

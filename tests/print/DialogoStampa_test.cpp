@@ -46,8 +46,8 @@ struct Stampa {
     DialogoStampa d{b.p, st};
 };
 
-// The copies typed, a printer that refuses, and with no printer a PDF file
-// named after the drawing: what is printed, asked and said.
+// The copies typed (rounded half to even, none refused), a printer that
+// refuses, and with no printer a PDF file named after the drawing.
 TEST(DialogoStampa, CopieFileERifiuti)
 {
     const std::string copie = "Il numero copie deve essere compreso tra 1 e 255";
@@ -62,12 +62,12 @@ TEST(DialogoStampa, CopieFileERifiuti)
         std::string messaggio;
     } casi[] = {
         {"255", 'S', {}, true, false, 255, ""},   {"256", 'S', {}, false, false, 0, copie},
-        {"0", 'S', {}, false, false, 0, copie},   {"2.5", 'S', {}, true, false, 2, ""},
-        {"3.5", 'S', {}, true, false, 4, ""},     {"2,5", 'S', {}, true, false, 2, ""},
-        {" 3", 'S', {}, true, false, 3, ""},      {"abc", 'S', {}, false, false, 0, copie},
-        {"3", 'R', {}, false, false, 0, rifiuto}, {"2", 'P', file, true, true, 2, ""},
-        {"1", 'P', {}, false, true, 0, ""},       // cancelled: the dialog stays
-        {"0.3", 'P', {}, false, false, 0, copie}, // rounds to 0: refused
+        {"0.5", 'S', {}, false, false, 0, copie}, {"0.51", 'S', {}, true, false, 1, ""},
+        {"2.5", 'S', {}, true, false, 2, ""},     {"3.5", 'S', {}, true, false, 4, ""},
+        {"2,5", 'S', {}, true, false, 2, ""},     {" 3", 'S', {}, true, false, 3, ""},
+        {"abc", 'S', {}, false, false, 0, copie}, {"3", 'R', {}, false, false, 0, rifiuto},
+        {"2", 'P', file, true, true, 2, ""},      {"1", 'P', {}, false, true, 0, ""}, // cancelled: the dialog stays
+        {"0.3", 'P', {}, false, false, 0, copie},                                     // rounds to 0: refused
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.testo);
@@ -80,15 +80,13 @@ TEST(DialogoStampa, CopieFileERifiuti)
         EXPECT_EQ(s.d.Stampa(), c.chiuso);
         EXPECT_EQ(s.st.documenti.size(), c.documenti);
         EXPECT_EQ(s.b.dialoghi.Testi(), c.messaggio.empty() ? std::vector<std::string>{} : std::vector{c.messaggio});
-        EXPECT_TRUE(c.messaggio.empty() || s.b.dialoghi.messaggi[0].icona == Icona::Stop);
+        EXPECT_TRUE(c.messaggio.empty() || s.b.dialoghi.messaggi.at(0).icona == Icona::Stop);
         EXPECT_EQ(s.st.eventi.back() == "conclude", c.documenti > 0 || c.stampante == 'R'); // the printer is let go
         ASSERT_EQ(s.b.dialoghi.richiesteFile.size(), c.chiesto ? 1u : 0u);
         if (c.chiesto) {
             const RichiestaFile& r = s.b.dialoghi.richiesteFile[0];
-            EXPECT_EQ(std::tuple(r.tipo, r.titolo + "|" + r.nomeIniziale + "|" + r.filtro, s.st.file),
-                      std::tuple(RichiestaFile::Salva,
-                                 "Salva il disegno in PDF|/home/classe/quadrati.pdf|Documento PDF (*.pdf)|*.pdf",
-                                 c.scelto));
+            EXPECT_EQ(std::tuple(r.tipo, r.nomeIniziale, s.st.file),
+                      std::tuple(RichiestaFile::Salva, "/home/classe/quadrati.pdf", c.scelto));
         }
     }
     EXPECT_EQ(Stampa().d.NomeStampante(), "Stampante: Laser dell'aula");
