@@ -114,19 +114,5 @@ TEST_F(GuidaFinestre, F1NelTitolo)
     EXPECT_EQ(Guida(w.get())->source().toString(), Sezione("frmSplash"));
 }
 
-// Without the page the window says which file it looked for.
-TEST_F(GuidaFinestre, LaPaginaMancante)
-{
-    QFile::remove(cartella.filePath("aiuto/dialoghi.html"));
-    ConDialogo(
-        "FrmRange", [&] { Azione("MnuImpostazioniRange")->trigger(); },
-        [&](QDialog* d) {
-            QTest::keyClick(d->findChild<QLineEdit*>("Text1"), Qt::Key_F1);
-            ASSERT_NE(Guida(d), nullptr);
-            EXPECT_TRUE(Guida(d)->toPlainText().contains(cartella.filePath("aiuto/dialoghi.html")));
-            QTest::keyClick(d, Qt::Key_Escape);
-        });
-}
-
 } // namespace
 } // namespace vellora
