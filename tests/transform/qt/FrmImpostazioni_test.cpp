@@ -1,18 +1,9 @@
-// The settings dialogs on the real main window, offscreen: opened by the
-// right click and by the menu, used with the keyboard alone.
+// The settings dialogs on the real main window, offscreen: opened from the
+// menu, used with the keyboard alone (the right click: GuidaFinestre_test).
 #include "FinestraProva.h"
-#include "shell/qt/PulsanteLaterale.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QTest>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace vellora {
 namespace {
@@ -20,29 +11,7 @@ namespace {
 using test::ConDialogo;
 using test::PremiNelMenu;
 
-class Impostazioni : public test::FinestraProva {
-protected:
-    PulsanteLaterale* Pulsante(const char* nome) { return w->findChild<PulsanteLaterale*>(nome); }
-};
-
-TEST_F(Impostazioni, IlClicDestroImpostaLAngoloDelClicSinistro)
-{
-    ConDialogo(
-        "FrmRotazione", [&] { QTest::mouseClick(Pulsante("ruota1"), Qt::RightButton); },
-        [](QDialog* d) {
-            auto* alfa = d->findChild<QLineEdit*>("TxtAlfa");
-            EXPECT_EQ(alfa->text(), QString("10"));
-            EXPECT_EQ(alfa->cursorPosition(), 2);
-            EXPECT_FALSE(alfa->hasSelectedText());
-            QTest::keyClick(alfa, Qt::Key_Backspace);
-            QTest::keyClick(alfa, Qt::Key_Backspace);
-            QTest::keyClicks(alfa, "45");
-            QTest::keyClick(alfa, Qt::Key_Return);
-        });
-    EXPECT_TRUE(p().sessione.Modificato);
-    QTest::mouseClick(Pulsante("ruota1"), Qt::LeftButton);
-    EXPECT_EQ(w->findChild<QLabel*>("Pannello1")->text(), QString("Rot.=45°"));
-}
+class Impostazioni : public test::FinestraProva {};
 
 // Alt+P, T, R: the rotation dialog from the keyboard; Tab reaches the centre.
 TEST_F(Impostazioni, IlMenuDaTastiera)
