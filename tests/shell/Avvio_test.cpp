@@ -36,9 +36,7 @@ TEST_F(AvvioTest, ValoriInizialiDelProgramma)
                          b.p.testi.DidascaliaPiano, b.p.voci.Abilitata(Voce::MnuVisualizzaDati),
                          MostraTitoloAllAvvio(b.p)),
               std::tuple(12, 0, 1, 50, "Senza nome", false, true));
-    const std::array<std::string, 6> pannelli = {"Rot.=0°", "xTrasl.=0",     "yTrasl.=0",
-                                                 "Omot.=1", "Stir. oriz.=1", "Stir. vert.=1"};
-    EXPECT_EQ(b.p.testi.Pannelli, pannelli);
+    EXPECT_EQ(b.p.totali, Totali{});
     AvviaFinestra(b.p);
     EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
     EXPECT_FALSE(b.schermo.operazioni.empty());
