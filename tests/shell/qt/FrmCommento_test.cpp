@@ -96,7 +96,6 @@ TEST_F(Commento, LaStrisciaFormattaLaSelezione)
     for (int i = 0; i < 30; ++i)
         QTest::mouseClick(Controllo<QToolButton>("CmdPiù"), Qt::LeftButton);
     EXPECT_EQ(Controllo<QLineEdit>("TxtDim")->text(), "35");
-    EXPECT_EQ(Controllo<QLineEdit>("TxtDim")->toolTip(), "Dimensione carattere");
 
     // Only "b" goes red and small: the selection now mixes both.
     QTextCursor c = Testo()->textCursor();
