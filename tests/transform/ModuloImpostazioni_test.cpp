@@ -148,12 +148,13 @@ TEST(ModuloImpostazioni, UnRifiutoNonCambiaNulla)
 
 // Pickers, "Origine" and the default point change the group's coordinates
 // at once, and only those; beyond the figure's points, or with no figure,
-// they do nothing.
+// they do nothing. The default point of a circle is its centre, not the mean
+// of its two points.
 TEST(ModuloImpostazioni, PulsantiDeiPunti)
 {
     enum Azione { Selettore, Origine, Predefinita };
     struct Caso {
-        Voce figura; // Voce::Conteggio: no figure
+        Voce figura; // Voce::Conteggio: no figure; Voce::MnuFiguraCerchio: centre (2, -1) through (5, 3)
         T t;
         int gruppo;
         Azione azione;
@@ -174,12 +175,16 @@ TEST(ModuloImpostazioni, PulsantiDeiPunti)
         {Voce::MnuFiguraMenuTriangoliRett, T::Stir1, 1, Predefinita, 0, {"2", "1,666667"}, 5.0f / 3, 6, 1, 1},
         {Voce::MnuFiguraMenuTriangoliRett, T::Simm4, 1, Predefinita, 0, {"5", "6", "1,666667", "2"}, 5, 6, 5.0f / 3, 2},
         {Voce::Conteggio, T::Omotetia, 1, Predefinita, 0, {"2", "5", "6"}, 5, 6, 1, 1},
+        {Voce::MnuFiguraCerchio, T::Omotetia, 1, Predefinita, 0, {"2", "2", "-1"}, 2, -1, 1, 1},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(testing::Message() << SchedaDi(c.t).nome << " gruppo " << c.gruppo << " azione " << c.azione << " "
                                         << c.k);
         Banco b;
-        if (c.figura != Voce::Conteggio)
+        const float xc[] = {2, 5}, yc[] = {-1, 3};
+        if (c.figura == Voce::MnuFiguraCerchio)
+            AggiungiFigura(b.p.d, 2, xc, yc, true);
+        else if (c.figura != Voce::Conteggio)
             InserisciFiguraPredefinita(b.p, c.figura);
         b.p.d.CentroX = 5.0f;
         b.p.d.CentroY = 6.0f;
@@ -196,17 +201,6 @@ TEST(ModuloImpostazioni, PulsantiDeiPunti)
         EXPECT_EQ(std::tuple(b.p.d.CentroX, b.p.d.CentroY, b.p.d.Parametri.PuntoPX, b.p.d.Parametri.PuntoPY),
                   std::tuple(c.cx, c.cy, c.px, c.py));
     }
-}
-
-// The default point of a circle is its centre, not the mean of its two points.
-TEST(ModuloImpostazioni, PredefinitaDiUnCerchio)
-{
-    Banco b;
-    const float x[] = {2, 5}, y[] = {-1, 3};
-    AggiungiFigura(b.p.d, 2, x, y, true);
-    ModuloImpostazioni m(b.p, T::Omotetia);
-    m.Predefinita(1);
-    EXPECT_EQ(std::pair(b.p.d.CentroX, b.p.d.CentroY), std::pair(2.0f, -1.0f));
 }
 
 // The midpoint of QR moves O; an axis dialog keeps only its own coordinate
