@@ -181,7 +181,7 @@ TEST_F(FinestraPrincipale, RighelloETrattoSpessoRidisegnanoIlPiano)
     const QImage iniziale = Tela();
     for (const Voce v : {Voce::MnuVisualizzaRighello, Voce::MnuVisualizzaTrattoSpesso})
         for (const bool cambiato : {true, false}) {
-            const bool spuntata = (v == Voce::MnuVisualizzaRighello) != cambiato; // the ruler starts ticked
+            const bool spuntata = !p().voci.Spuntata(v);
             Azione(v)->trigger();
             EXPECT_EQ(std::tuple(Azione(v)->isChecked(), p().voci.Spuntata(v)), std::tuple(spuntata, spuntata));
             EXPECT_EQ(Tela() != iniziale, cambiato) << NomeVoce(v);
