@@ -61,8 +61,7 @@ TEST_F(Commento, DalMenuMostraAllaChiusura)
     EXPECT_FALSE(piano.intersects(destra));
     EXPECT_EQ(piano.width() + destra.width(), w->findChild<QMdiArea*>()->viewport()->width());
     // The empty file could not be read: said once, and kept.
-    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(dialoghi.messaggi[0].testo.rfind("Impossibile leggere il commento", 0), 0u);
+    EXPECT_EQ(dialoghi.messaggi.size(), 1u);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return Testo()->hasFocus(); }));
     QTest::keyClicks(Testo(), "radice ");
