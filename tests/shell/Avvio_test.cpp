@@ -79,8 +79,7 @@ TEST_F(AvvioTest, RecentDatSceglieCartellaEUltimoDisegno)
     EXPECT_EQ(Leggi(programma / "recent.dat"), "/scuola/pitagora.geo\r\n" + fs::current_path().string() + "\r\n");
 }
 
-// Refused while a macro records or plays, or silently with the File menu off; otherwise the save question,
-// and the window stays open when the drawing is not written.
+// Refused during a macro, silently with File off; else the save question, open if the drawing is not written.
 TEST_F(AvvioTest, ChiusuraRifiutataOppureChiedeDiSalvare)
 {
     const std::string destinazione = Percorso("quadrato.geo");

@@ -82,8 +82,7 @@ TEST_F(BatchTest, SalvaCaricaEDatiConFineRigaLF)
     EXPECT_NE(errori.str().find("\nImpossibile salvare il disegno in «" + Percorso("manca/y.geo")), std::string::npos);
 }
 
-// The macro plays on the loaded drawing, its pauses skipped, with its working copy in a folder of its own, gone
-// afterwards; the user's Macro.tmp stays as it was. (A macro that cannot be read: the command-line tests.)
+// Pauses skipped; the working copy in a folder of its own, gone afterwards; the user's Macro.tmp untouched.
 TEST_F(BatchTest, MacroSulDisegno)
 {
     struct VistaCartella : Vista {

@@ -16,9 +16,7 @@
 namespace vellora {
 namespace {
 
-// Each command runs on a drawing just saved, the yellow right triangle (1,1)
-// (1,4) (3,1), whole: it is modified when what its file stores has changed.
-// A colour leaves the selected point selected, and its field names it.
+// Modified only when what the file stores has changed; a colour keeps the selected point, named in its field.
 TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
 {
     const struct {
@@ -63,9 +61,7 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
     }
 }
 
-// F7 asks first, as Apri disegno does: Annulla keeps the drawing on screen;
-// Sì on an unnamed drawing asks for a name and opens the last drawing even
-// when that is cancelled. A drawing without changes is not asked about.
+// F7 asks first if modified: Annulla keeps the drawing; Sì asks a name, then opens even if that is cancelled.
 TEST(Modificato, ApriUltimoDisegnoChiedeDiSalvare)
 {
     // Modified, the answer, the names asked, the figures then on screen.

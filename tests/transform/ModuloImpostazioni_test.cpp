@@ -24,8 +24,7 @@ void Triangolo(Banco& b)
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliRett);
 }
 
-// Each dialog reads, in order, exactly the values its transformation's row
-// says it edits, and names every control once.
+// Each dialog reads exactly its row's values, in order, and names every control once.
 TEST(Schede, LeggonoICampiDellaTrasformazione)
 {
     for (const Descrittore& d : Descrittori()) {
@@ -58,9 +57,7 @@ TEST(Schede, TestoCasella)
         EXPECT_EQ(TestoCasella(v), testo) << v;
 }
 
-// The boxes show the parameters; a preset writes the box only; Applica moves
-// the restore point, so Annulla afterwards keeps what was applied; OK keeps
-// what it read.
+// A preset writes the box only; Applica moves the point Annulla goes back to; OK keeps what it read.
 TEST(ModuloImpostazioni, OkApplicaAnnulla)
 {
     Banco b;
@@ -99,8 +96,7 @@ TEST(ModuloImpostazioni, OkApplicaAnnulla)
     EXPECT_EQ(b.p.d.Parametri.TraslY, 7.0f);
 }
 
-// A refused OK or Applica says why once, names the box to correct and leaves
-// every parameter (and all else) as it was.
+// A refused OK or Applica says why once, names the box to correct and changes nothing.
 TEST(ModuloImpostazioni, UnRifiutoNonCambiaNulla)
 {
     struct Caso {
@@ -146,10 +142,7 @@ TEST(ModuloImpostazioni, UnRifiutoNonCambiaNulla)
     }
 }
 
-// Pickers, "Origine" and the default point change the group's coordinates
-// at once, and only those; beyond the figure's points, or with no figure,
-// they do nothing. The default point of a circle is its centre, not the mean
-// of its two points.
+// The point buttons set their group's coordinates at once, and only those; a circle's default is its centre.
 TEST(ModuloImpostazioni, PulsantiDeiPunti)
 {
     enum Azione { Selettore, Origine, Predefinita };
@@ -203,9 +196,7 @@ TEST(ModuloImpostazioni, PulsantiDeiPunti)
     }
 }
 
-// The midpoint of QR moves O; an axis dialog keeps only its own coordinate
-// and puts the other back as it was when the dialog opened, whether the
-// midpoint dialog was confirmed or not.
+// The midpoint of QR moves O; an axis dialog keeps only its own coordinate of it.
 TEST(ModuloImpostazioni, PuntoMedio)
 {
     for (const T t : {T::Simm1, T::Simm2, T::Simm3}) {
@@ -228,8 +219,7 @@ TEST(ModuloImpostazioni, PuntoMedio)
     }
 }
 
-// With only R picked, Q is the origin: the vector is R itself, and it goes
-// into the boxes, not into the parameters.
+// With only R picked, Q is the origin; the vector goes into the boxes, not the parameters.
 TEST(ModuloImpostazioni, TraslazioneQR)
 {
     Banco b;
@@ -250,8 +240,7 @@ TEST(ModuloImpostazioni, TraslazioneQR)
     EXPECT_EQ(etichette, (Testi{"Q", "R"}));
 }
 
-// Over the redraw: the dotted axis through O when it is not an axis of the
-// plane, the mark of P.
+// Over the redraw: the dotted axis through O unless it is an axis of the plane, the mark of P.
 TEST(ModuloImpostazioni, AssiESegnoDiP)
 {
     struct Caso {
@@ -282,8 +271,7 @@ TEST(ModuloImpostazioni, AssiESegnoDiP)
     }
 }
 
-// The settings gesture opens the dialog (not while a macro plays), then
-// refreshes; only a changed parameter marks the drawing modified.
+// The settings gesture opens the dialog, not during a macro; only a change marks the drawing modified.
 TEST(ModuloImpostazioni, IlClicDestroApreIlDialogo)
 {
     struct Caso {

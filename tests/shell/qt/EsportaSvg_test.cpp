@@ -1,5 +1,4 @@
-// The SVG export read back as a viewer reads it: one background, the two
-// axes, one outline per figure with the active one drawn again on top.
+// The SVG read back as XML: one background, two axes, one outline per figure, the active one again on top.
 #include "files/CartellaProva.h"
 #include "shell/Batch.h"
 

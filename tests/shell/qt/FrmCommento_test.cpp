@@ -1,6 +1,4 @@
-// The comment window on the real main window, offscreen: opened and closed
-// from Mostra > Commento and by its close box, written with the keyboard and
-// the strip's buttons, printed.
+// The comment window on the real main window: opened, written, formatted, printed, closed.
 #include "FinestraProva.h"
 #include "plane/qt/FrmPiano.h"
 #include "print/qt/StampanteQt.h"

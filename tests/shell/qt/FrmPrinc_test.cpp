@@ -29,8 +29,7 @@ QString Nome(Voce v)
     return QString::fromUtf8(NomeVoce(v));
 }
 
-// The main window as the program opens it, with scripted message boxes and
-// an empty temporary program folder.
+// The main window as the program opens it, scripted message boxes, an empty program folder.
 class FinestraPrincipale : public ::testing::Test {
 protected:
     QTemporaryDir cartella;
@@ -83,9 +82,7 @@ QChar TastoDiAccesso(const QString& didascalia)
     return i >= 0 && i + 1 < didascalia.size() ? didascalia[i + 1].toLower() : QChar();
 }
 
-// No key is given to two commands (the plane window's Ctrl+F4 included);
-// every menu and item can be reached from the keyboard, and the menu bar's
-// access keys are all different.
+// No key for two commands; every menu item has an access key, the menu bar's all different.
 TEST_F(FinestraPrincipale, ScorciatoieETastiDiAccesso)
 {
     QStringList scorciatoie;
@@ -104,8 +101,7 @@ TEST_F(FinestraPrincipale, ScorciatoieETastiDiAccesso)
     EXPECT_EQ(QSet<QChar>(barra.begin(), barra.end()).size(), barra.size()) << barra.toStdString();
 }
 
-// The keys of the table in the guide, pressed on the main window, each run
-// the one command it names; a modal dialog it opens is closed at once.
+// Each key of the guide's table runs its one command (a dialog it opens is closed at once).
 TEST_F(FinestraPrincipale, LeScorciatoieRaggiungonoIlComando)
 {
     QStringList eseguite;
@@ -170,9 +166,7 @@ TEST_F(FinestraPrincipale, StatiAllAperturaESeguitiDalNucleo)
     EXPECT_TRUE(Azione(Voce::MnuFileNuovo)->isEnabled());
 }
 
-// Mostra > Righello and Tratto spesso: the tick follows the option, the plane
-// is redrawn at once and comes back as it was; the thick stroke is kept in the
-// user's settings; neither modifies the drawing. (How thick: the export test.)
+// Ruler, thick stroke: tick and plane follow at once, back as they were; the stroke kept in the settings.
 TEST_F(FinestraPrincipale, RighelloETrattoSpessoRidisegnanoIlPiano)
 {
     const QImage iniziale = Tela();

@@ -1,6 +1,4 @@
-// The help pages against the program: whatever a pupil can see in a menu, on
-// a button or in the usage text must be explained somewhere, and every link
-// and picture of the pages must lead somewhere.
+// The help explains every menu item, button and command-line option; its links and pictures lead somewhere.
 #include "files/ComandiDisegno.h"
 #include "files/FileFigura.h"
 #include "files/Recenti.h"
@@ -35,8 +33,7 @@ QStringList Pagine()
     return Aiuto.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
-// What a reader sees of every page, as the help window lays it out, with all
-// runs of white space (non-breaking ones too) made one space.
+// Every page's text as the help window lays it out, white space (non-breaking too) made single.
 const QString& TestoDellaGuida()
 {
     static const QString testo = [] {
@@ -68,8 +65,7 @@ TEST(Guida, SpiegaOgniVoceDeiMenuConLaSuaScorciatoia)
     }
 }
 
-// A button's tooltip up to its first ';', without the "Clic: " that starts
-// the transformations' ones: the name the help gives the button.
+// A button's name: its tooltip up to the first ';', without a leading "Clic: ".
 TEST(Guida, NominaOgniPulsanteComeIlSuoSuggerimento)
 {
     for (const DefinizioneAzione& d : TabellaAzioni()) {

@@ -1,5 +1,4 @@
-// The settings dialogs on the real main window, offscreen: opened from the
-// menu, used with the keyboard alone (the right click: GuidaFinestre_test).
+// The settings dialogs on the real main window, from the menu (the right click: GuidaFinestre_test).
 #include "FinestraProva.h"
 
 #include <QLineEdit>
@@ -42,8 +41,7 @@ TEST_F(Impostazioni, IlMenuDaTastiera)
     EXPECT_EQ(p().d.CentroX, 0.5f);
 }
 
-// A zero coefficient: the message, the dialog stays with the box selected,
-// and Esc leaves the coefficient and the drawing's state as they were.
+// A zero coefficient keeps the dialog open, its box selected; Esc then undoes the point button.
 TEST_F(Impostazioni, UnCoefficienteNulloEdEsc)
 {
     ConDialogo(
@@ -65,8 +63,7 @@ TEST_F(Impostazioni, UnCoefficienteNulloEdEsc)
     EXPECT_FALSE(p().sessione.Modificato);
 }
 
-// The item that says "asse orizzontale" opens the horizontal axis's dialog,
-// and Punto medio there moves only the ordinate of O.
+// The item that says "asse orizzontale" opens that axis's dialog, and its Punto medio fills the box.
 TEST_F(Impostazioni, LaDidascaliaDecideIlDialogo)
 {
     ConDialogo(
