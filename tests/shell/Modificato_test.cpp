@@ -26,7 +26,6 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
         const char* campoVertice = nullptr; // not looked at when null
     } casi[] = {
         // clang-format off
-        {"figure moved", [](auto& b) { PreparaSpostamento(b.p, 3, 2); MouseRilasciato(b.p, PulsanteDestro, 0); }, true},
         {"move of zero", [](auto& b) { PreparaSpostamento(b.p, 1, 1); MouseRilasciato(b.p, PulsanteDestro, 0); }, false},
         {"O placed", [](auto& b) { PosizionaO(b.p, 2, -1); }, true},
         {"O placed where it is", [](auto& b) { PosizionaO(b.p, 0, 0); }, false},
