@@ -1,13 +1,9 @@
-#include "Finti.h"
+#include "FinestraProva.h"
 #include "files/Recenti.h"
 #include "plane/qt/FrmPiano.h"
-#include "shell/qt/AvvioQt.h"
-#include "shell/qt/FrmPrinc.h"
 #include "shell/qt/PulsanteLaterale.h"
 #include "shell/qt/StampaQt.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,10 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 namespace vellora {
 namespace {
@@ -30,19 +22,14 @@ QString Nome(Voce v)
 }
 
 // The main window as the program opens it, scripted message boxes, an empty program folder.
-class FinestraPrincipale : public ::testing::Test {
+class FinestraPrincipale : public test::FinestraProva {
 protected:
-    QTemporaryDir cartella;
-    test::DialoghiFinti dialoghi;
-    std::unique_ptr<FrmPrinc> w;
-
-    void SetUp() override
+    void SetUp() override // without the triangle
     {
         ASSERT_TRUE(cartella.isValid());
         const std::string c = cartella.path().toStdString() + "/";
         w = ApriProgramma(dialoghi, {c, c}, "");
     }
-    Programma& p() { return w->StatoProgramma(); }
     QAction* Azione(Voce v) const
     {
         if (auto* menu = w->findChild<QMenu*>(Nome(v)))
