@@ -36,9 +36,7 @@ TEST_F(AvvioTest, ValoriInizialiDelProgramma)
                          b.p.testi.DidascaliaPiano, b.p.voci.Abilitata(Voce::MnuVisualizzaDati),
                          MostraTitoloAllAvvio(b.p)),
               std::tuple(12, 0, 1, 50, "Senza nome", false, true));
-    const std::array<std::string, 6> pannelli = {"Rot.=0°", "xTrasl.=0",     "yTrasl.=0",
-                                                 "Omot.=1", "Stir. oriz.=1", "Stir. vert.=1"};
-    EXPECT_EQ(b.p.testi.Pannelli, pannelli);
+    EXPECT_EQ(b.p.totali, Totali{});
     AvviaFinestra(b.p);
     EXPECT_EQ(b.p.testi.CampoFigura, "Non ci sono figure");
     EXPECT_FALSE(b.schermo.operazioni.empty());
@@ -81,49 +79,45 @@ TEST_F(AvvioTest, RecentDatSceglieCartellaEUltimoDisegno)
     EXPECT_EQ(Leggi(programma / "recent.dat"), "/scuola/pitagora.geo\r\n" + fs::current_path().string() + "\r\n");
 }
 
-TEST(Chiusura, RifiutataDuranteUnaMacroOColMenuFileSpento)
-{
-    const std::tuple<bool, bool, bool, std::string> casi[] = {
-        {true, false, true, "E' in corso la registrazione di una macro"},
-        {false, true, true, "E' in corso l'esecuzione di una macro"},
-        {false, false, false, ""}, // silently, and no save question either
-    };
-    for (const auto& [registra, esegue, menuFile, messaggio] : casi) {
-        Banco b;
-        b.p.sessione.Modificato = true;
-        b.p.voci.Abilita(Voce::MnuMacroFine, registra);
-        b.p.voci.Abilita(Voce::MnuFile, menuFile);
-        b.p.sessione.EsecuzioneMacro = esegue;
-        EXPECT_FALSE(RichiestaChiusura(b.p));
-        EXPECT_FALSE(b.p.sessione.InChiusura);
-        EXPECT_EQ(b.dialoghi.Testi(), messaggio.empty() ? std::vector<std::string>{} : std::vector{messaggio});
-        EXPECT_TRUE(messaggio.empty() || b.dialoghi.messaggi[0].icona == Icona::Stop);
-    }
-}
-
-TEST_F(AvvioTest, ChiusuraChiedeDiSalvareERestaApertaSeIlDisegnoNonVieneScritto)
+// Refused during a macro, silently with File off; else the save question, open if the drawing is not written.
+TEST_F(AvvioTest, ChiusuraRifiutataOppureChiedeDiSalvare)
 {
     const std::string destinazione = Percorso("quadrato.geo");
-    const std::tuple<Risposta, std::optional<std::string>, bool> casi[] = {
-        {Risposta::No, std::nullopt, true},
-        {Risposta::Si, destinazione, true},
-        {Risposta::Si, std::nullopt, false}, // the user cancelled the save: nothing is lost
+    const std::string salvare = "Salvare il disegno?";
+    const struct {
+        bool registra, esegue, menuFile;
+        Risposta risposta;
+        std::optional<std::string> file;
+        bool chiude;
+        std::string messaggio;
+    } casi[] = {
+        {true, false, true, Risposta::No, std::nullopt, false, "E' in corso la registrazione di una macro"},
+        {false, true, true, Risposta::No, std::nullopt, false, "E' in corso l'esecuzione di una macro"},
+        {false, false, false, Risposta::No, std::nullopt, false, ""},
+        {false, false, true, Risposta::No, std::nullopt, true, salvare},
+        {false, false, true, Risposta::Si, destinazione, true, salvare},
+        {false, false, true, Risposta::Si, std::nullopt, false, salvare}, // the save cancelled: nothing is lost
     };
-    for (const auto& [risposta, file, chiude] : casi) {
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.messaggio + (c.file ? " file" : ""));
         Banco b;
         InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuQuadrilateriQuadrato);
-        b.dialoghi.risposte = {risposta};
-        b.dialoghi.fileScelti = {file};
-        EXPECT_EQ(RichiestaChiusura(b.p), chiude);
-        EXPECT_EQ(b.p.sessione.InChiusura, chiude);
-        ASSERT_EQ(b.dialoghi.messaggi.size(), 1u);
-        const auto& m = b.dialoghi.messaggi[0];
-        EXPECT_EQ(std::tuple(m.testo, m.icona, m.pulsanti),
-                  std::tuple("Salvare il disegno?", Icona::Esclamazione, Pulsanti::SiNoAnnulla));
-        EXPECT_EQ(fs::exists(destinazione), file.has_value());
+        b.p.voci.Abilita(Voce::MnuMacroFine, c.registra);
+        b.p.voci.Abilita(Voce::MnuFile, c.menuFile);
+        b.p.sessione.EsecuzioneMacro = c.esegue;
+        b.dialoghi.risposte = {c.risposta};
+        b.dialoghi.fileScelti = {c.file};
+        EXPECT_EQ(RichiestaChiusura(b.p), c.chiude);
+        EXPECT_EQ(b.p.sessione.InChiusura, c.chiude);
+        EXPECT_EQ(b.dialoghi.Testi(), c.messaggio.empty() ? std::vector<std::string>{} : std::vector{c.messaggio});
+        for (const auto& m : b.dialoghi.messaggi)
+            EXPECT_EQ(std::tuple(m.icona, m.pulsanti), c.messaggio == salvare
+                                                           ? std::tuple(Icona::Esclamazione, Pulsanti::SiNoAnnulla)
+                                                           : std::tuple(Icona::Stop, Pulsanti::Ok));
+        EXPECT_EQ(fs::exists(destinazione), c.file.has_value());
         fs::remove(destinazione);
     }
-    Banco b;
+    Banco b; // an unmodified drawing closes without a word
     EXPECT_TRUE(RichiestaChiusura(b.p));
     EXPECT_TRUE(b.dialoghi.messaggi.empty());
 }

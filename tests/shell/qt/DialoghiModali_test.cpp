@@ -18,10 +18,7 @@
 namespace vellora {
 namespace {
 
-// A keyboard as the window system delivers it (QTest would hand the key to
-// the window at once, past the event loop whose wait is under test): Qt's
-// evdev keyboard reader queues every key written to a pipe, which it opens
-// by its /dev/fd name since it opens only devices under /dev.
+// Keys through the event loop (QTest would skip it): Qt's evdev reader on a pipe, opened as /dev/fd/N.
 struct Tastiera {
     int tubo[2] = {-1, -1};
     std::unique_ptr<QObject> lettore;
@@ -45,11 +42,8 @@ struct Tastiera {
     }
 };
 
-// The file dialog opens in the working folder and makes the chosen file's
-// folder the working one. The wait after it repaints the windows, but F7
-// pressed then waits for the command that showed the dialog to end. Esc on
-// "Salvare il disegno?" cancels the exit, which writes the working folder
-// into recent.dat.
+// The file dialog follows the working folder; F7 in the wait after it waits for the command; Esc
+// on the save question cancels the exit, which writes the working folder into recent.dat.
 TEST(DialoghiModali, SceltaFileAttesaEUscita)
 {
     Tastiera tastiera;
@@ -63,8 +57,7 @@ TEST(DialoghiModali, SceltaFileAttesaEUscita)
     auto w = ApriProgramma(dialoghi, {c, c}, "");
     int eseguiti = 0;
     QObject::connect(w->findChild<QAction*>("MnuFileUltimoDisegno"), &QAction::triggered, w.get(), [&] { ++eseguiti; });
-    // Notes the folder the dialog shows, chooses the file (or cancels), and
-    // presses F7 in the wait, once the main window is active again.
+    // Notes the dialog's folder, chooses the file (or cancels), presses F7 in the wait.
     QString aperta;
     const auto scegli = [&](const QString& file) {
         QTimer::singleShot(0, w.get(), [&] {

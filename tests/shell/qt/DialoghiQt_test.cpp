@@ -17,8 +17,7 @@ struct Visto {
     QStringList pulsanti;
 };
 
-// Opens the box, notes what it shows, then presses the button whose text
-// (without the access key) is premere.
+// Opens the box, notes what it shows, presses the button named premere (access key removed).
 Risposta Rispondi(Icona icona, Pulsanti pulsanti, const QString& premere, Visto& visto)
 {
     QTimer::singleShot(0, [&] {

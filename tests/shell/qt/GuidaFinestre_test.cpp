@@ -1,5 +1,4 @@
-// F1 in a dialog, or in a window docked in the main one, opens its own
-// section of the help; everywhere else it stays the index.
+// F1 in a dialog or a docked window opens its own section of the help; elsewhere, the index.
 #include "FinestraProva.h"
 #include "plane/qt/FrmPiano.h"
 #include "shell/qt/PulsanteLaterale.h"
@@ -37,8 +36,7 @@ protected:
     }
 };
 
-// From a modal dialog the help is read, scrolled and left while the dialog
-// waits with what was typed; Esc in the help is not the dialog's Annulla.
+// From a modal dialog the help is read and scrolled while the dialog waits; Esc there is not Annulla.
 TEST_F(GuidaFinestre, F1NelleImpostazioniApreLaLoroSezione)
 {
     ConDialogo(
@@ -53,8 +51,7 @@ TEST_F(GuidaFinestre, F1NelleImpostazioniApreLaLoroSezione)
             EXPECT_TRUE(guida->toPlainText().contains("Ampiezza della rotazione in gradi"));
             EXPECT_EQ(Guida(w.get()), nullptr); // not "Guida a Vellora"
             ASSERT_TRUE(QTest::qWaitForWindowActive(guida));
-            // The section is below the top; the keys come through the window
-            // system, which drops those of a window the dialog blocks.
+            // Keys through the window system, which drops those of a window the dialog blocks.
             QScrollBar* barra = guida->verticalScrollBar();
             EXPECT_GT(barra->value(), 0);
             QTest::keyClick(guida->windowHandle(), Qt::Key_Home);
@@ -82,8 +79,7 @@ TEST_F(GuidaFinestre, F1NelRangeApreLaSuaSezione)
         });
 }
 
-// The coordinates panel shares the main window, whose F1 is the index: in
-// the panel F1 is the panel's section, on the plane still the index.
+// The docked coordinates panel has its section; the plane beside it, the index.
 TEST_F(GuidaFinestre, F1NelPannelloDelleCoordinateENelPiano)
 {
     w->activateWindow();
@@ -112,20 +108,6 @@ TEST_F(GuidaFinestre, F1NelTitolo)
     QTest::keyClick(titolo, Qt::Key_F1);
     ASSERT_NE(Guida(w.get()), nullptr);
     EXPECT_EQ(Guida(w.get())->source().toString(), Sezione("frmSplash"));
-}
-
-// Without the page the window says which file it looked for.
-TEST_F(GuidaFinestre, LaPaginaMancante)
-{
-    QFile::remove(cartella.filePath("aiuto/dialoghi.html"));
-    ConDialogo(
-        "FrmRange", [&] { Azione("MnuImpostazioniRange")->trigger(); },
-        [&](QDialog* d) {
-            QTest::keyClick(d->findChild<QLineEdit*>("Text1"), Qt::Key_F1);
-            ASSERT_NE(Guida(d), nullptr);
-            EXPECT_TRUE(Guida(d)->toPlainText().contains(cartella.filePath("aiuto/dialoghi.html")));
-            QTest::keyClick(d, Qt::Key_Escape);
-        });
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The pictures painted on demand: at the size and density asked, greyed when
-// disabled, for the toolbar buttons and the window frame buttons alike.
+// Icons painted at the size and density asked, greyed when disabled, toolbar and frame buttons alike.
 #include "shell/qt/Icone.h"
 #include "shell/qt/StileVellora.h"
 
