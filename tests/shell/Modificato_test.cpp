@@ -27,7 +27,8 @@ TEST(Modificato, LoSegnaSoloCioCheIlFileConserva)
     } casi[] = {
         // clang-format off
         {"move of zero", [](auto& b) { PreparaSpostamento(b.p, 1, 1); MouseRilasciato(b.p, PulsanteDestro, 0); }, false},
-        {"O placed", [](auto& b) { PosizionaO(b.p, 2, -1); }, true},
+        {"O moved across", [](auto& b) { PosizionaO(b.p, 2, 0); }, true},
+        {"O moved up", [](auto& b) { PosizionaO(b.p, 0, -1); }, true},
         {"O placed where it is", [](auto& b) { PosizionaO(b.p, 0, 0); }, false},
         {"range OK", [](auto& b) { DialogoRange r(b.p); r.Incrementa(); r.Ok(); }, true},
         {"grid OK", [](auto& b) { DialogoRange r(b.p); r.Griglia(GrigliaPunti); r.Ok(); }, true},
