@@ -8,12 +8,38 @@
 #include "state/Programma.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
+#include <streambuf>
 
 namespace vellora {
 
 namespace {
+
+// A stream over the C library's stdout or stderr. The standard streams of
+// <iostream> would be set up at every start of the program, windows
+// included, for the command-line mode alone.
+class UscitaFile : public std::streambuf {
+public:
+    explicit UscitaFile(std::FILE* file) : file_(file) {}
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::not_eof(c);
+        return std::fputc(c, file_) == EOF ? traits_type::eof() : c;
+    }
+    std::streamsize xsputn(const char* testo, std::streamsize n) override
+    {
+        return static_cast<std::streamsize>(std::fwrite(testo, 1, static_cast<size_t>(n), file_));
+    }
+    int sync() override { return std::fflush(file_); }
+
+private:
+    std::FILE* file_;
+};
 
 enum class Formato { Nessuno, Png, Bmp, Pdf, Svg, Sconosciuto };
 
@@ -56,7 +82,7 @@ bool EsportaImmagine(Programma& p, const OpzioniBatch& o, const char* formato)
 void SoloErroriGravi(QtMsgType tipo, const QMessageLogContext&, const QString& testo)
 {
     if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
-        std::cerr << testo.toStdString() << '\n';
+        std::fprintf(stderr, "%s\n", testo.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -67,18 +93,20 @@ int EseguiSeBatch(int argc, char** argv)
     const ArgomentiBatch a = AnalizzaArgomenti(argomenti);
     if (!a.batch)
         return -1;
+    UscitaFile uscitaErrori(stderr), uscitaDati(stdout);
+    std::ostream errori(&uscitaErrori), dati(&uscitaDati);
     if (!a.errore.empty()) {
-        std::cerr << a.errore << "\n\n" << UsoBatch;
+        errori << a.errore << "\n\n" << UsoBatch;
         return EsitoUsoErrato;
     }
     const OpzioniBatch& o = a.opzioni;
     if (o.aiuto) {
-        std::cout << UsoBatch;
+        dati << UsoBatch << std::flush;
         return EsitoRiuscito;
     }
     const Formato formato = FormatoDi(o.esporta);
     if (formato == Formato::Sconosciuto) {
-        std::cerr << "Formato di esportazione non riconosciuto: " << o.esporta << " (usare .png, .bmp, .svg o .pdf)\n";
+        errori << "Formato di esportazione non riconosciuto: " << o.esporta << " (usare .png, .bmp, .svg o .pdf)\n";
         return EsitoUsoErrato;
     }
 
@@ -86,7 +114,7 @@ int EseguiSeBatch(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(SoloErroriGravi);
     QApplication app(argc, argv);
-    DialoghiFlusso dialoghi(std::cerr);
+    DialoghiFlusso dialoghi(errori);
     VistaAssente vista;
     Programma p(dialoghi, vista);
     if (const int esito = CaricaDisegnoBatch(p, o.disegno); esito != EsitoRiuscito)
@@ -96,7 +124,7 @@ int EseguiSeBatch(int argc, char** argv)
             return esito;
 
     if (o.dati)
-        std::cout << TestoDatiBatch(p) << std::flush;
+        dati << TestoDatiBatch(p) << std::flush;
     p.voci.Spunta(Voce::MnuVisualizzaTrattoSpesso, o.trattoSpesso);
     if (formato == Formato::Png)
         EsportaImmagine(p, o, "PNG");
