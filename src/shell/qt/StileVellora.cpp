@@ -68,25 +68,39 @@ void Altro(QPainter& p, bool orizzontale)
 
 QIcon StileVellora::standardIcon(StandardPixmap quale, const QStyleOption* opzione, const QWidget* widget) const
 {
+    // Made once each: the frame buttons ask for their picture at every paint,
+    // and a picture made anew would be painted anew.
+    if (const auto trovata = icone_.find(quale); trovata != icone_.end())
+        return trovata->second;
+    QIcon icona;
     switch (quale) {
     case SP_TitleBarCloseButton:
     case SP_DockWidgetCloseButton:
-        return IconaDipinta(Chiudi, Griglia);
+        icona = IconaDipinta(Chiudi, Griglia);
+        break;
     case SP_TitleBarMinButton:
-        return IconaDipinta(Riduci, Griglia);
+        icona = IconaDipinta(Riduci, Griglia);
+        break;
     case SP_TitleBarMaxButton:
-        return IconaDipinta(Ingrandisci, Griglia);
+        icona = IconaDipinta(Ingrandisci, Griglia);
+        break;
     case SP_TitleBarNormalButton:
-        return IconaDipinta(Ripristina, Griglia);
+        icona = IconaDipinta(Ripristina, Griglia);
+        break;
     case SP_TitleBarMenuButton:
-        return IconaProgramma();
+        icona = IconaProgramma();
+        break;
     case SP_ToolBarHorizontalExtensionButton:
-        return IconaDipinta([](QPainter& p) { Altro(p, true); }, Griglia);
+        icona = IconaDipinta([](QPainter& p) { Altro(p, true); }, Griglia);
+        break;
     case SP_ToolBarVerticalExtensionButton:
-        return IconaDipinta([](QPainter& p) { Altro(p, false); }, Griglia);
+        icona = IconaDipinta([](QPainter& p) { Altro(p, false); }, Griglia);
+        break;
     default:
         return QProxyStyle::standardIcon(quale, opzione, widget);
     }
+    icone_.emplace(quale, icona);
+    return icona;
 }
 
 } // namespace vellora

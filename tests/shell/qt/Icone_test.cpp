@@ -38,6 +38,9 @@ TEST(Icone, DipinteAllaMisuraChiestaEGrigieSeDisabilitate)
         EXPECT_NE(icona.pixmap(QSize(20, 20), QIcon::Disabled).toImage(), normale) << nome;
     }
     EXPECT_TRUE(IconaVoce(Voce::MnuFile).isNull());
+    // Asked again at every paint of a frame, a picture is made only once.
+    EXPECT_EQ(stile.standardIcon(QStyle::SP_TitleBarMinButton).cacheKey(),
+              stile.standardIcon(QStyle::SP_TitleBarMinButton).cacheKey());
 }
 
 } // namespace
