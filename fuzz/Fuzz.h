@@ -15,15 +15,6 @@
 
 namespace vellora::fuzz {
 
-class SuperficieNulla : public Superficie {
-public:
-    void Pulisci(ColoreRgb) override {}
-    void Linea(double, double, double, double, ColoreRgb, StileLinea) override {}
-    void Punto(double, double, ColoreRgb) override {}
-    void Cerchio(double, double, double, ColoreRgb, const ColoreRgb*, StileLinea) override {}
-    void Testo(double, double, const std::string&, ColoreRgb) override {}
-};
-
 struct Banco {
     std::ostream nulla{nullptr};
     DialoghiFlusso dialoghi{nulla};
